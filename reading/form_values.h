@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+namespace reading {
+
+// The input form's raw state: texts as typed, list positions counted from 0, option states.
+// Both the window and the command line fill one of these and hand it to the same rules.
+struct FormValues {
+    std::string name;
+    int dayIndex = 0;     // "1" … "31"
+    int monthIndex = 0;   // "January" … "December"
+    int yearIndex = 0;    // "1901" … "2050"
+    int hourIndex = 0;    // "0" … "24"
+    int minuteIndex = 0;  // "0" … "59"
+    int zoneIndex = 0;    // row of the time zone table
+    std::string latitudeDegrees;
+    std::string latitudeMinutes;
+    std::string longitudeDegrees;
+    std::string longitudeMinutes;
+    bool north = false;
+    bool south = false;
+    bool east = false;
+    bool west = false;
+    bool daylightSaving = false;
+    std::string city;
+    std::string state;
+    std::string country;
+
+    friend bool operator==(const FormValues&, const FormValues&) = default;
+};
+
+// The lists' ranges, in one place for the form, the command line and the files.
+inline constexpr int kFirstYear = 1901;
+inline constexpr int kLastYear = 2050;
+inline constexpr int kDayCount = 31;
+inline constexpr int kMonthCount = 12;
+inline constexpr int kYearCount = kLastYear - kFirstYear + 1;
+inline constexpr int kHourCount = 25;  // "0" … "24"
+inline constexpr int kMinuteCount = 60;
+
+}  // namespace reading
