@@ -1,10 +1,57 @@
 #include "engine/retrograde.h"
 
+#include <algorithm>
+#include <iterator>
+#include <span>
+
+#include "engine/station_tables.h"
+
 namespace engine {
+namespace {
 
-// Placeholder until the station tables exist: nothing is retrograde.
-bool IsRetrograde(const CivilDate&, RetrogradePlanet) { return false; }
+// Dates far outside the tables still answer "not retrograde", but day numbers are only formed
+// where the calendar arithmetic cannot overflow.
+constexpr int kLargestYear = 1'000'000;
 
-std::array<bool, kRetrogradePlanets> RetrogradeFlags(const CivilDateTime&) { return {}; }
+bool IsConvertibleDate(const CivilDate& date) {
+    return date.year >= -kLargestYear && date.year <= kLargestYear && date.month >= 1 &&
+           date.month <= 12 && date.day >= 1 && date.day <= 31;
+}
+
+bool IsClockTime(const CivilDateTime& moment) {
+    return moment.hour >= 0 && moment.hour <= 24 && moment.minute >= 0 && moment.minute <= 59;
+}
+
+// Binary search: only the last period that began before the day can still be running on it,
+// since the periods are sorted and do not overlap.
+bool FallsInsideAPeriod(std::span<const StationPeriod> periods, int day) {
+    const auto later = std::partition_point(
+        periods.begin(), periods.end(),
+        [day](const StationPeriod& period) { return period.retrograde.day < day; });
+    return later != periods.begin() && day < std::prev(later)->direct.day;
+}
+
+}  // namespace
+
+bool IsRetrograde(const CivilDate& localDate, RetrogradePlanet planet) {
+    if (!IsConvertibleDate(localDate)) {
+        return false;
+    }
+    return FallsInsideAPeriod(StationPeriods(planet),
+                              DaysFromCivil(localDate.year, localDate.month, localDate.day));
+}
+
+std::array<bool, kRetrogradePlanets> RetrogradeFlags(const CivilDateTime& local) {
+    std::array<bool, kRetrogradePlanets> flags{};
+    if (!IsConvertibleDate({local.year, local.month, local.day}) || !IsClockTime(local)) {
+        return flags;
+    }
+    const CivilDateTime normalised = AddMinutes(local, 0);  // hour 24 is 0 h of the next day
+    const CivilDate date{normalised.year, normalised.month, normalised.day};
+    for (int k = 0; k < kRetrogradePlanets; ++k) {
+        flags[k] = IsRetrograde(date, static_cast<RetrogradePlanet>(k));
+    }
+    return flags;
+}
 
 }  // namespace engine
