@@ -14,6 +14,11 @@ namespace files {
 inline constexpr int kReadingFileLineCount = 17;
 inline constexpr std::size_t kReadingFileMaxBytes = 64 * 1024;
 
+// Scrambling adds this to every Latin-1 character code and unscrambling subtracts it. Any value
+// from 14 to 129 keeps printable ASCII within one byte and never makes a line break; files
+// written with one value read back only with the same one, so it never changes.
+inline constexpr int kReadingFileShift = 17;
+
 // Field texts of a reading file, unscrambled, as UTF-8.
 using ReadingFileFields = std::array<std::string, kReadingFileLineCount>;
 

@@ -1,0 +1,102 @@
+#include "files/chart_picture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include "files/safe_file.h"
+
+namespace files {
+
+namespace {
+
+const QString kPictureExtension = QStringLiteral(".jpg");
+constexpr int kBestJpegQuality = 100;
+
+QString Join(const QString& folder, const QString& fileName) {
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/'))) {
+        return folder + fileName;
+    }
+    return folder + QLatin1Char('/') + fileName;
+}
+
+// "chart.jpg" → "chart_007.jpg": the copy's number goes before every dot of the name.
+QString NumberedCopy(const QString& fileName, int copy) {
+    const QString number = QStringLiteral("_%1.").arg(copy, 3, 10, QLatin1Char('0'));
+    QString numbered = fileName;
+    return numbered.replace(QLatin1Char('.'), number);
+}
+
+}  // namespace
+
+bool PathTaken(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+PictureName PictureNameFor(const QString& chosenPath) {
+    const QString path = QDir::fromNativeSeparators(chosenPath);
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = path.left(slash + 1);
+    const QString chosenName = path.mid(slash + 1);
+    return {folder, chosenName.section(QLatin1Char('.'), 0, 0) + kPictureExtension};
+}
+
+PictureTarget ChoosePictureTarget(const QString& folder, const QString& fileName,
+                                  const PathTest& taken) {
+    const QString first = Join(folder, fileName);
+    if (!taken(first)) {
+        return {first, std::nullopt};
+    }
+    for (int copy = 1; copy <= kMaxPictureCopies; ++copy) {
+        const QString candidate = Join(folder, NumberedCopy(fileName, copy));
+        if (!taken(candidate)) {
+            return {candidate, std::nullopt};
+        }
+    }
+    return {std::nullopt,
+            FileProblem{QStringLiteral("There are too many Copies of this file  ") + fileName,
+                        QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + fileName}};
+}
+
+QImage RenderPicture(QSize size, const std::function<void(QPainter&)>& paint) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paint(painter);
+    return image;
+}
+
+std::optional<FileProblem> SaveJpeg(const QImage& image, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return FileProblem{SaveFailureText(path, file.errorString()), {}};
+    }
+    QImageWriter writer(&file, "jpeg");
+    writer.setQuality(kBestJpegQuality);
+    if (!writer.write(image)) {
+        const QString reason = writer.errorString();
+        file.cancelWriting();
+        return FileProblem{SaveFailureText(path, reason), {}};
+    }
+    if (!file.commit()) {
+        return FileProblem{SaveFailureText(path, file.errorString()), {}};
+    }
+    return std::nullopt;
+}
+
+SavedPicture SaveChartPicture(const QString& chosenPath, const QImage& image,
+                              const PathTest& taken) {
+    const PictureName name = PictureNameFor(chosenPath);
+    const PictureTarget target = ChoosePictureTarget(name.folder, name.fileName, taken);
+    if (!target.path) {
+        return {std::nullopt, target.problem};
+    }
+    if (auto problem = SaveJpeg(image, *target.path)) {
+        return {std::nullopt, std::move(problem)};
+    }
+    return {target.path, std::nullopt};
+}
+
+}  // namespace files

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+#include "files/file_problem.h"
+#include "reading/birth_data.h"
+#include "reading/chart_reading.h"
+
+namespace files {
+
+// The text report's bytes: its 26 lines in Latin-1, each ended by CR LF, the month's full name
+// taken from locale.
+QByteArray ReportFileBytes(const reading::BirthData& birth, const reading::ChartReading& reading,
+                           const QLocale& locale);
+
+// Writes the text report to path; the month's name comes from the user's language settings
+// unless a locale is given.
+std::optional<FileProblem> ExportReport(const QString& path, const reading::BirthData& birth,
+                                        const reading::ChartReading& reading,
+                                        const QLocale& locale = QLocale());
+
+}  // namespace files

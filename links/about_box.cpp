@@ -1,0 +1,141 @@
+#include "links/about_box.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "links/link_label.h"
+
+namespace links {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Velmora Astrology Rashi Chart (East Indian Style) v1.70");
+
+const QString kDescription = QStringLiteral(
+    "Velmora Rashi Chart (East Indian Style) Software shows your Rashi Chart (East Indian "
+    "version) thereby giving the precise astronomical positions of planets during the time your "
+    "birth. Vedic Astrology uses this information to forecast important incidents and probable "
+    "opportunities that might arise in your life. Thus, Velmora Free Rashi Chart (East Indian "
+    "Style) Software displays the planetary positions in the different signs. This is designed "
+    "in the East Indian style of preparing Vedic birth charts. All rights in this software are "
+    "held by Velmora Astrology.");
+
+const QString kBusinessOffer = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+    "software fully branded for your website.");
+
+// The box's client area is 7320 × 3765 twips; at 15 twips a pixel that is 488 × 251 pixels.
+constexpr int kClientWidth = 488;
+constexpr int kClientHeight = 251;
+constexpr int kIconSize = 48;
+
+// The product icon: an East Indian chart in miniature, a square of three by three boxes whose
+// corner boxes are cut by their diagonals.
+QPixmap ProductIcon() {
+    QPixmap icon(kIconSize, kIconSize);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal cell = (kIconSize - 2) / 3.0;
+    const QRectF square(1, 1, 3 * cell, 3 * cell);
+    painter.fillRect(square, QColor(255, 248, 225));
+    painter.setPen(QPen(QColor(150, 60, 20), 1.5));
+    painter.drawRect(square);
+    for (int i = 1; i < 3; ++i) {
+        painter.drawLine(QPointF(square.left() + i * cell, square.top()),
+                         QPointF(square.left() + i * cell, square.bottom()));
+        painter.drawLine(QPointF(square.left(), square.top() + i * cell),
+                         QPointF(square.right(), square.top() + i * cell));
+    }
+    painter.drawLine(square.topLeft(), square.topLeft() + QPointF(cell, cell));
+    painter.drawLine(square.topRight(), square.topRight() + QPointF(-cell, cell));
+    painter.drawLine(square.bottomLeft(), square.bottomLeft() + QPointF(cell, -cell));
+    painter.drawLine(square.bottomRight(), square.bottomRight() + QPointF(-cell, -cell));
+    return icon;
+}
+
+QFrame* HorizontalRule(QWidget* parent, const QString& name) {
+    auto* rule = new QFrame(parent);
+    rule->setObjectName(name);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    return rule;
+}
+
+QLabel* WrappedLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent, PageOpener openPage) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(kCaption);
+    setModal(true);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("imgProduct"));
+    icon->setPixmap(ProductIcon());
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* title = new QLabel(kCaption, this);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+
+    auto* description = WrappedLabel(kDescription, this);
+    description->setObjectName(QStringLiteral("lblDescription"));
+
+    lblHomePage =
+        new LinkLabel(QStringLiteral("Click here to visit ") + VendorSiteForDisplay(), this);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+
+    auto* offer = WrappedLabel(kBusinessOffer, this);
+    offer->setObjectName(QStringLiteral("lblBusiness"));
+    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details"), this);
+    lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(title);
+    text->addWidget(description);
+    text->addWidget(HorizontalRule(this, QStringLiteral("Line1")));
+    text->addWidget(lblHomePage);
+    text->addWidget(HorizontalRule(this, QStringLiteral("Line2")));
+    text->addWidget(offer);
+    text->addWidget(lblCoBrand);
+    text->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    text->addLayout(buttons);
+
+    auto* whole = new QHBoxLayout(this);
+    whole->addWidget(icon, 0, Qt::AlignTop);
+    whole->addLayout(text, 1);
+
+    connect(lblHomePage, &LinkLabel::clicked, this, [openPage] { openPage(kHomePage); });
+    connect(lblCoBrand, &LinkLabel::clicked, this, [openPage] { openPage(kFullyBrandedPage); });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    // A fixed box of the designed size, taller only when the fonts need more room.
+    setFixedWidth(kClientWidth);
+    setFixedHeight(std::max(kClientHeight, whole->heightForWidth(kClientWidth)));
+}
+
+void ShowAboutBox(QWidget* parent, PageOpener openPage) {
+    frmAbout box(parent, std::move(openPage));
+    box.exec();
+}
+
+}  // namespace links

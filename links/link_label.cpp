@@ -1,0 +1,37 @@
+#include "links/link_label.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace links {
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    QPalette linkColours = palette();
+    linkColours.setColor(QPalette::WindowText, linkColours.color(QPalette::Link));
+    setPalette(linkColours);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    // Only a release inside the label counts, so dragging off it cancels the click.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+}  // namespace links

@@ -1,0 +1,58 @@
+#include "links/place_lookup.h"
+
+#include <QDesktopServices>
+
+namespace links {
+
+namespace {
+
+const QString kMapSearchAddress = QStringLiteral("https://www.openstreetmap.org/search");
+
+}  // namespace
+
+std::optional<PlaceLookupRefusal> CheckPlaceForLookup(const QString& city, const QString& state,
+                                                      const QString& country) {
+    if (city.isEmpty()) {
+        return PlaceLookupRefusal{QStringLiteral("Please Enter City"), reading::FormField::kCity};
+    }
+    if (state.isEmpty()) {
+        return PlaceLookupRefusal{QStringLiteral("Please Enter State"), reading::FormField::kState};
+    }
+    if (country.isEmpty()) {
+        return PlaceLookupRefusal{QStringLiteral("Please Enter Country"),
+                                  reading::FormField::kCountry};
+    }
+    return std::nullopt;
+}
+
+QString PlaceSearchText(const QString& city, const QString& state, const QString& country) {
+    return city + QLatin1Char(' ') + state + QLatin1Char(' ') + country +
+           QStringLiteral(" Latitude Longitude");
+}
+
+QUrl MapSearchUrl(const QString& searchText) {
+    // Encode every character that is not plainly safe, '+' and '&' included, so a typed place
+    // name reaches the search exactly.
+    QUrl url(kMapSearchAddress);
+    url.setQuery(
+        QStringLiteral("query=") + QString::fromLatin1(QUrl::toPercentEncoding(searchText)),
+        QUrl::StrictMode);
+    return url;
+}
+
+std::optional<PlaceLookupRefusal> FindLatitudeLongitude(
+    const QString& city, const QString& state, const QString& country,
+    const std::function<void(const QUrl&)>& openUrl) {
+    if (auto refusal = CheckPlaceForLookup(city, state, country)) {
+        return refusal;
+    }
+    const QUrl url = MapSearchUrl(PlaceSearchText(city, state, country));
+    if (openUrl) {
+        openUrl(url);
+    } else {
+        QDesktopServices::openUrl(url);
+    }
+    return std::nullopt;
+}
+
+}  // namespace links

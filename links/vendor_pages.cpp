@@ -1,0 +1,29 @@
+#include "links/vendor_pages.h"
+
+#include <QDesktopServices>
+
+namespace links {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QUrl VendorPageUrl(std::string_view key) {
+    QUrl url(FromView(kVendorSite) + QStringLiteral("/ssd.php"));
+    url.setQuery(QStringLiteral("page=") + FromView(key));
+    return url;
+}
+
+QString VendorSiteForDisplay() {
+    return QUrl(FromView(kVendorSite)).host();
+}
+
+void OpenVendorPage(std::string_view key) {
+    QDesktopServices::openUrl(VendorPageUrl(key));
+}
+
+}  // namespace links

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QUrl>
+#include <array>
+#include <functional>
+#include <string_view>
+
+namespace links {
+
+// The vendor's web site; every page the program opens lives there.
+inline constexpr std::string_view kVendorSite = "https://www.velmora-astrology.example";
+
+// The pages, by the key the site knows them by.
+inline constexpr std::string_view kHelpPage = "help-web-page";
+inline constexpr std::string_view kHomePage = "home-page";
+inline constexpr std::string_view kDownloadPage = "download-web-page";
+inline constexpr std::string_view kFullyBrandedPage = "fully-branded";
+inline constexpr std::string_view kCoBrandPage = "co-brand";
+inline constexpr std::string_view kDonatePage = "donate";
+
+inline constexpr std::array<std::string_view, 6> kVendorPageKeys = {
+    kHelpPage, kHomePage, kDownloadPage, kFullyBrandedPage, kCoBrandPage, kDonatePage};
+
+// The address of a page: "<site>/ssd.php?page=<key>".
+QUrl VendorPageUrl(std::string_view key);
+
+// The site's address as people read it, such as "www.velmora-astrology.example".
+QString VendorSiteForDisplay();
+
+// Opens a page in the desktop's web browser and returns at once; when nothing opens, nothing
+// is said, as with any link.
+void OpenVendorPage(std::string_view key);
+
+// How a window opens a page; the program passes OpenVendorPage, tests pass their own.
+using PageOpener = std::function<void(std::string_view key)>;
+
+}  // namespace links
