@@ -11,10 +11,18 @@ std::string DegreeMinuteLine(const char* caption, int degrees, int minutes) {
 
 }  // namespace
 
-std::string NameLine(const BirthData& birth) { return "Name: " + birth.name; }
-std::string CityLine(const BirthData& birth) { return "City: " + birth.city; }
-std::string StateLine(const BirthData& birth) { return "State: " + birth.state; }
-std::string CountryLine(const BirthData& birth) { return "Country: " + birth.country; }
+std::string NameLine(const BirthData& birth) {
+    return "Name: " + birth.name;
+}
+std::string CityLine(const BirthData& birth) {
+    return "City: " + birth.city;
+}
+std::string StateLine(const BirthData& birth) {
+    return "State: " + birth.state;
+}
+std::string CountryLine(const BirthData& birth) {
+    return "Country: " + birth.country;
+}
 
 std::string DateOfBirthLine(const BirthData& birth, std::string_view monthName) {
     return "Date of Birth: " + std::string(monthName) + " " + std::to_string(birth.day) + ", " +
@@ -22,8 +30,8 @@ std::string DateOfBirthLine(const BirthData& birth, std::string_view monthName) 
 }
 
 std::string TimeOfBirthLine(const BirthData& birth) {
-    return "Time of Birth: " + std::to_string(birth.hour) + " Hour " + std::to_string(birth.minute) +
-           " Minute";
+    return "Time of Birth: " + std::to_string(birth.hour) + " Hour " +
+           std::to_string(birth.minute) + " Minute";
 }
 
 std::string LatitudeLine(const BirthData& birth) {

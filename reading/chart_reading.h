@@ -20,7 +20,7 @@ enum Body : int {
     kMidheaven,
 };
 inline constexpr int kBodyCount = 11;
-inline constexpr int kChartBodyCount = 9;       // Sun to Ketu: the bodies placed in the chart
+inline constexpr int kChartBodyCount = 9;         // Sun to Ketu: the bodies placed in the chart
 inline constexpr int kRetrogradePlanetCount = 5;  // Mercury to Saturn
 
 using BodyTexts = std::array<std::string, kBodyCount>;
@@ -39,9 +39,9 @@ struct ChartReading {
     std::string nakshatra;
     std::string rashi;
     std::string nakshatraLord;
-    std::string pada;  // "1" to "4"
+    std::string pada;                                       // "1" to "4"
     std::array<bool, kRetrogradePlanetCount> retrograde{};  // Mercury, Venus, Mars, Jupiter, Saturn
-    std::string moonPositionText;  // the Moon's long position text
+    std::string moonPositionText;                           // the Moon's long position text
 
     friend bool operator==(const ChartReading&, const ChartReading&) = default;
 };

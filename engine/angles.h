@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+// Two-argument arctangent in radians, in (-π, π]. For x < 0 and y = 0 it gives 0, not π; the
+// callers that need a full turn correct the quadrant themselves.
+double ArcTan2(double y, double x);
+
+// Brings degrees into the circle with at most one correction: below 0 adds 360, then above 360
+// subtracts 360. 360 itself stays 360.
+double Normalize360Once(double degrees);
+
+// Radians reduced to [0, 2π) with the engine's 2π.
+double ReduceToTwoPi(double radians);
+
+// "D° M' S\" Abb": degrees within the sign, minutes and seconds, each cut (never rounded), then
+// the sign's abbreviation. Longitudes of 360 or more are first brought into [0, 360).
+std::string LongPositionText(double longitudeDegrees);
+
+// "-D° M' S\"": a signed angle with no sign of the zodiac; negative angles begin with "-".
+std::string SignedAngleText(double degrees);
+
+// "DD Abb MM" from a long position text: two-digit degrees, abbreviation, two-digit minutes.
+std::string ShortPositionText(std::string_view longText);
+
+// The degree sign as it stands in position texts (UTF-8).
+inline constexpr std::string_view kDegreeMark = "\u00B0";
+
+}  // namespace engine

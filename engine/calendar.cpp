@@ -1,0 +1,52 @@
+#include "engine/calendar.h"
+
+#include <cmath>
+
+namespace engine {
+
+namespace {
+
+constexpr int kMinutesPerDay = 24 * 60;
+
+// Floor division, so that negative minutes borrow from the previous day.
+constexpr int FloorDiv(int value, int divisor) {
+    const int quotient = value / divisor;
+    return (value % divisor != 0 && (value < 0) != (divisor < 0)) ? quotient - 1 : quotient;
+}
+
+}  // namespace
+
+CivilDateTime AddMinutes(const CivilDateTime& moment, int minutes) {
+    const int totalMinutes = moment.hour * 60 + moment.minute + minutes;
+    const int dayShift = FloorDiv(totalMinutes, kMinutesPerDay);
+    const int minuteOfDay = totalMinutes - dayShift * kMinutesPerDay;
+    const CivilDate date =
+        CivilFromDays(DaysFromCivil(moment.year, moment.month, moment.day) + dayShift);
+    return {date.year, date.month, date.day, minuteOfDay / 60, minuteOfDay % 60};
+}
+
+double JulianDayNumber(int day, int month, int year) {
+    const double m = month + 12.0 * (year + 4800) - 3;
+    double j = std::floor((365 * m + 7 + 2 * (m - 12 * std::floor(m / 12))) / 12) + day +
+               std::floor(m / 48) - 32083;
+    // Gregorian dates only from the day after 1582 October 14 in this count.
+    if (j > 2299171) {
+        j += std::floor(m / 4800) - std::floor(m / 1200) + 38;
+    }
+    return j;
+}
+
+CivilDateTime UniversalDateTime(const CivilDateTime& local, int zoneHourOffset,
+                                int zoneMinuteOffset, bool isDaylightSaving) {
+    const int daylightHour = isDaylightSaving ? 1 : 0;
+    return AddMinutes(local, (zoneHourOffset - daylightHour) * 60 + zoneMinuteOffset);
+}
+
+double DaysFromJ2000(const CivilDateTime& universal) {
+    const double y = universal.year;
+    const double m = universal.month;
+    return 367 * y - std::floor(7 * (y + std::floor((m + 9) / 12)) / 4) + std::floor(275 * m / 9) +
+           universal.day - 730531.5 + (universal.hour + universal.minute / 60.0) / 24;
+}
+
+}  // namespace engine

@@ -1,0 +1,71 @@
+#include "reading/driver.h"
+
+#include <utility>
+
+#include "engine/zodiac.h"
+#include "reading/nakshatra_lookup.h"
+#include "reading/retrograde_marks.h"
+#include "reading/sign_tables.h"
+#include "reading/stages.h"
+
+namespace reading {
+
+namespace {
+
+std::string LastThree(const std::string& text) {
+    return text.size() >= 3 ? text.substr(text.size() - 3) : text;
+}
+
+}  // namespace
+
+ChartReading CalculateReading(const BirthData& birth) {
+    const engine::AscendantResult ascendant = ComputeAscendant(birth);
+    MoonReading moon = DeriveMoonReading(birth);
+    PositionList positions = ComputePlanetPositions(birth, ascendant, moon.positionText);
+
+    ChartReading reading;
+    reading.planetNames = std::move(positions.planetNames);
+    reading.planetLabels = std::move(positions.planetLabels);
+    reading.planetPositions = std::move(positions.planetPositions);
+    reading.ascendantText = ascendant.ascendantText;
+    reading.midheavenText = ascendant.midheavenText;
+    reading.signedAyanamsaText = ascendant.signedAyanamsaText;
+    reading = MarkRetrogrades(birth, std::move(reading));
+
+    // The ayanamsa is negative for every supported date; the display drops its minus sign.
+    reading.ayanamsaText = reading.signedAyanamsaText.substr(1);
+    reading.lagnaSign = LastThree(reading.ascendantText);
+    if (const auto sign = engine::SignIndexOf(reading.lagnaSign)) {
+        reading.lagnaName = RashiNames[*sign];
+    }
+    reading.nakshatra = moon.nakshatra;
+    reading.rashi = moon.rashi;
+    if (const auto lordAndPada = LookUpLordAndPada(reading.nakshatra, moon.positionText)) {
+        reading.nakshatraLord = lordAndPada->lord;
+        reading.pada = lordAndPada->pada;
+    }
+    reading.moonPositionText = std::move(moon.positionText);
+    return reading;
+}
+
+std::optional<FormRefusal> RunCalculation(const FormValues& form, BirthData& birth,
+                                          ChartReading& reading) {
+    if (auto refusal = ValidateInput(form)) {
+        return refusal;
+    }
+    CopyResult copy = CopyFormToBirthData(form);
+    if (copy.refusal) {
+        return copy.refusal;
+    }
+    ChartReading computed = CalculateReading(*copy.birth);
+    birth = std::move(*copy.birth);
+    reading = std::move(computed);
+    return std::nullopt;
+}
+
+engine::CivilDateTime UniversalInstant(const BirthData& birth) {
+    return engine::UniversalDateTime(LocalClock(birth), birth.zoneHourOffset,
+                                     birth.zoneMinuteOffset, birth.isDaylightSaving);
+}
+
+}  // namespace reading

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace reading {
+
+struct LordAndPada {
+    std::string lord;
+    std::string pada;
+};
+
+// The nakshatra's lord from the first row of the lord table that names it, and the pada: the
+// quarter of the nakshatra (3° 20′ each) in which the Moon stands, read from the Moon's long
+// position text. Nothing when the name is in no row or the text cannot be read.
+std::optional<LordAndPada> LookUpLordAndPada(std::string_view nakshatra,
+                                             std::string_view moonPositionText);
+
+// The quarter 1 to 4 of its nakshatra for a long position text, or nothing for a text that is
+// not one.
+std::optional<int> PadaOfPositionText(std::string_view longPositionText);
+
+}  // namespace reading

@@ -1,0 +1,120 @@
+#include "reading/stages.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "engine/angles.h"
+#include "engine/birth_moment.h"
+#include "engine/constants.h"
+#include "engine/lunar_node.h"
+#include "engine/moon.h"
+#include "engine/planets.h"
+#include "reading/body_names.h"
+#include "reading/sign_tables.h"
+
+namespace reading {
+
+namespace {
+
+double DegreesAndMinutes(int degrees, int minutes) {
+    return degrees + minutes / 60.0;
+}
+
+double UniversalHoursOf(const BirthData& birth, const engine::CivilDateTime& local) {
+    return engine::UniversalHours(local, ZoneCorrectionHours(birth));
+}
+
+double JulianDayOf(const engine::CivilDateTime& local) {
+    return engine::JulianDayNumber(local.day, local.month, local.year);
+}
+
+std::string SiderealText(double tropicalLongitude, double ayanamsaCorrection) {
+    double sidereal = tropicalLongitude - std::fabs(ayanamsaCorrection);
+    while (sidereal < 0) {
+        sidereal += engine::kFullCircle;
+    }
+    return engine::LongPositionText(sidereal);
+}
+
+}  // namespace
+
+engine::CivilDateTime LocalClock(const BirthData& birth) {
+    return engine::AddMinutes({birth.year, birth.month, birth.day, birth.hour, birth.minute}, 0);
+}
+
+double ZoneCorrectionHours(const BirthData& birth) {
+    return engine::ZoneCorrectionHours(birth.zoneHourOffset, birth.zoneMinuteOffset,
+                                       birth.isDaylightSaving);
+}
+
+double WestLongitude(const BirthData& birth) {
+    const double magnitude = DegreesAndMinutes(birth.longitudeDegrees, birth.longitudeMinutes);
+    return birth.isEast ? -magnitude : magnitude;
+}
+
+double NorthLatitude(const BirthData& birth) {
+    const double magnitude = DegreesAndMinutes(birth.latitudeDegrees, birth.latitudeMinutes);
+    return birth.isSouth ? -magnitude : magnitude;
+}
+
+engine::AscendantResult ComputeAscendant(const BirthData& birth) {
+    const engine::CivilDateTime local = LocalClock(birth);
+    const double universalHours = UniversalHoursOf(birth, local);
+    return engine::ComputeAscendant({engine::CenturiesFrom1900(JulianDayOf(local), universalHours),
+                                     universalHours, WestLongitude(birth), NorthLatitude(birth)});
+}
+
+MoonReading DeriveMoonReading(const BirthData& birth) {
+    const engine::CivilDateTime local = LocalClock(birth);
+    const double longitude = engine::MoonSiderealLongitude(
+        engine::CenturiesFromJ2000(JulianDayOf(local), UniversalHoursOf(birth, local)));
+    MoonReading moon;
+    moon.positionText = engine::LongPositionText(longitude);
+    const int nakshatra = static_cast<int>(std::floor(longitude * 60 / 800));
+    moon.nakshatra = NakshatraNames[std::clamp(nakshatra, 0, kNakshatraCount - 1)];
+    // The Rashi is read back from the text, so text and Rashi can never disagree.
+    const std::string_view text = moon.positionText;
+    if (const auto sign = engine::SignIndexOf(text.substr(text.size() - 3))) {
+        moon.rashi = RashiNames[*sign];
+    }
+    return moon;
+}
+
+PositionList ComputePlanetPositions(const BirthData& birth,
+                                    const engine::AscendantResult& ascendant,
+                                    std::string_view moonPositionText) {
+    PositionList list;
+    for (int body = 0; body < kBodyCount; ++body) {
+        list.planetNames[body] = kPlanetNames[body];
+        list.planetLabels[body] = kPlanetLabels[body];
+    }
+
+    const engine::CivilDateTime universal = engine::UniversalDateTime(
+        LocalClock(birth), birth.zoneHourOffset, birth.zoneMinuteOffset, birth.isDaylightSaving);
+    const double days = engine::DaysFromJ2000(universal);
+    const double ayanamsa = ascendant.ayanamsaCorrection;
+    const std::array<double, engine::kPlanetCount> tropical = engine::PlanetLongitudes(days);
+    const auto planetText = [&](engine::Planet planet) {
+        return engine::ShortPositionText(
+            SiderealText(tropical[static_cast<int>(planet)], ayanamsa));
+    };
+    const double rahu = engine::RahuLongitude(days, ayanamsa);
+
+    BodyTexts& positions = list.planetPositions;
+    positions[kSun] = planetText(engine::Planet::kSun);
+    positions[kMoon] = engine::ShortPositionText(moonPositionText);
+    positions[kMercury] = planetText(engine::Planet::kMercury);
+    positions[kVenus] = planetText(engine::Planet::kVenus);
+    positions[kMars] = planetText(engine::Planet::kMars);
+    positions[kJupiter] = planetText(engine::Planet::kJupiter);
+    positions[kSaturn] = planetText(engine::Planet::kSaturn);
+    positions[kRahu] = engine::ShortPositionText(engine::LongPositionText(rahu));
+    positions[kKetu] =
+        engine::ShortPositionText(engine::LongPositionText(engine::KetuLongitude(rahu)));
+    positions[kAscendant] = engine::ShortPositionText(ascendant.ascendantText);
+    positions[kMidheaven] = engine::ShortPositionText(ascendant.midheavenText);
+    return list;
+}
+
+}  // namespace reading

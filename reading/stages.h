@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/ascendant.h"
+#include "engine/calendar.h"
+#include "reading/birth_data.h"
+#include "reading/chart_reading.h"
+
+namespace reading {
+
+// The stages of a calculation, each a function of the birth and of earlier stages' results.
+
+// The local clock reading of a birth; hour 24 becomes 0 h of the next day.
+engine::CivilDateTime LocalClock(const BirthData& birth);
+
+// Hours to add to the local clock to reach universal time, daylight saving included.
+double ZoneCorrectionHours(const BirthData& birth);
+
+double WestLongitude(const BirthData& birth);  // degrees, west positive
+double NorthLatitude(const BirthData& birth);  // degrees, north positive
+
+// Ayanamsa, ascendant and midheaven of the birth.
+engine::AscendantResult ComputeAscendant(const BirthData& birth);
+
+struct MoonReading {
+    std::string positionText;  // long position text
+    std::string nakshatra;
+    std::string rashi;
+};
+
+// The Moon's sidereal position text, its nakshatra and its Rashi.
+MoonReading DeriveMoonReading(const BirthData& birth);
+
+struct PositionList {
+    BodyTexts planetNames;
+    BodyTexts planetLabels;
+    BodyTexts planetPositions;
+};
+
+// The eleven short position texts with the bodies' names and plain display names.
+PositionList ComputePlanetPositions(const BirthData& birth,
+                                    const engine::AscendantResult& ascendant,
+                                    std::string_view moonPositionText);
+
+}  // namespace reading

@@ -1,0 +1,147 @@
+#include "reading/validation.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "reading/time_zones.h"
+
+namespace reading {
+
+namespace {
+
+constexpr int kFebruary = 1;                                 // list positions count from 0
+constexpr std::array<int, 4> kThirtyDayMonths{3, 5, 8, 10};  // April, June, September, November
+constexpr int kDay29 = 28;
+constexpr int kDay31 = 30;
+
+struct EmptyTextCheck {
+    const std::string FormValues::*text;
+    const char* message;
+    FormField field;
+};
+
+constexpr std::array<EmptyTextCheck, 8> kEmptyTextChecks{{
+    {&FormValues::name, "Please Enter Your Name", FormField::kName},
+    {&FormValues::latitudeDegrees, "Please Enter Degree of Latitude", FormField::kLatitudeDegrees},
+    {&FormValues::latitudeMinutes, "Please Enter Minutes of Latitude", FormField::kLatitudeMinutes},
+    {&FormValues::longitudeDegrees, "Please Enter Degree of Longitude",
+     FormField::kLongitudeDegrees},
+    {&FormValues::longitudeMinutes, "Please Enter Minute of Longitude",
+     FormField::kLongitudeMinutes},
+    {&FormValues::city, "Please Enter Your City name", FormField::kCity},
+    {&FormValues::state, "Please Enter Your State name", FormField::kState},
+    {&FormValues::country, "Please Enter Your Country name", FormField::kCountry},
+}};
+
+// Every year of the lists that is divisible by 4 is a leap year (2000 included, 1900 not offered).
+bool IsListLeapYear(int yearIndex) {
+    return (kFirstYear + yearIndex) % 4 == 0;
+}
+
+bool InList(int index, int count) {
+    return index >= 0 && index < count;
+}
+
+std::string TrimSpaces(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::optional<FormRefusal> ValidateInput(const FormValues& form) {
+    for (const EmptyTextCheck& check : kEmptyTextChecks) {
+        if ((form.*check.text).empty()) {
+            return FormRefusal{check.message, MessageIcon::kError, check.field,
+                               DirectionFix::kNone};
+        }
+    }
+    if (!form.north && !form.south) {
+        return FormRefusal{"Please Select Direction For The Latitude", MessageIcon::kError,
+                           FormField::kNone, DirectionFix::kSelectNorth};
+    }
+    if (!form.east && !form.west) {
+        return FormRefusal{"Please Select Direction For The Longitude", MessageIcon::kError,
+                           FormField::kNone, DirectionFix::kSelectEast};
+    }
+    const int firstMissingFebruaryDay = IsListLeapYear(form.yearIndex) ? kDay29 + 1 : kDay29;
+    if (form.monthIndex == kFebruary && form.dayIndex >= firstMissingFebruaryDay &&
+        form.dayIndex <= kDay31) {
+        return FormRefusal{"Please Enter Correct Date Or Month!", MessageIcon::kInformation,
+                           FormField::kNone, DirectionFix::kNone};
+    }
+    for (const int month : kThirtyDayMonths) {
+        if (form.monthIndex == month && form.dayIndex == kDay31) {
+            return FormRefusal{"Please Enter Correct Date Or Month !", MessageIcon::kInformation,
+                               FormField::kNone, DirectionFix::kNone};
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsDegreeOrMinuteText(const std::string& text) {
+    if (text.empty() || text.size() > 3) {
+        return false;
+    }
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+CopyResult CopyFormToBirthData(const FormValues& form) {
+    struct NumberField {
+        const std::string* text;
+        FormField field;
+    };
+    const std::array<NumberField, 4> numbers{{
+        {&form.latitudeDegrees, FormField::kLatitudeDegrees},
+        {&form.latitudeMinutes, FormField::kLatitudeMinutes},
+        {&form.longitudeDegrees, FormField::kLongitudeDegrees},
+        {&form.longitudeMinutes, FormField::kLongitudeMinutes},
+    }};
+    for (const NumberField& number : numbers) {
+        if (!IsDegreeOrMinuteText(*number.text)) {
+            return {std::nullopt, FormRefusal{"Please enter only numbers", MessageIcon::kError,
+                                              number.field, DirectionFix::kNone}};
+        }
+    }
+    if (!InList(form.dayIndex, kDayCount) || !InList(form.monthIndex, kMonthCount) ||
+        !InList(form.yearIndex, kYearCount) || !InList(form.hourIndex, kHourCount) ||
+        !InList(form.minuteIndex, kMinuteCount) || !InList(form.zoneIndex, kTimeZoneCount)) {
+        return {std::nullopt,
+                FormRefusal{"Please choose the date, the time and the time zone from the lists",
+                            MessageIcon::kError, FormField::kNone, DirectionFix::kNone}};
+    }
+
+    const TimeZoneRow& zone = TimeZoneTable[form.zoneIndex];
+    BirthData birth;
+    birth.name = form.name;
+    birth.month = form.monthIndex + 1;
+    birth.day = form.dayIndex + 1;
+    birth.year = kFirstYear + form.yearIndex;
+    birth.hour = form.hourIndex;
+    birth.minute = form.minuteIndex;
+    birth.zoneHours = std::abs(zone.hourEntry);
+    birth.zoneMinutes = std::abs(zone.minuteEntry);
+    birth.zoneHourOffset = zone.hourEntry;
+    birth.zoneMinuteOffset = zone.minuteEntry;
+    birth.longitudeDegrees = std::atoi(form.longitudeDegrees.c_str());
+    birth.longitudeMinutes = std::atoi(form.longitudeMinutes.c_str());
+    birth.latitudeDegrees = std::atoi(form.latitudeDegrees.c_str());
+    birth.latitudeMinutes = std::atoi(form.latitudeMinutes.c_str());
+    birth.isEast = form.east;
+    birth.isSouth = form.south;
+    birth.isDaylightSaving = form.daylightSaving;
+    birth.city = TrimSpaces(form.city);
+    birth.state = TrimSpaces(form.state);
+    birth.country = TrimSpaces(form.country);
+    return {birth, std::nullopt};
+}
+
+}  // namespace reading

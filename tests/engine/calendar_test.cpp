@@ -1,0 +1,78 @@
+#include "engine/calendar.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/birth_moment.h"
+
+namespace engine {
+namespace {
+
+TEST(JulianDayNumber, MatchesKnownDates) {
+    EXPECT_EQ(JulianDayNumber(1, 1, 2000), 2451545);
+    EXPECT_EQ(JulianDayNumber(1, 1, 1900), 2415021);
+    EXPECT_EQ(JulianDayNumber(1, 1, 1901), 2415386);
+    EXPECT_EQ(JulianDayNumber(31, 12, 2050), 2470172);
+    EXPECT_EQ(JulianDayNumber(15, 10, 1582), 2299171);  // at the threshold: not corrected
+    EXPECT_EQ(JulianDayNumber(15, 8, 1947), 2432413);
+    EXPECT_EQ(JulianDayNumber(15, 6, 1980), 2444406);
+    EXPECT_EQ(JulianDayNumber(4, 7, 1976), 2442964);
+}
+
+TEST(JulianDayNumber, CountsConsecutiveDaysAcrossTheSupportedYears) {
+    for (int days = DaysFromCivil(1900, 1, 1); days <= DaysFromCivil(2051, 12, 31); ++days) {
+        const CivilDate date = CivilFromDays(days);
+        ASSERT_EQ(JulianDayNumber(date.day, date.month, date.year), 2440588.0 + days)
+            << date.year << "-" << date.month << "-" << date.day;
+    }
+}
+
+TEST(CivilDays, RoundTrip) {
+    for (int days = -60000; days <= 60000; days += 7) {
+        const CivilDate date = CivilFromDays(days);
+        ASSERT_EQ(DaysFromCivil(date.year, date.month, date.day), days);
+    }
+    EXPECT_EQ(DaysFromCivil(1970, 1, 1), 0);
+    EXPECT_EQ(CivilFromDays(DaysFromCivil(2000, 2, 29)), (CivilDate{2000, 2, 29}));
+}
+
+TEST(AddMinutes, CarriesOverDaysMonthsYearsAndLeapDays) {
+    EXPECT_EQ(AddMinutes({2000, 2, 28, 23, 30}, 60), (CivilDateTime{2000, 2, 29, 0, 30}));
+    EXPECT_EQ(AddMinutes({1999, 12, 31, 22, 0}, 150), (CivilDateTime{2000, 1, 1, 0, 30}));
+    EXPECT_EQ(AddMinutes({2001, 3, 1, 0, 15}, -30), (CivilDateTime{2001, 2, 28, 23, 45}));
+    EXPECT_EQ(AddMinutes({1901, 1, 1, 0, 0}, -1), (CivilDateTime{1900, 12, 31, 23, 59}));
+    // Hour 24 is 0 h of the next day.
+    EXPECT_EQ(AddMinutes({1980, 12, 31, 24, 10}, 0), (CivilDateTime{1981, 1, 1, 0, 10}));
+}
+
+TEST(UniversalDateTime, AddsTheZoneEntriesAndTakesOffDaylightSaving) {
+    // India: entries -5 h -30 min.
+    EXPECT_EQ(UniversalDateTime({1980, 6, 15, 10, 30}, -5, -30, false),
+              (CivilDateTime{1980, 6, 15, 5, 0}));
+    EXPECT_EQ(UniversalDateTime({1947, 8, 15, 0, 0}, -5, -30, false),
+              (CivilDateTime{1947, 8, 14, 18, 30}));
+    // New York in summer: EST with daylight saving equals EDT.
+    EXPECT_EQ(UniversalDateTime({1976, 7, 4, 14, 30}, 5, 0, true),
+              UniversalDateTime({1976, 7, 4, 14, 30}, 4, 0, false));
+    // Newfoundland: +3 h 30 min.
+    EXPECT_EQ(UniversalDateTime({2000, 12, 31, 22, 45}, 3, 30, false),
+              (CivilDateTime{2001, 1, 1, 2, 15}));
+}
+
+TEST(DaysFromJ2000, CountsFromNoonOfTheFirstOf2000) {
+    EXPECT_EQ(DaysFromJ2000({2000, 1, 1, 12, 0}), 0);
+    EXPECT_EQ(DaysFromJ2000({1901, 1, 1, 0, 0}), -36159.5);
+    EXPECT_NEAR(DaysFromJ2000({1980, 6, 15, 5, 0}), -7139.2916667, 1e-7);
+}
+
+TEST(BirthMoment, UniversalHoursAndCenturies) {
+    EXPECT_EQ(UniversalHours({2000, 1, 1, 12, 0}, ZoneCorrectionHours(0, 0, false)), 12);
+    EXPECT_EQ(CenturiesFrom1900(2451545, 12), 1.0);
+    EXPECT_EQ(CenturiesFromJ2000(2451545, 12), 0.0);
+    // An east zone of 5 h 30 min with daylight saving at 06:00 local is 23:30 UT the day before.
+    EXPECT_EQ(UniversalHours({1980, 6, 15, 6, 0}, ZoneCorrectionHours(-5, -30, true)), -0.5);
+    EXPECT_NEAR(CenturiesFromJ2000(2444406, 5), -0.1954632, 5e-8);
+    EXPECT_NEAR(CenturiesFromJ2000(2432413, -5.5), -0.5238256, 5e-8);
+}
+
+}  // namespace
+}  // namespace engine
