@@ -67,10 +67,14 @@ engine::AscendantResult ComputeAscendant(const BirthData& birth) {
 
 MoonReading DeriveMoonReading(const BirthData& birth) {
     const engine::CivilDateTime local = LocalClock(birth);
-    const double longitude = engine::MoonSiderealLongitude(
-        engine::CenturiesFromJ2000(JulianDayOf(local), UniversalHoursOf(birth, local)));
+    return MoonReadingAt(engine::MoonSiderealLongitude(
+        engine::CenturiesFromJ2000(JulianDayOf(local), UniversalHoursOf(birth, local))));
+}
+
+MoonReading MoonReadingAt(double longitude) {
     MoonReading moon;
     moon.positionText = engine::LongPositionText(longitude);
+    // Spans of 800 arc-minutes; a boundary belongs to the nakshatra that begins there.
     const int nakshatra = static_cast<int>(std::floor(longitude * 60 / 800));
     moon.nakshatra = NakshatraNames[std::clamp(nakshatra, 0, kNakshatraCount - 1)];
     // The Rashi is read back from the text, so text and Rashi can never disagree.

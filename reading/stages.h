@@ -33,6 +33,9 @@ struct MoonReading {
 // The Moon's sidereal position text, its nakshatra and its Rashi.
 MoonReading DeriveMoonReading(const BirthData& birth);
 
+// The same texts for a sidereal longitude in [0, 360).
+MoonReading MoonReadingAt(double siderealLongitude);
+
 struct PositionList {
     BodyTexts planetNames;
     BodyTexts planetLabels;

@@ -203,6 +203,33 @@ TEST(RunCalculation, RepeatingACalculationGivesTheSameReading) {
     EXPECT_EQ(first, second);
 }
 
+TEST(RunCalculation, RetrogradeMarksNeverPileUp) {
+    BirthData birth;
+    ChartReading reading;
+    const FormValues mercuryRetrograde =
+        Form(27, 2, 1901, 0, 5, kIndia, "28", "37", false, "77", "13", true);
+    for (int run = 0; run < 2; ++run) {
+        ASSERT_FALSE(RunCalculation(mercuryRetrograde, birth, reading));
+        EXPECT_EQ(reading.planetLabels[kMercury], "Budha (R) ");
+        EXPECT_TRUE(reading.retrograde[0]);
+    }
+    EXPECT_EQ(reading.planetLabels[kSun], "Surya");
+    EXPECT_EQ(reading.planetNames[kMercury], "Mercury");  // the report's names carry no mark
+
+    const FormValues saturnRetrograde =
+        Form(1, 6, 1901, 12, 0, kIndia, "28", "37", false, "77", "13", true);
+    ASSERT_FALSE(RunCalculation(saturnRetrograde, birth, reading));
+    EXPECT_EQ(reading.planetLabels[kSaturn], "Shani (R) ");
+    EXPECT_TRUE(reading.retrograde[4]);
+
+    // The next day's plain calculation clears the old marks.
+    const FormValues lastDay =
+        Form(1, 12, 2050, 12, 0, kIndia, "28", "37", false, "77", "13", true);
+    ASSERT_FALSE(RunCalculation(lastDay, birth, reading));
+    EXPECT_EQ(reading.planetLabels[kSaturn], "Shani");
+    EXPECT_FALSE(reading.retrograde[4]);
+}
+
 // Over many births the texts keep the shapes that the display and the report cut apart.
 TEST(CalculateReading, TextsKeepTheirShapesForEveryKindOfBirth) {
     BirthData birth;
