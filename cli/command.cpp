@@ -1,0 +1,158 @@
+#include "cli/command.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "cli/batch.h"
+#include "cli/options.h"
+#include "cli/reading_json.h"
+#include "cli/report_text.h"
+#include "files/reading_file.h"
+#include "reading/driver.h"
+#include "reading/time_zones.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kProgram = "rashi-report";
+
+int UsageProblem(std::ostream& err, const std::string& problem) {
+    err << kProgram << ": " << problem << "\nTry '" << kProgram
+        << " --help' for more information.\n";
+    return kExitUsage;
+}
+
+// Opens a file for reading, or says why it cannot be read.
+std::string OpenInput(const std::string& path, std::ifstream& file) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return "cannot read " + path + ": it is a folder";
+    }
+    file.open(path, std::ios::binary);
+    if (!file.is_open()) {
+        return "cannot read " + path + ": " + std::strerror(errno);
+    }
+    return {};
+}
+
+// Writes the result of one birth, or its refusal.
+int ReportBirth(const reading::FormValues& form, bool json, std::ostream& out, std::ostream& err) {
+    reading::BirthData birth;
+    reading::ChartReading chart;
+    if (const auto refusal = reading::RunCalculation(form, birth, chart)) {
+        err << kProgram << ": " << refusal->message << '\n';
+        return kExitRefused;
+    }
+    if (json) {
+        std::string text;
+        AppendReadingJson(text, birth, chart, JsonWriter::Layout::kIndented);
+        out << text << '\n';
+    } else {
+        out << TerminalReport(birth, chart);
+    }
+    return kExitSuccess;
+}
+
+int ReportBatch(const std::string& path, std::istream& standardInput, std::ostream& out,
+                std::ostream& err) {
+    std::ifstream file;
+    if (path != "-") {
+        if (const std::string problem = OpenInput(path, file); !problem.empty()) {
+            err << kProgram << ": " << problem << '\n';
+            return kExitUsage;
+        }
+    }
+    std::istream& in = path == "-" ? standardInput : file;
+    const BatchSummary summary = RunBatch(in, out);
+    const std::string source = path == "-" ? std::string("standard input") : path;
+    if (!summary.headerProblem.empty()) {
+        err << kProgram << ": " << source << ": " << summary.headerProblem << '\n';
+        return kExitUsage;
+    }
+    if (in.bad()) {
+        err << kProgram << ": reading " << source << " failed part-way\n";
+        return kExitUsage;
+    }
+    if (summary.failedRows > 0) {
+        err << kProgram << ": " << summary.failedRows << " of " << summary.rows
+            << " rows could not be calculated\n";
+        return kExitRefused;
+    }
+    return kExitSuccess;
+}
+
+int ReportReadingFile(const std::string& path, bool json, std::ostream& out, std::ostream& err) {
+    std::ifstream file;
+    if (const std::string problem = OpenInput(path, file); !problem.empty()) {
+        err << kProgram << ": " << problem << '\n';
+        return kExitUsage;
+    }
+    // One byte past the limit is enough to tell that a file is too large.
+    std::string bytes(files::kReadingFileMaxBytes + 1, '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file.bad()) {
+        err << kProgram << ": cannot read " << path << '\n';
+        return kExitUsage;
+    }
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    if (const auto problem = files::ReadingFileProblem(bytes)) {
+        err << kProgram << ": " << path << ": " << *problem << '\n';
+        return kExitUsage;
+    }
+    const reading::FormValues form =
+        files::ApplyToForm(files::DecodeReadingFile(bytes), reading::FormValues{});
+    return ReportBirth(form, json, out, err);
+}
+
+void ListZones(std::ostream& out) {
+    for (int row = 0; row < reading::kTimeZoneCount; ++row) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%2d  ", row);
+        out << number << reading::TimeZoneTable[row].listText << '\n';
+    }
+}
+
+}  // namespace
+
+int RunReportCommand(const QStringList& arguments, std::istream& in, std::ostream& out,
+                     std::ostream& err) {
+    const ParsedOptions parsed = ParseOptions(arguments);
+    if (!parsed.options) {
+        return UsageProblem(err, parsed.usageProblem);
+    }
+    const Options& options = *parsed.options;
+    int status = kExitSuccess;
+    switch (options.mode) {
+        case Mode::kHelp:
+            out << UsageText();
+            break;
+        case Mode::kVersion:
+            out << kProgram << ' ' << RASHI_VERSION << '\n';
+            break;
+        case Mode::kListZones:
+            ListZones(out);
+            break;
+        case Mode::kOneBirth:
+            status = ReportBirth(options.form, options.json, out, err);
+            break;
+        case Mode::kBatch:
+            status = ReportBatch(options.path, in, out, err);
+            break;
+        case Mode::kReadingFile:
+            status = ReportReadingFile(options.path, options.json, out, err);
+            break;
+    }
+    out.flush();
+    if (!out) {
+        err << kProgram << ": cannot write the output\n";
+        return kExitUsage;
+    }
+    return status;
+}
+
+}  // namespace cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "reading/form_values.h"
+
+namespace cli {
+
+// Why a value cannot go into the form, in words for the user; nothing when it went in.
+using EntryProblem = std::optional<std::string>;
+
+// A whole decimal number: optional minus sign and digits, nothing else.
+std::optional<int> ParseWholeNumber(std::string_view text);
+
+// "true"/"false" in any letter case, or "1"/"0".
+std::optional<bool> ParseTruth(std::string_view text);
+
+// Each setter puts one value into the form the way choosing it in the window would: list values
+// become list positions, and a value outside its list is refused. Calendar checks (31 April, 29
+// February) are left to the form's own validation, like in the window.
+EntryProblem SetDay(reading::FormValues& form, std::string_view text);
+EntryProblem SetMonth(reading::FormValues& form, std::string_view text);
+EntryProblem SetYear(reading::FormValues& form, std::string_view text);
+EntryProblem SetHour(reading::FormValues& form, std::string_view text);
+EntryProblem SetMinute(reading::FormValues& form, std::string_view text);
+EntryProblem SetZone(reading::FormValues& form, std::string_view text);
+
+// The direction options. An empty text selects neither option, which the form's validation then
+// reports; "true" selects South (East), "false" North (West).
+EntryProblem SetSouth(reading::FormValues& form, std::string_view text);
+EntryProblem SetEast(reading::FormValues& form, std::string_view text);
+
+// The daylight-saving box; an empty text leaves it unchecked.
+EntryProblem SetDaylightSaving(reading::FormValues& form, std::string_view text);
+
+}  // namespace cli

@@ -1,0 +1,258 @@
+#include "cli/options.h"
+
+#include <QCommandLineParser>
+#include <string_view>
+#include <vector>
+
+#include "cli/form_entry.h"
+#include "reading/validation.h"
+
+namespace cli {
+
+namespace {
+
+struct Problem {
+    std::string text;
+};
+
+std::string ValueOf(const QCommandLineParser& parser, const QString& name) {
+    return parser.value(name).toStdString();
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string_view::npos) {
+            return parts;
+        }
+        start = end + 1;
+    }
+}
+
+bool AllDigits(std::string_view text, std::size_t minimum, std::size_t maximum) {
+    if (text.size() < minimum || text.size() > maximum) {
+        return false;
+    }
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::string> WithOption(std::string_view option, EntryProblem problem) {
+    if (!problem) {
+        return std::nullopt;
+    }
+    return "--" + std::string(option) + ": " + *problem;
+}
+
+std::optional<std::string> SetDate(reading::FormValues& form, std::string_view text) {
+    const std::vector<std::string_view> parts = Split(text, '-');
+    if (parts.size() != 3 || !AllDigits(parts[0], 4, 4) || !AllDigits(parts[1], 1, 2) ||
+        !AllDigits(parts[2], 1, 2)) {
+        return "--date must be year-month-day, e.g. 1980-06-15";
+    }
+    if (auto problem = WithOption("date", SetYear(form, parts[0]))) {
+        return problem;
+    }
+    if (auto problem = WithOption("date", SetMonth(form, parts[1]))) {
+        return problem;
+    }
+    return WithOption("date", SetDay(form, parts[2]));
+}
+
+std::optional<std::string> SetTime(reading::FormValues& form, std::string_view text) {
+    const std::vector<std::string_view> parts = Split(text, ':');
+    if (parts.size() != 2 || !AllDigits(parts[0], 1, 2) || !AllDigits(parts[1], 1, 2)) {
+        return "--time must be hour:minute on a 24-hour clock, e.g. 10:30";
+    }
+    if (auto problem = WithOption("time", SetHour(form, parts[0]))) {
+        return problem;
+    }
+    return WithOption("time", SetMinute(form, parts[1]));
+}
+
+// "28:37N": degrees and minutes as the form's fields hold them, then the direction letter.
+std::optional<std::string> SetPlace(std::string& degrees, std::string& minutes, bool& first,
+                                    bool& second, std::string_view text, char firstLetter,
+                                    char secondLetter, std::string_view option,
+                                    std::string_view example) {
+    const std::string problem = "--" + std::string(option) +
+                                " must be degrees:minutes followed by " + firstLetter + " or " +
+                                secondLetter + ", e.g. " + std::string(example);
+    if (text.empty()) {
+        return problem;
+    }
+    const char letter = static_cast<char>(text.back() & ~0x20);  // upper case
+    if (letter != firstLetter && letter != secondLetter) {
+        return problem;
+    }
+    const std::vector<std::string_view> parts = Split(text.substr(0, text.size() - 1), ':');
+    if (parts.size() != 2 || !reading::IsDegreeOrMinuteText(std::string(parts[0])) ||
+        !reading::IsDegreeOrMinuteText(std::string(parts[1]))) {
+        return problem;
+    }
+    degrees = std::string(parts[0]);
+    minutes = std::string(parts[1]);
+    first = letter == firstLetter;
+    second = !first;
+    return std::nullopt;
+}
+
+}  // namespace
+
+ParsedOptions ParseOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QStringList birthOptions{"name", "date", "time",  "zone",   "lat",
+                                   "lon",  "city", "state", "country"};
+    for (const QString& name : birthOptions) {
+        parser.addOption(QCommandLineOption(name, QString(), "value"));
+    }
+    parser.addOption(QCommandLineOption("dst"));
+    parser.addOption(QCommandLineOption("json"));
+    parser.addOption(QCommandLineOption("batch", QString(), "file"));
+    parser.addOption(QCommandLineOption("list-zones"));
+    parser.addOption(QCommandLineOption(QStringList{"h", "help"}));
+    parser.addOption(QCommandLineOption(QStringList{"v", "version"}));
+
+    ParsedOptions parsed;
+    if (!parser.parse(arguments)) {
+        parsed.usageProblem = parser.errorText().toStdString();
+        return parsed;
+    }
+
+    Options options;
+    options.json = parser.isSet("json");
+    const QStringList positional = parser.positionalArguments();
+    bool anyBirthOption = parser.isSet("dst");
+    for (const QString& name : birthOptions) {
+        anyBirthOption = anyBirthOption || parser.isSet(name);
+    }
+
+    if (parser.isSet("help")) {
+        options.mode = Mode::kHelp;
+    } else if (parser.isSet("version")) {
+        options.mode = Mode::kVersion;
+    } else if (parser.isSet("list-zones")) {
+        options.mode = Mode::kListZones;
+    } else if (positional.size() > 1) {
+        parsed.usageProblem = "give at most one reading file";
+    } else if (parser.isSet("batch")) {
+        options.mode = Mode::kBatch;
+        options.path = ValueOf(parser, "batch");
+        if (anyBirthOption || !positional.isEmpty()) {
+            parsed.usageProblem =
+                "--batch reads the births from its file; give no birth options or reading file "
+                "with it";
+        }
+    } else if (!positional.isEmpty()) {
+        options.mode = Mode::kReadingFile;
+        options.path = positional.first().toStdString();
+        if (anyBirthOption) {
+            parsed.usageProblem =
+                "a reading file holds the whole birth; give no birth options with it";
+        }
+    } else if (!anyBirthOption && !options.json) {
+        parsed.usageProblem = "no birth given";
+    } else {
+        options.mode = Mode::kOneBirth;
+        for (const char* required : {"date", "time", "zone"}) {
+            if (parsed.usageProblem.empty() && !parser.isSet(required)) {
+                parsed.usageProblem = "--" + std::string(required) + " is required";
+            }
+        }
+    }
+    if (!parsed.usageProblem.empty()) {
+        return parsed;
+    }
+
+    if (options.mode == Mode::kOneBirth) {
+        reading::FormValues& form = options.form;
+        form.name = ValueOf(parser, "name");
+        form.city = ValueOf(parser, "city");
+        form.state = ValueOf(parser, "state");
+        form.country = ValueOf(parser, "country");
+        form.daylightSaving = parser.isSet("dst");
+        std::optional<std::string> problem = SetDate(form, ValueOf(parser, "date"));
+        if (!problem) {
+            problem = SetTime(form, ValueOf(parser, "time"));
+        }
+        if (!problem) {
+            problem = WithOption("zone", SetZone(form, ValueOf(parser, "zone")));
+        }
+        // Without --lat or --lon the fields stay empty and the form's validation says so.
+        if (!problem && parser.isSet("lat")) {
+            problem = SetPlace(form.latitudeDegrees, form.latitudeMinutes, form.north, form.south,
+                               ValueOf(parser, "lat"), 'N', 'S', "lat", "28:37N");
+        }
+        if (!problem && parser.isSet("lon")) {
+            problem = SetPlace(form.longitudeDegrees, form.longitudeMinutes, form.east, form.west,
+                               ValueOf(parser, "lon"), 'E', 'W', "lon", "77:13E");
+        }
+        if (problem) {
+            parsed.usageProblem = *problem;
+            return parsed;
+        }
+    }
+    parsed.options = options;
+    return parsed;
+}
+
+std::string UsageText() {
+    return R"(Usage:
+  rashi-report --name NAME --date YYYY-MM-DD --time HH:MM --zone ROW --lat DD:MMN|S
+               --lon DDD:MME|W [--dst] --city CITY --state STATE --country COUNTRY [--json]
+  rashi-report --batch FILE|-
+  rashi-report [--json] READING.vlj
+  rashi-report --list-zones | --help | --version
+
+Computes the sidereal birth chart (Rashi chart) of a birth and prints its report.
+
+Birth options:
+  --name NAME        the person's name
+  --date Y-M-D       date of birth, years 1901 to 2050 (e.g. 1980-06-15)
+  --time H:M         local clock time of birth, hour 0 to 24 (24:00 is midnight at the day's end)
+  --zone ROW         row 0 to 70 of the time zone list (see --list-zones); 34 is Indian Time
+  --dst              the clock was on daylight saving time (one hour ahead of the zone)
+  --lat DD:MMN       latitude: degrees:minutes, then N or S (e.g. 28:37N)
+  --lon DDD:MME      longitude: degrees:minutes, then E or W (e.g. 77:13E)
+  --city, --state, --country   the place's names
+
+Output:
+  The report has 26 lines in UTF-8, ended by LF. Lines 9 and 20, which hold a lone carriage
+  return in the exported report file, are printed as empty lines. The month is named in the
+  language of the user's locale.
+  --json             print instead one JSON object with the birth ("birth"), the reading
+                     ("reading") and the universal time the chart was cast for
+                     ("universalTime", ISO 8601).
+
+Batch:
+  --batch FILE       read births as CSV from FILE ("-" for standard input). The first line is
+                     the header
+                       name,day,month,year,hour,minute,zone,latDeg,latMin,south,lonDeg,lonMin,
+                       east,dst,city,state,country
+                     (columns in any order). Fields in double quotes may hold commas, line
+                     breaks and doubled quotes; south, east and dst are true/false or 1/0; an
+                     empty south or east means no direction chosen. For every row, in input
+                     order, one line holds the JSON object of --json, or
+                       {"line": N, "error": "..."}
+                     for a row that cannot be read or is refused (N is the line the row starts
+                     on; the header is line 1).
+
+Reading file:
+  READING.vlj        print the report (or with --json the JSON) of a saved reading file.
+
+Exit status:
+  0  every chart was computed
+  1  the birth was refused (the reason goes to standard error), or a batch row failed
+  2  the options are wrong, or the input file cannot be read or has no usable header
+)";
+}
+
+}  // namespace cli

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <string>
+
+#include "reading/form_values.h"
+
+namespace cli {
+
+enum class Mode {
+    kHelp,         // print the usage text
+    kVersion,      // print the program's version
+    kListZones,    // print the time zone rows
+    kOneBirth,     // the birth given by the options
+    kBatch,        // births from a CSV file or standard input
+    kReadingFile,  // the birth kept in a reading file
+};
+
+struct Options {
+    Mode mode = Mode::kHelp;
+    bool json = false;
+    reading::FormValues form;  // the birth of kOneBirth
+    std::string path;          // the CSV file ("-" for standard input) or the reading file
+};
+
+struct ParsedOptions {
+    std::optional<Options> options;
+    std::string usageProblem;  // set when options is empty
+};
+
+// Reads the command line (the program's name first). Values that the window's lists could not
+// hold are usage problems; everything the form's own validation checks is left to it.
+ParsedOptions ParseOptions(const QStringList& arguments);
+
+// The text --help prints.
+std::string UsageText();
+
+}  // namespace cli

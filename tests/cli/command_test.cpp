@@ -1,0 +1,166 @@
+#include "cli/command.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <sstream>
+
+namespace cli {
+namespace {
+
+struct CommandRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CommandRun RunCommand(QStringList arguments, const std::string& input = {}) {
+    arguments.prepend("rashi-report");
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    CommandRun run;
+    run.status = RunReportCommand(arguments, in, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+const QStringList kDelhi{"--name", "Asha Rao", "--date",  "1980-06-15", "--time",    "10:30",
+                         "--zone", "34",       "--lat",   "28:37N",     "--lon",     "77:13E",
+                         "--city", "Delhi",    "--state", "Delhi",      "--country", "India"};
+
+TEST(CommandTest, ReportOfTheDelhiBirth) {
+    const CommandRun run = RunCommand(kDelhi);
+    EXPECT_EQ(run.status, kExitSuccess);
+    EXPECT_EQ(run.err, "");
+    // Positions and ayanamsa as computed for this birth by hand; lines 9 and 20 come out empty.
+    EXPECT_EQ(run.out,
+              "Name: Asha Rao\n"
+              "Date of Birth: June 15, 1980\n"
+              "Time of Birth: 10 Hour 30 Minute\n"
+              "Latitude: 28 Degree 37 Minute \n"
+              "Longitude: 77 Degree 13 Minute \n"
+              "City: Delhi\n"
+              "State: Delhi\n"
+              "Country: India\n"
+              "\n"
+              "Planetary Position\n"
+              "Sun 00 Gem 56\n"
+              "Moon 00 Can 13\n"
+              "Mercury 25 Gem 23\n"
+              "Venus 01 Gem 06\n"
+              "Mars 23 Leo 19\n"
+              "Jupiter 10 Leo 25\n"
+              "Saturn 27 Leo 23\n"
+              "Rahu 28 Can 35\n"
+              "Ketu 28 Cap 35\n"
+              "\n"
+              "Ayanamsa: 23° 34' 54\"\n"
+              "Lagna / Asc: Simha\n"
+              "Nakshatra: Punarvasu\n"
+              "Rashi / Moon Sign: Kataka\n"
+              "Pada: 4\n"
+              "Lord: Jupiter\n");
+}
+
+TEST(CommandTest, JsonOfTheDelhiBirth) {
+    const CommandRun run = RunCommand(QStringList(kDelhi) << "--json");
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    QJsonParseError error;
+    const QJsonObject root =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out;
+
+    const QJsonObject birth = root["birth"].toObject();
+    EXPECT_EQ(birth.size(), 20);
+    EXPECT_EQ(birth["name"].toString(), "Asha Rao");
+    EXPECT_EQ(birth["month"].toInt(), 6);
+    EXPECT_EQ(birth["zoneHours"].toInt(), 5);
+    EXPECT_EQ(birth["zoneMinutes"].toInt(), 30);
+    EXPECT_EQ(birth["zoneHourOffset"].toInt(), -5);
+    EXPECT_EQ(birth["zoneMinuteOffset"].toInt(), -30);
+    EXPECT_EQ(birth["latitudeDegrees"].toInt(), 28);
+    EXPECT_EQ(birth["isEast"].toBool(), true);
+    EXPECT_EQ(birth["isDaylightSaving"].toBool(), false);
+    EXPECT_EQ(birth["country"].toString(), "India");
+
+    const QJsonObject chart = root["reading"].toObject();
+    EXPECT_EQ(chart["planetNames"].toArray().size(), 11);
+    EXPECT_EQ(chart["planetLabels"].toArray()[0].toString(), "Surya");
+    const QJsonArray positions = chart["planetPositions"].toArray();
+    ASSERT_EQ(positions.size(), 11);
+    EXPECT_EQ(positions[1].toString(), "00 Can 13");
+    EXPECT_EQ(positions[9].toString(), "06 Leo 31");
+    EXPECT_EQ(positions[10].toString(), "04 Tau 31");
+    EXPECT_EQ(chart["signedAyanamsaText"].toString(), "-23° 34' 54\"");
+    EXPECT_EQ(chart["ayanamsaText"].toString(), "23° 34' 54\"");
+    EXPECT_EQ(chart["lagnaSign"].toString(), "Leo");
+    EXPECT_EQ(chart["moonPositionText"].toString(), "0° 13' 14\" Can");
+    EXPECT_EQ(chart["retrograde"].toArray().size(), 5);
+    EXPECT_EQ(root["universalTime"].toString(), "1980-06-15T05:00:00Z");
+}
+
+TEST(CommandTest, RefusalGoesToStandardErrorWithStatusOne) {
+    QStringList arguments = kDelhi;
+    arguments[arguments.indexOf("Delhi") + 2] = "";  // the state
+    const CommandRun run = RunCommand(arguments);
+    EXPECT_EQ(run.status, kExitRefused);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "rashi-report: Please Enter Your State name\n");
+}
+
+TEST(CommandTest, UsageProblemsHaveStatusTwo) {
+    const CommandRun run = RunCommand({"--zone", "99"});
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "rashi-report: --date is required\n"
+              "Try 'rashi-report --help' for more information.\n");
+}
+
+TEST(CommandTest, BatchFromStandardInput) {
+    const CommandRun run = RunCommand(
+        {"--batch", "-"},
+        std::string(
+            "name,day,month,year,hour,minute,zone,latDeg,latMin,south,lonDeg,lonMin,east,dst,city,"
+            "state,country\n"
+            "Asha Rao,15,6,1980,10,30,34,28,37,false,77,13,true,false,Delhi,Delhi,India\n"
+            "Asha Rao,15,6,1980,10,30,34,28,37,false,77,13,true,false,Delhi,Delhi,\n"));
+    EXPECT_EQ(run.status, kExitRefused);
+    EXPECT_EQ(run.err, "rashi-report: 1 of 2 rows could not be calculated\n");
+    const std::size_t firstEnd = run.out.find('\n');
+    ASSERT_NE(firstEnd, std::string::npos);
+    EXPECT_EQ(run.out.substr(0, 10), "{\"birth\":{");
+    EXPECT_EQ(run.out.substr(firstEnd + 1),
+              "{\"line\": 3, \"error\": \"Please Enter Your Country name\"}\n");
+}
+
+TEST(CommandTest, UnreadableInputsHaveStatusTwo) {
+    const CommandRun missing = RunCommand({"--batch", "/nonexistent/births.csv"});
+    EXPECT_EQ(missing.status, kExitUsage);
+    EXPECT_EQ(missing.err,
+              "rashi-report: cannot read /nonexistent/births.csv: No such file or "
+              "directory\n");
+    const CommandRun folder = RunCommand({"--batch", "/"});
+    EXPECT_EQ(folder.status, kExitUsage);
+    EXPECT_EQ(folder.err, "rashi-report: cannot read /: it is a folder\n");
+    const CommandRun header = RunCommand({"--batch", "-"}, "a,b\n");
+    EXPECT_EQ(header.status, kExitUsage);
+    EXPECT_TRUE(header.err.starts_with(
+        "rashi-report: standard input: the header names an unknown column \"a\""))
+        << header.err;
+}
+
+TEST(CommandTest, ListsTheZonesByRow) {
+    const CommandRun run = RunCommand({"--list-zones"});
+    EXPECT_EQ(run.status, kExitSuccess);
+    EXPECT_TRUE(run.out.starts_with(" 0  Alaska/Hawaii Daylight Time,AHDT,-9.0\n"));
+    EXPECT_NE(run.out.find("\n34  Indian Time, IST, +5.3\n"), std::string::npos);
+    EXPECT_TRUE(run.out.ends_with("\n70  Yukon War Time,YWT,-8.0\n"));
+}
+
+}  // namespace
+}  // namespace cli
