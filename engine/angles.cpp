@@ -28,6 +28,18 @@ DegreesMinutesSeconds CutIntoSexagesimal(double magnitude) {
     return {static_cast<int>(degrees), static_cast<int>(minutes), static_cast<int>(seconds)};
 }
 
+// "D° M' S\"", the common body of the long and the signed texts.
+std::string SexagesimalText(const DegreesMinutesSeconds& cut) {
+    std::string text = std::to_string(cut.degrees);
+    text += kDegreeMark;
+    text += ' ';
+    text += std::to_string(cut.minutes);
+    text += "' ";
+    text += std::to_string(cut.seconds);
+    text += '"';
+    return text;
+}
+
 std::string_view TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -77,32 +89,15 @@ std::string LongPositionText(double longitudeDegrees) {
     if (magnitude >= kFullCircle) {
         magnitude = std::fmod(magnitude, kFullCircle);
     }
-    const DegreesMinutesSeconds cut = CutIntoSexagesimal(magnitude);
+    DegreesMinutesSeconds cut = CutIntoSexagesimal(magnitude);
     const int sign = cut.degrees / 30;
-    const int degreesInSign = cut.degrees - 30 * sign;
-    std::string text = std::to_string(degreesInSign);
-    text += kDegreeMark;
-    text += ' ';
-    text += std::to_string(cut.minutes);
-    text += "' ";
-    text += std::to_string(cut.seconds);
-    text += "\" ";
-    text += kSignAbbreviations[sign];
-    return text;
+    cut.degrees -= 30 * sign;
+    return SexagesimalText(cut) + " " + std::string(kSignAbbreviations[sign]);
 }
 
 std::string SignedAngleText(double degrees) {
-    const int sign = degrees < 0 ? -1 : 1;
-    const DegreesMinutesSeconds cut = CutIntoSexagesimal(std::fabs(degrees));
     // A negative angle under one degree still shows its minus sign.
-    std::string text = (sign < 0 ? "-" : "") + std::to_string(cut.degrees);
-    text += kDegreeMark;
-    text += ' ';
-    text += std::to_string(cut.minutes);
-    text += "' ";
-    text += std::to_string(cut.seconds);
-    text += '"';
-    return text;
+    return (degrees < 0 ? "-" : "") + SexagesimalText(CutIntoSexagesimal(std::fabs(degrees)));
 }
 
 std::string ShortPositionText(std::string_view longText) {

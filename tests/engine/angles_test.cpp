@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/position_texts.h"
+
 #include <cmath>
 
 #include "engine/constants.h"
@@ -9,11 +11,7 @@
 namespace engine {
 namespace {
 
-// Builds the expected long text from its fields.
-std::string LongText(int degrees, int minutes, int seconds, const char* sign) {
-    return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "' " +
-           std::to_string(seconds) + "\" " + sign;
-}
+using test_support::LongText;
 
 TEST(ArcTan2, FollowsTheEnginesQuadrantRules) {
     EXPECT_EQ(ArcTan2(0, -1), 0.0);  // not π: callers correct the quadrant themselves

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/position_texts.h"
+
 #include "engine/angles.h"
 #include "engine/ayanamsa.h"
 #include "engine/birth_moment.h"
@@ -10,10 +12,7 @@
 namespace engine {
 namespace {
 
-std::string LongText(int degrees, int minutes, int seconds, const char* sign) {
-    return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "' " +
-           std::to_string(seconds) + "\" " + sign;
-}
+using test_support::LongText;
 
 TEST(AyanamsaCorrection, AtTheEpochsOf1900And2000) {
     EXPECT_EQ(SignedAngleText(AyanamsaCorrection(0)), "-22\u00B0 27' 58\"");

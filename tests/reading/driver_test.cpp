@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/position_texts.h"
+
 #include "engine/zodiac.h"
 #include "reading/stages.h"
 #include "reading/time_zones.h"
@@ -9,10 +11,7 @@
 namespace reading {
 namespace {
 
-std::string LongText(int degrees, int minutes, int seconds, const char* sign) {
-    return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "' " +
-           std::to_string(seconds) + "\" " + sign;
-}
+using test_support::LongText;
 
 int ZoneRow(std::string_view text) {
     for (int row = 0; row < kTimeZoneCount; ++row) {
