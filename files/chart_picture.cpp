@@ -1,9 +1,9 @@
 #include "files/chart_picture.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include "files/safe_file.h"
 
@@ -69,21 +69,16 @@ QImage RenderPicture(QSize size, const std::function<void(QPainter&)>& paint) {
 }
 
 std::optional<FileProblem> SaveJpeg(const QImage& image, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return FileProblem{SaveFailureText(path, file.errorString()), {}};
-    }
-    QImageWriter writer(&file, "jpeg");
+    // Encode in memory first, so the file itself is written by the one safe writer.
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(kBestJpegQuality);
     if (!writer.write(image)) {
-        const QString reason = writer.errorString();
-        file.cancelWriting();
-        return FileProblem{SaveFailureText(path, reason), {}};
+        return FileProblem{SaveFailureText(path, writer.errorString()), {}};
     }
-    if (!file.commit()) {
-        return FileProblem{SaveFailureText(path, file.errorString()), {}};
-    }
-    return std::nullopt;
+    return WriteFileSafely(path, jpeg);
 }
 
 SavedPicture SaveChartPicture(const QString& chosenPath, const QImage& image,

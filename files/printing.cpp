@@ -12,9 +12,9 @@ void ConfigurePrintDialog(QPrintDialog& dialog) {
 
 std::optional<FileProblem> PrintDrawing(QPrinter& printer, QSizeF logicalSize,
                                         const std::function<void(QPainter&)>& paint) {
-    // Record the drawing first: a picture keeps lines and text as they are, and replaying it
-    // on the printer resolves fonts for the picture's resolution, not the printer's, so text
-    // keeps its size relative to the lines.
+    // Record the drawing first: a picture keeps lines and text as they are, and replays them at
+    // their physical size on any device, fonts included. Painting straight on the printer would
+    // resolve point sizes at the printer's resolution and make text far too large for the lines.
     QPicture drawing;
     {
         QPainter recorder(&drawing);
@@ -29,12 +29,15 @@ std::optional<FileProblem> PrintDrawing(QPrinter& printer, QSizeF logicalSize,
                                .arg(target),
                            {}};
     }
+    // The replay already scales by the printer's resolution over the picture's; only the fit to
+    // the page remains.
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution()).toRectF();
+    const qreal replayScale = qreal(printer.logicalDpiX()) / drawing.logicalDpiX();
     if (logicalSize.width() > 0 && logicalSize.height() > 0) {
-        const qreal scale =
+        const qreal pageScale =
             std::min(page.width() / logicalSize.width(), page.height() / logicalSize.height());
-        painter.translate((page.width() - logicalSize.width() * scale) / 2, 0);
-        painter.scale(scale, scale);
+        painter.translate((page.width() - logicalSize.width() * pageScale) / 2, 0);
+        painter.scale(pageScale / replayScale, pageScale / replayScale);
     }
     painter.drawPicture(0, 0, drawing);
     painter.end();

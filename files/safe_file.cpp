@@ -2,8 +2,17 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace files {
+
+namespace {
+
+std::optional<FileProblem> Failure(const QString& path, const QString& reason) {
+    return FileProblem{SaveFailureText(path, reason), {}};
+}
+
+}  // namespace
 
 QString SaveFailureText(const QString& path, const QString& reason) {
     return QStringLiteral("The file \"%1\" could not be saved.\n%2")
@@ -13,15 +22,24 @@ QString SaveFailureText(const QString& path, const QString& reason) {
 std::optional<FileProblem> WriteFileSafely(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return FileProblem{SaveFailureText(path, file.errorString()), {}};
+        return Failure(path, file.errorString());
     }
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return FileProblem{SaveFailureText(path, reason), {}};
+        return Failure(path, reason);
+    }
+    // Flush before committing: commit() alone would put a file whose last writes failed (a full
+    // disk) in place of the old one. The system's reason is in errno, which Qt does not keep.
+    errno = 0;
+    if (!file.flush()) {
+        const int systemError = errno;
+        const QString reason = systemError != 0 ? qt_error_string(systemError) : file.errorString();
+        file.cancelWriting();
+        return Failure(path, reason);
     }
     if (!file.commit()) {
-        return FileProblem{SaveFailureText(path, file.errorString()), {}};
+        return Failure(path, file.errorString());
     }
     return std::nullopt;
 }

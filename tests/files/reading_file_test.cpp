@@ -1,0 +1,315 @@
+#include "files/reading_file.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "reading/driver.h"
+#include "reading/time_zones.h"
+#include "reading/validation.h"
+
+namespace files {
+namespace {
+
+using reading::FormValues;
+
+constexpr int kIndia = 34;
+
+FormValues DelhiForm() {
+    FormValues form;
+    form.name = "Asha Rao";
+    form.dayIndex = 15 - 1;
+    form.monthIndex = 6 - 1;
+    form.yearIndex = 1980 - reading::kFirstYear;
+    form.hourIndex = 10;
+    form.minuteIndex = 30;
+    form.zoneIndex = kIndia;
+    form.latitudeDegrees = "28";
+    form.latitudeMinutes = "37";
+    form.north = true;
+    form.longitudeDegrees = "77";
+    form.longitudeMinutes = "13";
+    form.east = true;
+    form.city = "Delhi";
+    form.state = "Delhi";
+    form.country = "India";
+    return form;
+}
+
+reading::BirthData BirthOf(const FormValues& form) {
+    const reading::CopyResult copy = reading::CopyFormToBirthData(form);
+    EXPECT_TRUE(copy.birth);
+    return copy.birth.value_or(reading::BirthData{});
+}
+
+FormValues SaveAndOpen(const reading::BirthData& birth, int zoneIndex,
+                       const FormValues& before = {}) {
+    return ApplyToForm(DecodeReadingFile(EncodeReadingFile(FieldsForSave(birth, zoneIndex))),
+                       before);
+}
+
+std::string Shifted(std::string_view text) {
+    std::string shifted;
+    for (const char c : text) {
+        shifted += static_cast<char>(static_cast<unsigned char>(c) + kReadingFileShift);
+    }
+    return shifted;
+}
+
+// The file a reading of lines (already unscrambled texts) would be.
+std::string FileOf(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += Shifted(line) + "\r\n";
+    }
+    return bytes;
+}
+
+TEST(ReadingFile, HoldsSeventeenScrambledLinesInTheirOrder) {
+    reading::BirthData birth = BirthOf(DelhiForm());
+    birth.name = "  Asha Rao ";
+    birth.isDaylightSaving = true;
+    const std::string bytes = EncodeReadingFile(FieldsForSave(birth, kIndia));
+    EXPECT_EQ(bytes, FileOf({"Asha Rao", "6", "15", "1980", "10", "30", "34", "77", "13", "28",
+                             "37", "True", "False", "True", "Delhi", "Delhi", "India"}));
+    EXPECT_EQ(bytes.substr(0, 3), "R\x84y");  // "Ash" moved up by the shift
+}
+
+TEST(ReadingFile, NumbersAreWrittenWithoutLeadingZeros) {
+    FormValues form = DelhiForm();
+    form.latitudeDegrees = "008";
+    form.longitudeMinutes = "05";
+    const ReadingFileFields fields = FieldsForSave(BirthOf(form), kIndia);
+    EXPECT_EQ(fields[9], "8");
+    EXPECT_EQ(fields[8], "5");
+}
+
+TEST(ReadingFile, CharactersOutsideTheShiftsRangeAreDropped) {
+    const char32_t highestKept = 255 - kReadingFileShift;
+    ASSERT_EQ(highestKept, 0xEEu);  // "î" is kept, "ï" and above are lost
+    reading::BirthData birth;
+    birth.name = "Zo\u00EB \u00EE\u00EF\u00FFX";
+    birth.city = "K\u00F6ln";
+    birth.state = "Orl\u00E9ans";
+    birth.country = "\u0100sia";  // beyond Latin-1: saved as "?"
+    const ReadingFileFields read = DecodeReadingFile(EncodeReadingFile(FieldsForSave(birth, 0)));
+    EXPECT_EQ(read[0], "Zo\u00EB \u00EEX");
+    EXPECT_EQ(read[14], "Kln");  // "ö" is past the range
+    EXPECT_EQ(read[15], "Orl\u00E9ans");
+    EXPECT_EQ(read[16], "?sia");
+}
+
+TEST(ReadingFile, ReaderDropsBytesBelowTheShiftAndIgnoresLinesPastTheLast) {
+    std::string bytes = FileOf({"Ravi", "2"});
+    bytes.insert(1, "\x01\x10");  // bytes that unscramble below 0
+    for (int extra = 0; extra < 20; ++extra) {
+        bytes += FileOf({"extra"});
+    }
+    const ReadingFileFields fields = DecodeReadingFile(bytes);
+    EXPECT_EQ(fields[0], "Ravi");
+    EXPECT_EQ(fields[1], "2");
+    EXPECT_EQ(fields[16], "extra");
+}
+
+TEST(ReadingFile, LinesEndedByLineFeedAloneReadTheSame) {
+    const std::string bytes = EncodeReadingFile(FieldsForSave(BirthOf(DelhiForm()), kIndia));
+    std::string lineFeedsOnly;
+    for (const char c : bytes) {
+        if (c != '\r') {
+            lineFeedsOnly += c;
+        }
+    }
+    EXPECT_EQ(DecodeReadingFile(lineFeedsOnly), DecodeReadingFile(bytes));
+}
+
+TEST(ReadingFile, MissingLinesAreEmptySoTheCalculationReportsThem) {
+    std::string sixteenLines = EncodeReadingFile(FieldsForSave(BirthOf(DelhiForm()), kIndia));
+    sixteenLines.resize(sixteenLines.rfind("\r\n", sixteenLines.size() - 3) + 2);
+    FormValues before = DelhiForm();
+    before.country = "Nepal";
+    const FormValues loaded = ApplyToForm(DecodeReadingFile(sixteenLines), before);
+    EXPECT_EQ(loaded.state, "Delhi");
+    EXPECT_EQ(loaded.country, "");
+    const auto refusal = reading::ValidateInput(loaded);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->message, "Please Enter Your Country name");
+    EXPECT_EQ(refusal->focus, reading::FormField::kCountry);
+
+    EXPECT_EQ(DecodeReadingFile(""), ReadingFileFields{});
+}
+
+TEST(ReadingFile, ValuesAListDoesNotOfferLeaveItAsItWas) {
+    FormValues before = DelhiForm();
+    before.daylightSaving = true;
+    const std::vector<std::pair<std::vector<std::string>, const char*>> cases{
+        {{"13", "32", "2051", "25", "60", "71"}, "just past the lists"},
+        {{"0", "0", "1900", "-1", "-1", "-1"}, "just before them"},
+        {{"x", "", "19 80", "1.5", "99999999999", "+"}, "not numbers"},
+    };
+    for (const auto& [values, what] : cases) {
+        ReadingFileFields fields = FieldsForSave(BirthOf(DelhiForm()), kIndia);
+        for (int line = 1; line <= 6; ++line) {
+            fields[line] = values[line - 1];
+        }
+        fields[11] = fields[12] = fields[13] = "maybe";
+        const FormValues loaded = ApplyToForm(fields, before);
+        EXPECT_EQ(loaded, before) << what;
+    }
+}
+
+TEST(ReadingFile, NumbersAtTheEdgesOfTheListsAreTaken) {
+    ReadingFileFields fields = FieldsForSave(BirthOf(DelhiForm()), kIndia);
+    fields[1] = "12";
+    fields[2] = " 31 ";
+    fields[3] = "2050";
+    fields[4] = "24";
+    fields[5] = "059";
+    fields[6] = "70";
+    const FormValues last = ApplyToForm(fields, {});
+    EXPECT_EQ(last.monthIndex, 11);
+    EXPECT_EQ(last.dayIndex, 30);
+    EXPECT_EQ(last.yearIndex, reading::kYearCount - 1);
+    EXPECT_EQ(last.hourIndex, 24);
+    EXPECT_EQ(last.minuteIndex, 59);
+    EXPECT_EQ(last.zoneIndex, reading::kTimeZoneCount - 1);
+    fields[1] = "1";
+    fields[2] = "1";
+    fields[3] = "1901";
+    fields[4] = fields[5] = fields[6] = "0";
+    EXPECT_EQ(ApplyToForm(fields, DelhiForm()).zoneIndex, 0);
+    EXPECT_EQ(ApplyToForm(fields, DelhiForm()).yearIndex, 0);
+}
+
+TEST(ReadingFile, TruthLinesTakeWordsInAnyCaseAndNumbers) {
+    const std::vector<std::pair<std::string, bool>> cases{
+        {"True", true},   {"TRUE", true}, {"tRuE", true},   {"False", false},
+        {"false", false}, {"0", false},   {"-0", false},    {"1", true},
+        {"-1", true},     {"7", true},    {" true ", true}, {"123456789012345678901", true},
+    };
+    for (const auto& [text, value] : cases) {
+        ReadingFileFields fields;
+        fields[11] = fields[12] = fields[13] = text;
+        const FormValues loaded = ApplyToForm(fields, {});
+        EXPECT_EQ(loaded.east, value) << text;
+        EXPECT_EQ(loaded.west, !value) << text;
+        EXPECT_EQ(loaded.south, value) << text;
+        EXPECT_EQ(loaded.north, !value) << text;
+        EXPECT_EQ(loaded.daylightSaving, value) << text;
+    }
+}
+
+TEST(ReadingFile, TextFieldsTakeTheTextUnchanged) {
+    ReadingFileFields fields;
+    fields[7] = "1x";
+    fields[14] = "  Pune ";
+    const FormValues loaded = ApplyToForm(fields, DelhiForm());
+    EXPECT_EQ(loaded.name, "");
+    EXPECT_EQ(loaded.longitudeDegrees, "1x");
+    EXPECT_EQ(loaded.city, "  Pune ");
+}
+
+TEST(ReadingFile, PlainlyForeignBytesAreNamed) {
+    EXPECT_FALSE(ReadingFileProblem(std::string(kReadingFileMaxBytes, 'a')));
+    EXPECT_TRUE(ReadingFileProblem(std::string(kReadingFileMaxBytes + 1, 'a')));
+    EXPECT_TRUE(ReadingFileProblem(std::string("ab\0cd", 5)));
+    EXPECT_FALSE(ReadingFileProblem(""));
+}
+
+TEST(ReadingFile, TheZoneLineIsTheListPosition) {
+    const ReadingFileFields fields = FieldsForSave(BirthOf(DelhiForm()), 61);
+    EXPECT_EQ(fields[6], "61");
+    EXPECT_EQ(ApplyToForm(fields, {}).zoneIndex, 61);
+}
+
+// What the form shows after a save and an open: blanks trimmed, leading zeros dropped.
+FormValues AsReadBack(FormValues form) {
+    const auto trim = [](const std::string& text) {
+        const auto first = text.find_first_not_of(' ');
+        return first == std::string::npos
+                   ? std::string()
+                   : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    };
+    const auto number = [](const std::string& digits) { return std::to_string(std::stoi(digits)); };
+    form.name = trim(form.name);
+    form.latitudeDegrees = number(form.latitudeDegrees);
+    form.latitudeMinutes = number(form.latitudeMinutes);
+    form.longitudeDegrees = number(form.longitudeDegrees);
+    form.longitudeMinutes = number(form.longitudeMinutes);
+    form.city = trim(form.city);
+    form.state = trim(form.state);
+    form.country = trim(form.country);
+    return form;
+}
+
+class RandomBirths {
+  public:
+    FormValues Next(int zone) {
+        FormValues form;
+        form.name = Padded(Word(1 + Pick(12)) + (Pick(2) ? " " + Word(1 + Pick(10)) : ""));
+        form.yearIndex = Pick(reading::kYearCount);
+        form.monthIndex = Pick(reading::kMonthCount);
+        form.dayIndex = Pick(28);  // every month has these
+        form.hourIndex = Pick(reading::kHourCount);
+        form.minuteIndex = Pick(reading::kMinuteCount);
+        form.zoneIndex = zone;
+        form.latitudeDegrees = Digits(Pick(90));
+        form.latitudeMinutes = Digits(Pick(60));
+        form.longitudeDegrees = Digits(Pick(180));
+        form.longitudeMinutes = Digits(Pick(60));
+        form.south = Pick(2) == 1;
+        form.north = !form.south;
+        form.east = Pick(2) == 1;
+        form.west = !form.east;
+        form.daylightSaving = Pick(2) == 1;
+        form.city = Padded(Word(1 + Pick(15)));
+        form.state = Padded(Word(1 + Pick(15)));
+        form.country = Padded(Word(1 + Pick(15)));
+        return form;
+    }
+
+  private:
+    int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
+    std::string Word(int length) {
+        std::string word;
+        for (int i = 0; i < length; ++i) {
+            word += static_cast<char>((Pick(2) ? 'a' : 'A') + Pick(26));
+        }
+        return word;
+    }
+    std::string Padded(const std::string& text) {
+        return std::string(Pick(3), ' ') + text + std::string(Pick(3), ' ');
+    }
+    // Up to three digits, sometimes with leading zeros, as a degree field may hold them.
+    std::string Digits(int value) {
+        std::string digits = std::to_string(value);
+        while (digits.size() < 3 && Pick(4) == 0) {
+            digits.insert(0, "0");
+        }
+        return digits;
+    }
+    std::mt19937 random_{19800615};
+};
+
+TEST(ReadingFile, SaveThenOpenGivesTheSameFormAndTheSameChart) {
+    RandomBirths births;
+    const int rounds = 6 * reading::kTimeZoneCount;  // every zone, with both hemispheres and DST
+    for (int round = 0; round < rounds; ++round) {
+        const FormValues typed = births.Next(round % reading::kTimeZoneCount);
+        reading::BirthData birth;
+        reading::ChartReading chart;
+        ASSERT_FALSE(reading::RunCalculation(typed, birth, chart)) << typed.name;
+
+        const FormValues reopened = SaveAndOpen(birth, typed.zoneIndex);
+        ASSERT_EQ(reopened, AsReadBack(typed)) << "round " << round;
+
+        reading::BirthData birthAgain;
+        reading::ChartReading chartAgain;
+        ASSERT_FALSE(reading::RunCalculation(reopened, birthAgain, chartAgain));
+        EXPECT_EQ(chartAgain, chart) << "round " << round;
+        birth.name = reopened.name;  // the name is stored as typed, and saved trimmed
+        EXPECT_EQ(birthAgain, birth) << "round " << round;
+    }
+}
+
+}  // namespace
+}  // namespace files

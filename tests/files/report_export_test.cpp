@@ -1,0 +1,150 @@
+#include "files/report_export.h"
+
+#include <gtest/gtest.h>
+
+#include "reading/driver.h"
+#include "test_folder.h"
+
+namespace files {
+namespace {
+
+reading::BirthData Delhi() {
+    reading::BirthData birth;
+    birth.name = "Asha Rao";
+    birth.day = 15;
+    birth.month = 6;
+    birth.year = 1980;
+    birth.hour = 10;
+    birth.minute = 30;
+    birth.zoneHours = 5;
+    birth.zoneMinutes = 30;
+    birth.zoneHourOffset = -5;
+    birth.zoneMinuteOffset = -30;
+    birth.latitudeDegrees = 28;
+    birth.latitudeMinutes = 37;
+    birth.longitudeDegrees = 77;
+    birth.longitudeMinutes = 13;
+    birth.isEast = true;
+    birth.city = "Delhi";
+    birth.state = "Delhi";
+    birth.country = "India";
+    return birth;
+}
+
+// The reading of the Delhi birth, as the calculation gives it.
+reading::ChartReading DelhiReading() {
+    reading::ChartReading chart;
+    chart.planetNames = {"Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
+                         "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
+    chart.planetLabels = {"Surya", "Chandra", "Budha", "Shukra",    "Mangala",  "Guru",
+                          "Shani", "Rahu",    "Ketu",  "Ascendant", "Midheaven"};
+    chart.planetPositions = {"00 Gem 56", "00 Can 13", "25 Gem 23", "01 Gem 06",
+                             "23 Leo 19", "10 Leo 25", "27 Leo 23", "28 Can 35",
+                             "28 Cap 35", "06 Leo 31", "04 Tau 31"};
+    chart.ayanamsaText = "23\u00B0 34' 54\"";
+    chart.signedAyanamsaText = "-" + chart.ayanamsaText;
+    chart.lagnaSign = "Leo";
+    chart.lagnaName = "Simha";
+    chart.nakshatra = "Punarvasu";
+    chart.rashi = "Kataka";
+    chart.nakshatraLord = "Jupiter";
+    chart.pada = "4";
+    return chart;
+}
+
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+
+// Every byte of the report: Latin-1, CR LF line ends, CR CR LF on the two empty-looking lines.
+const QByteArray kDelhiReport =
+    "Name: Asha Rao\r\n"
+    "Date of Birth: June 15, 1980\r\n"
+    "Time of Birth: 10 Hour 30 Minute\r\n"
+    "Latitude: 28 Degree 37 Minute \r\n"
+    "Longitude: 77 Degree 13 Minute \r\n"
+    "City: Delhi\r\n"
+    "State: Delhi\r\n"
+    "Country: India\r\n"
+    "\r\r\n"
+    "Planetary Position\r\n"
+    "Sun 00 Gem 56\r\n"
+    "Moon 00 Can 13\r\n"
+    "Mercury 25 Gem 23\r\n"
+    "Venus 01 Gem 06\r\n"
+    "Mars 23 Leo 19\r\n"
+    "Jupiter 10 Leo 25\r\n"
+    "Saturn 27 Leo 23\r\n"
+    "Rahu 28 Can 35\r\n"
+    "Ketu 28 Cap 35\r\n"
+    "\r\r\n"
+    "Ayanamsa: 23\xB0 34' 54\"\r\n"
+    "Lagna / Asc: Simha\r\n"
+    "Nakshatra: Punarvasu\r\n"
+    "Rashi / Moon Sign: Kataka\r\n"
+    "Pada: 4\r\n"
+    "Lord: Jupiter\r\n";
+
+TEST(TextReport, DelhiIn1980ByteForByte) {
+    TestFolder folder;
+    const QString path = folder.path(QStringLiteral("asha.txt"));
+    ASSERT_FALSE(ExportReport(path, Delhi(), DelhiReading(), kEnglish));
+    EXPECT_EQ(folder.read(QStringLiteral("asha.txt")), kDelhiReport);
+    EXPECT_EQ(kDelhiReport.count("\r\n"), 26);
+}
+
+TEST(TextReport, OfTheCalculatedReadingIsTheSame) {
+    reading::BirthData birth;
+    reading::ChartReading chart;
+    reading::FormValues form;
+    form.name = "Asha Rao";
+    form.dayIndex = 14;
+    form.monthIndex = 5;
+    form.yearIndex = 1980 - reading::kFirstYear;
+    form.hourIndex = 10;
+    form.minuteIndex = 30;
+    form.zoneIndex = 34;
+    form.latitudeDegrees = "28";
+    form.latitudeMinutes = "37";
+    form.north = true;
+    form.longitudeDegrees = "77";
+    form.longitudeMinutes = "13";
+    form.east = true;
+    form.city = form.state = "Delhi";
+    form.country = "India";
+    ASSERT_FALSE(reading::RunCalculation(form, birth, chart));
+    EXPECT_EQ(ReportFileBytes(birth, chart, kEnglish), kDelhiReport);
+}
+
+TEST(TextReport, MonthNamesComeFromTheLocaleAndUnwritableCharactersBecomeQuestionMarks) {
+    reading::BirthData birth = Delhi();
+    birth.month = 3;
+    const QByteArray german = ReportFileBytes(birth, DelhiReading(), QLocale(QLocale::German));
+    EXPECT_TRUE(german.contains("Date of Birth: M\xE4rz 15, 1980\r\n")) << german.toStdString();
+    const QLocale greekLocale(QLocale::Greek);
+    const QByteArray greek = ReportFileBytes(birth, DelhiReading(), greekLocale);
+    const QByteArray unwritable(greekLocale.monthName(3).size(), '?');
+    EXPECT_TRUE(greek.contains("Date of Birth: " + unwritable + " 15, 1980\r\n"))
+        << greek.toStdString();
+}
+
+TEST(TextReport, AlwaysHasTwentySixLines) {
+    const QByteArray empty = ReportFileBytes({}, {}, kEnglish);
+    EXPECT_EQ(empty.count("\r\n"), 26);
+    EXPECT_TRUE(empty.startsWith("Name: \r\nDate of Birth:  0, 0\r\n"));
+    reading::BirthData birth = Delhi();
+    birth.latitudeMinutes = 36;
+    EXPECT_TRUE(ReportFileBytes(birth, DelhiReading(), kEnglish)
+                    .contains("\r\nLatitude: 28 Degree 36 Minute \r\n"));
+}
+
+TEST(TextReport, ExportingTwiceKeepsOnlyTheSecond) {
+    TestFolder folder;
+    const QString path = folder.path(QStringLiteral("asha.txt"));
+    reading::BirthData other = Delhi();
+    other.name = "A much longer name than the second report's one";
+    ASSERT_FALSE(ExportReport(path, other, DelhiReading(), kEnglish));
+    ASSERT_FALSE(ExportReport(path, Delhi(), DelhiReading(), kEnglish));
+    EXPECT_EQ(folder.read(QStringLiteral("asha.txt")), kDelhiReport);
+}
+
+}  // namespace
+}  // namespace files
