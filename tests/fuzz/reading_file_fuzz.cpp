@@ -1,0 +1,24 @@
+// Feeds arbitrary bytes to the reading-file reader, the way opening any file would.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "files/reading_file.h"
+#include "reading/form_values.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (files::ReadingFileProblem(bytes)) {
+        return 0;  // refused before anything is read, as the program does
+    }
+    const files::ReadingFileFields fields = files::DecodeReadingFile(bytes);
+    const reading::FormValues form = files::ApplyToForm(fields, reading::FormValues{});
+
+    // Whatever was read saves and reads back unchanged.
+    if (files::DecodeReadingFile(files::EncodeReadingFile(fields)) != fields) {
+        __builtin_trap();
+    }
+    static_cast<void>(form);
+    return 0;
+}

@@ -1,0 +1,93 @@
+#include "links/about_box.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "links/link_label.h"
+#include "url_catcher.h"
+
+namespace links {
+namespace {
+
+TEST(AboutBox, ShowsTheProgramsTextsAndTwoRules) {
+    const frmAbout box;
+    EXPECT_EQ(box.windowTitle(),
+              QStringLiteral("Velmora Astrology Rashi Chart (East Indian Style) v1.70"));
+    EXPECT_TRUE(box.isModal());
+    QStringList texts;
+    for (const QLabel* label : box.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    const QString all = texts.join('\n');
+    EXPECT_TRUE(texts.contains(box.windowTitle()));
+    EXPECT_TRUE(all.contains(QStringLiteral(
+        "Velmora Rashi Chart (East Indian Style) Software shows your Rashi Chart (East Indian "
+        "version) thereby giving the precise astronomical positions of planets during the time "
+        "your birth.")));
+    EXPECT_TRUE(all.contains(QStringLiteral(
+        "This is designed in the East Indian style of preparing Vedic birth charts. ")));
+    EXPECT_TRUE(all.contains(QStringLiteral(
+        "Home Business Opportunity. Start your own Internet business and make money online. Get "
+        "this software fully branded for your website.")));
+    EXPECT_EQ(box.lblHomePage->text(),
+              QStringLiteral("Click here to visit www.velmora-astrology.example"));
+    EXPECT_EQ(box.lblCoBrand->text(), QStringLiteral("Click here for more details"));
+    EXPECT_EQ(box.cmdOK->text(), QStringLiteral("OK"));
+    int rules = 0;
+    for (const QFrame* frame : box.findChildren<QFrame*>()) {
+        rules += frame->frameShape() == QFrame::HLine ? 1 : 0;
+    }
+    EXPECT_EQ(rules, 2);
+    EXPECT_GE(box.width(), 488);   // 7320 twips
+    EXPECT_GE(box.height(), 251);  // 3765 twips
+}
+
+TEST(AboutBox, LinksOpenTheirPages) {
+    std::vector<std::string> opened;
+    frmAbout box(nullptr, [&opened](std::string_view key) { opened.emplace_back(key); });
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseClick(box.lblHomePage, Qt::LeftButton);
+    QTest::mouseClick(box.lblCoBrand, Qt::LeftButton);
+    QTest::mouseClick(box.lblCoBrand, Qt::RightButton);
+    EXPECT_EQ(opened, (std::vector<std::string>{"home-page", "fully-branded"}));
+}
+
+TEST(AboutBox, TheDefaultLinksReachTheBrowser) {
+    const UrlCatcher catcher;
+    frmAbout box;
+    QTest::mouseClick(box.lblHomePage, Qt::LeftButton);
+    ASSERT_EQ(catcher.opened.size(), 1);
+    EXPECT_EQ(catcher.opened.front(), VendorPageUrl(kHomePage));
+}
+
+TEST(AboutBox, OpensModallyAndClosesWithOk) {
+    bool wasModal = false;
+    QTimer::singleShot(0, [&wasModal] {
+        auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        wasModal = box->isVisible();
+        QTest::mouseClick(box->cmdOK, Qt::LeftButton);
+    });
+    ShowAboutBox(nullptr, [](std::string_view) {});
+    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(LinkLabel, SpaceAndEnterActivateItToo) {
+    LinkLabel label(QStringLiteral("link"));
+    int clicks = 0;
+    QObject::connect(&label, &LinkLabel::clicked, [&clicks] { ++clicks; });
+    QTest::keyClick(&label, Qt::Key_Space);
+    QTest::keyClick(&label, Qt::Key_Return);
+    QTest::keyClick(&label, Qt::Key_A);
+    EXPECT_EQ(clicks, 2);
+}
+
+}  // namespace
+}  // namespace links
