@@ -162,7 +162,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out) {
             ++summary.failedRows;
             AppendRowErrorJson(buffer, record.lineNumber, *problem);
         } else {
-            AppendReadingJson(buffer, birth, chart, JsonWriter::Layout::kCompact);
+            AppendReadingJson(buffer, birth, chart);
         }
         buffer += '\n';
         if (buffer.size() >= kFlushSize) {

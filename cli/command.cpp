@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/batch.h"
+#include "cli/json_text.h"
 #include "cli/options.h"
 #include "cli/reading_json.h"
 #include "cli/report_text.h"
@@ -49,9 +50,9 @@ int ReportBirth(const reading::FormValues& form, bool json, std::ostream& out, s
         return kExitRefused;
     }
     if (json) {
-        std::string text;
-        AppendReadingJson(text, birth, chart, JsonWriter::Layout::kIndented);
-        out << text << '\n';
+        std::string compact;
+        AppendReadingJson(compact, birth, chart);
+        out << IndentJson(compact) << '\n';
     } else {
         out << TerminalReport(birth, chart);
     }

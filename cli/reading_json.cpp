@@ -1,112 +1,139 @@
 #include "cli/reading_json.h"
 
-#include <cstdio>
-
+#include "cli/json_text.h"
 #include "reading/driver.h"
 
 namespace cli {
 
 namespace {
 
-void WriteBirth(JsonWriter& json, const reading::BirthData& birth) {
-    json.BeginObject();
-    json.Key("name");
-    json.String(birth.name);
-    const auto number = [&](std::string_view key, int value) {
-        json.Key(key);
-        json.Number(value);
-    };
-    const auto truth = [&](std::string_view key, bool value) {
-        json.Key(key);
-        json.Bool(value);
-    };
-    number("day", birth.day);
-    number("month", birth.month);
-    number("year", birth.year);
-    number("hour", birth.hour);
-    number("minute", birth.minute);
-    number("zoneHours", birth.zoneHours);
-    number("zoneMinutes", birth.zoneMinutes);
-    number("longitudeDegrees", birth.longitudeDegrees);
-    number("longitudeMinutes", birth.longitudeMinutes);
-    number("latitudeDegrees", birth.latitudeDegrees);
-    number("latitudeMinutes", birth.latitudeMinutes);
-    truth("isEast", birth.isEast);
-    truth("isSouth", birth.isSouth);
-    truth("isDaylightSaving", birth.isDaylightSaving);
-    json.Key("city");
-    json.String(birth.city);
-    json.Key("state");
-    json.String(birth.state);
-    json.Key("country");
-    json.String(birth.country);
-    number("zoneHourOffset", birth.zoneHourOffset);
-    number("zoneMinuteOffset", birth.zoneMinuteOffset);
-    json.EndObject();
+// Members are written straight into the text: a batch writes a hundred of them a chart, and
+// the keys are plain names that need no escaping.
+class Members {
+  public:
+    explicit Members(std::string& out) : out_(out) { out_ += '{'; }
+    ~Members() { out_ += '}'; }
+    Members(const Members&) = delete;
+    Members& operator=(const Members&) = delete;
+
+    void Key(std::string_view name) {
+        using namespace std::string_view_literals;
+        out_ += first_ ? "\""sv : ",\""sv;
+        first_ = false;
+        out_ += name;
+        out_ += "\":"sv;
+    }
+    void Text(std::string_view name, std::string_view value) {
+        Key(name);
+        AppendJsonString(out_, value);
+    }
+    void Number(std::string_view name, int value) {
+        Key(name);
+        AppendJsonNumber(out_, value);
+    }
+    void Truth(std::string_view name, bool value) {
+        Key(name);
+        out_ += value ? "true" : "false";
+    }
+    template <typename Values, typename AppendOne>
+    void List(std::string_view name, const Values& values, AppendOne appendOne) {
+        Key(name);
+        out_ += '[';
+        bool first = true;
+        for (const auto& value : values) {
+            if (!first) {
+                out_ += ',';
+            }
+            first = false;
+            appendOne(out_, value);
+        }
+        out_ += ']';
+    }
+
+  private:
+    std::string& out_;
+    bool first_ = true;
+};
+
+void AppendTruth(std::string& out, bool value) {
+    out += value ? "true" : "false";
 }
 
-void WriteReading(JsonWriter& json, const reading::ChartReading& chart) {
-    json.BeginObject();
-    const auto texts = [&](std::string_view key, const reading::BodyTexts& values) {
-        json.Key(key);
-        json.BeginArray();
-        for (const std::string& value : values) {
-            json.String(value);
-        }
-        json.EndArray();
-    };
-    const auto text = [&](std::string_view key, const std::string& value) {
-        json.Key(key);
-        json.String(value);
-    };
-    texts("planetNames", chart.planetNames);
-    texts("planetLabels", chart.planetLabels);
-    texts("planetPositions", chart.planetPositions);
-    text("ascendantText", chart.ascendantText);
-    text("midheavenText", chart.midheavenText);
-    text("signedAyanamsaText", chart.signedAyanamsaText);
-    text("ayanamsaText", chart.ayanamsaText);
-    text("lagnaSign", chart.lagnaSign);
-    text("lagnaName", chart.lagnaName);
-    text("nakshatra", chart.nakshatra);
-    text("rashi", chart.rashi);
-    text("nakshatraLord", chart.nakshatraLord);
-    text("pada", chart.pada);
-    json.Key("retrograde");
-    json.BeginArray();
-    for (const bool flag : chart.retrograde) {
-        json.Bool(flag);
-    }
-    json.EndArray();
-    text("moonPositionText", chart.moonPositionText);
-    json.EndObject();
+void AppendBirth(std::string& out, const reading::BirthData& birth) {
+    Members json(out);
+    json.Text("name", birth.name);
+    json.Number("day", birth.day);
+    json.Number("month", birth.month);
+    json.Number("year", birth.year);
+    json.Number("hour", birth.hour);
+    json.Number("minute", birth.minute);
+    json.Number("zoneHours", birth.zoneHours);
+    json.Number("zoneMinutes", birth.zoneMinutes);
+    json.Number("longitudeDegrees", birth.longitudeDegrees);
+    json.Number("longitudeMinutes", birth.longitudeMinutes);
+    json.Number("latitudeDegrees", birth.latitudeDegrees);
+    json.Number("latitudeMinutes", birth.latitudeMinutes);
+    json.Truth("isEast", birth.isEast);
+    json.Truth("isSouth", birth.isSouth);
+    json.Truth("isDaylightSaving", birth.isDaylightSaving);
+    json.Text("city", birth.city);
+    json.Text("state", birth.state);
+    json.Text("country", birth.country);
+    json.Number("zoneHourOffset", birth.zoneHourOffset);
+    json.Number("zoneMinuteOffset", birth.zoneMinuteOffset);
+}
+
+void AppendChart(std::string& out, const reading::ChartReading& chart) {
+    Members json(out);
+    json.List("planetNames", chart.planetNames, AppendJsonString);
+    json.List("planetLabels", chart.planetLabels, AppendJsonString);
+    json.List("planetPositions", chart.planetPositions, AppendJsonString);
+    json.Text("ascendantText", chart.ascendantText);
+    json.Text("midheavenText", chart.midheavenText);
+    json.Text("signedAyanamsaText", chart.signedAyanamsaText);
+    json.Text("ayanamsaText", chart.ayanamsaText);
+    json.Text("lagnaSign", chart.lagnaSign);
+    json.Text("lagnaName", chart.lagnaName);
+    json.Text("nakshatra", chart.nakshatra);
+    json.Text("rashi", chart.rashi);
+    json.Text("nakshatraLord", chart.nakshatraLord);
+    json.Text("pada", chart.pada);
+    json.List("retrograde", chart.retrograde, AppendTruth);
+    json.Text("moonPositionText", chart.moonPositionText);
 }
 
 }  // namespace
 
 std::string IsoUniversalTime(const engine::CivilDateTime& universal) {
-    char text[80];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:00Z", universal.year,
-                  universal.month, universal.day, universal.hour, universal.minute);
+    // Digit by digit: snprintf would be a noticeable share of a batch row.
+    std::string text = "0000-00-00T00:00:00Z";
+    const auto put = [&](std::size_t position, std::size_t width, int value) {
+        for (std::size_t i = position + width; i-- > position;) {
+            text[i] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        }
+    };
+    put(0, 4, universal.year);
+    put(5, 2, universal.month);
+    put(8, 2, universal.day);
+    put(11, 2, universal.hour);
+    put(14, 2, universal.minute);
     return text;
 }
 
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
-                       const reading::ChartReading& reading, JsonWriter::Layout layout) {
-    JsonWriter json(out, layout);
-    json.BeginObject();
+                       const reading::ChartReading& reading) {
+    Members json(out);
     json.Key("birth");
-    WriteBirth(json, birth);
+    AppendBirth(out, birth);
     json.Key("reading");
-    WriteReading(json, reading);
-    json.Key("universalTime");
-    json.String(IsoUniversalTime(reading::UniversalInstant(birth)));
-    json.EndObject();
+    AppendChart(out, reading);
+    json.Text("universalTime", IsoUniversalTime(reading::UniversalInstant(birth)));
 }
 
 void AppendRowErrorJson(std::string& out, int lineNumber, std::string_view message) {
     out += "{\"line\": ";
-    out += std::to_string(lineNumber);
+    AppendJsonNumber(out, lineNumber);
     out += ", \"error\": ";
     AppendJsonString(out, message);
     out += '}';

@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "cli/json_writer.h"
 #include "engine/calendar.h"
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
@@ -13,10 +12,11 @@ namespace cli {
 // "1980-06-15T05:00:00Z": the universal instant as ISO 8601.
 std::string IsoUniversalTime(const engine::CivilDateTime& universal);
 
-// Appends one object with the birth details ("birth", every field by its name), the computed
-// reading ("reading") and the universal instant the chart was cast for ("universalTime").
+// Appends one compact JSON object with the birth details ("birth", every field by its name),
+// the computed reading ("reading") and the universal instant the chart was cast for
+// ("universalTime").
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
-                       const reading::ChartReading& reading, JsonWriter::Layout layout);
+                       const reading::ChartReading& reading);
 
 // Appends {"line": N, "error": "…"}: the batch's answer for a row it could not calculate.
 void AppendRowErrorJson(std::string& out, int lineNumber, std::string_view message);

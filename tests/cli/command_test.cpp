@@ -5,7 +5,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
+#include <fstream>
 #include <sstream>
+
+#include "files/reading_file.h"
 
 namespace cli {
 namespace {
@@ -160,6 +164,72 @@ TEST(CommandTest, ListsTheZonesByRow) {
     EXPECT_TRUE(run.out.starts_with(" 0  Alaska/Hawaii Daylight Time,AHDT,-9.0\n"));
     EXPECT_NE(run.out.find("\n34  Indian Time, IST, +5.3\n"), std::string::npos);
     EXPECT_TRUE(run.out.ends_with("\n70  Yukon War Time,YWT,-8.0\n"));
+}
+
+// Writes bytes to a file in dir and returns its path.
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const std::string& bytes) {
+    const QString path = dir.filePath(name);
+    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+    return path;
+}
+
+reading::BirthData DelhiBirth() {
+    reading::BirthData birth;
+    birth.name = "Asha Rao";
+    birth.day = 15;
+    birth.month = 6;
+    birth.year = 1980;
+    birth.hour = 10;
+    birth.minute = 30;
+    birth.latitudeDegrees = 28;
+    birth.latitudeMinutes = 37;
+    birth.longitudeDegrees = 77;
+    birth.longitudeMinutes = 13;
+    birth.isEast = true;
+    birth.city = "Delhi";
+    birth.state = "Delhi";
+    birth.country = "India";
+    return birth;
+}
+
+TEST(CommandTest, ReadingFileGivesTheSameReportAndJsonAsTheOptions) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = WriteFile(
+        dir, "asha.vlj", files::EncodeReadingFile(files::FieldsForSave(DelhiBirth(), 34)));
+    const CommandRun fromFile = RunCommand({path});
+    EXPECT_EQ(fromFile.status, kExitSuccess) << fromFile.err;
+    EXPECT_EQ(fromFile.out, RunCommand(kDelhi).out);
+    const CommandRun jsonFromFile = RunCommand({"--json", path});
+    EXPECT_EQ(jsonFromFile.out, RunCommand(QStringList(kDelhi) << "--json").out);
+}
+
+TEST(CommandTest, ReadingFileFaults) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Sixteen lines: the country is missing, and the form's check says so.
+    std::string bytes = files::EncodeReadingFile(files::FieldsForSave(DelhiBirth(), 34));
+    bytes.resize(bytes.rfind('\n', bytes.size() - 2) + 1);
+    const CommandRun shortFile = RunCommand({WriteFile(dir, "short.vlj", bytes)});
+    EXPECT_EQ(shortFile.status, kExitRefused);
+    EXPECT_EQ(shortFile.err, "rashi-report: Please Enter Your Country name\n");
+
+    const CommandRun binary = RunCommand({WriteFile(dir, "binary.vlj", std::string("a\0b", 3))});
+    EXPECT_EQ(binary.status, kExitUsage);
+    EXPECT_TRUE(
+        binary.err.ends_with("binary.vlj: The file holds binary data, not a saved "
+                             "reading.\n"))
+        << binary.err;
+
+    const std::string large(files::kReadingFileMaxBytes + 1, 'x');
+    const CommandRun tooLarge = RunCommand({WriteFile(dir, "large.vlj", large)});
+    EXPECT_EQ(tooLarge.status, kExitUsage);
+    EXPECT_TRUE(tooLarge.err.ends_with("The file is too large to be a saved reading.\n"));
+
+    const CommandRun missing = RunCommand({dir.filePath("none.vlj")});
+    EXPECT_EQ(missing.status, kExitUsage);
+    EXPECT_TRUE(missing.err.ends_with("none.vlj: No such file or directory\n"));
+    EXPECT_EQ(missing.out, "");
 }
 
 }  // namespace

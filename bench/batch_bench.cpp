@@ -1,0 +1,55 @@
+// The command line's batch, row by row: reading CSV, calculating, and writing JSON lines.
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+#include "bench/sample_births.h"
+#include "cli/batch.h"
+#include "cli/reading_json.h"
+#include "reading/driver.h"
+
+namespace {
+
+// Output that goes nowhere, as to /dev/null: the benchmark times the batch, not a growing string.
+class DiscardingBuffer : public std::streambuf {
+  protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
+void BM_ReadingJson_OneLine(benchmark::State& state) {
+    const reading::BirthData birth = bench::DelhiBirth();
+    const reading::ChartReading chart = reading::CalculateReading(birth);
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        cli::AppendReadingJson(out, birth, chart);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * out.size()));
+}
+BENCHMARK(BM_ReadingJson_OneLine);
+
+// Whole batch rows from text to text, without the files: per row, CSV fields into the form,
+// validation and copy, the calculation, and the JSON line.
+void BM_BatchRows(benchmark::State& state) {
+    std::string input(cli::kBatchHeader);
+    input += '\n';
+    constexpr int kRows = 1000;
+    for (int i = 0; i < kRows; ++i) {
+        input += "\"Person " + std::to_string(i) + ", Test\"," + std::to_string(1 + i % 28) + "," +
+                 std::to_string(1 + i % 12) + "," + std::to_string(1901 + i % 150) + "," +
+                 std::to_string(i % 25) + ",30," + std::to_string(i % 71) +
+                 ",28,37,false,77,13,true,false,Delhi,Delhi,India\n";
+    }
+    for (auto _ : state) {
+        std::istringstream in(input);
+        DiscardingBuffer discard;
+        std::ostream out(&discard);
+        benchmark::DoNotOptimize(cli::RunBatch(in, out));
+    }
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(BM_BatchRows)->Unit(benchmark::kMillisecond);
+
+}  // namespace

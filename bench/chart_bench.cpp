@@ -1,0 +1,65 @@
+// Whole calculations: from the birth details to the complete reading, texts included.
+#include <benchmark/benchmark.h>
+
+#include "bench/sample_births.h"
+#include "reading/driver.h"
+
+namespace {
+
+void BM_WholeChart_Delhi(benchmark::State& state) {
+    const reading::BirthData birth = bench::DelhiBirth();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(reading::CalculateReading(birth));
+    }
+}
+BENCHMARK(BM_WholeChart_Delhi);
+
+void BM_WholeChart_VariedBirths(benchmark::State& state) {
+    const auto births = bench::VariedBirths();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(reading::CalculateReading(births[next]));
+        next = (next + 1) % births.size();
+    }
+}
+BENCHMARK(BM_WholeChart_VariedBirths);
+
+// What the window and the command line run per chart: validation, copy into the birth record,
+// the calculation, and the records replaced.
+void BM_RunCalculation_FromForm(benchmark::State& state) {
+    const reading::FormValues form{
+        .name = "Asha Rao",
+        .dayIndex = 14,
+        .monthIndex = 5,
+        .yearIndex = 1980 - reading::kFirstYear,
+        .hourIndex = 10,
+        .minuteIndex = 30,
+        .zoneIndex = 34,
+        .latitudeDegrees = "28",
+        .latitudeMinutes = "37",
+        .longitudeDegrees = "77",
+        .longitudeMinutes = "13",
+        .north = true,
+        .east = true,
+        .city = "Delhi",
+        .state = "Delhi",
+        .country = "India",
+    };
+    reading::BirthData birth;
+    reading::ChartReading chart;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(reading::RunCalculation(form, birth, chart));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_RunCalculation_FromForm);
+
+void BM_UniversalInstant(benchmark::State& state) {
+    const reading::BirthData birth = bench::DelhiBirth();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(reading::UniversalInstant(birth));
+    }
+}
+BENCHMARK(BM_UniversalInstant);
+
+}  // namespace

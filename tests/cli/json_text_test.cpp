@@ -1,0 +1,84 @@
+#include "cli/json_text.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+
+namespace cli {
+namespace {
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
+}
+
+TEST(JsonStringTest, EscapesWhatJsonRequires) {
+    const struct {
+        std::string_view text;
+        std::string_view expected;
+    } cases[] = {
+        {"Asha Rao", R"("Asha Rao")"},
+        {"", R"("")"},
+        {"say \"hi\"", R"("say \"hi\"")"},
+        {"back\\slash", R"("back\\slash")"},
+        {"two\nlines\r\n", R"("two\nlines\r\n")"},
+        {"tab\there\b\f", R"("tab\there\b\f")"},
+        {std::string_view("nul\0end", 7), R"("nul\u0000end")"},
+        {"\x1f\x7f", "\"\\u001f\x7f\""},
+        {"23° 34' 54\"", "\"23° 34' 54\\\"\""},
+        {"/", R"("/")"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Escaped(c.text), c.expected) << "text: " << c.text;
+    }
+}
+
+TEST(JsonStringTest, KeepsValidUtf8AndReplacesBrokenBytes) {
+    EXPECT_EQ(Escaped("Zürich €𝄞"), "\"Zürich €𝄞\"");
+    // A Latin-1 byte, a lone continuation byte, a cut-off sequence, an overlong slash and an
+    // encoded surrogate each become U+FFFD, byte by byte.
+    EXPECT_EQ(Escaped("Z\xfcrich"), "\"Z\xEF\xBF\xBDrich\"");
+    EXPECT_EQ(Escaped("\x80"), "\"\xEF\xBF\xBD\"");
+    EXPECT_EQ(Escaped("\xE2\x82"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"");
+    EXPECT_EQ(Escaped("\xC0\xAF"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"");
+    EXPECT_EQ(Escaped("\xED\xA0\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");
+    EXPECT_EQ(Escaped("\xF4\x90\x80\x80"),
+              "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");  // past U+10FFFF
+}
+
+TEST(JsonNumberTest, WholeNumbers) {
+    std::string out;
+    AppendJsonNumber(out, -30);
+    out += ',';
+    AppendJsonNumber(out, 2444406);
+    EXPECT_EQ(out, "-30,2444406");
+}
+
+TEST(IndentJsonTest, LaysOutNestingAndLeavesStringsAlone) {
+    const std::string compact =
+        R"({"name":"a, {b}: [c] \"d\"","list":[-5,true],"empty":[],"none":{},"inner":{"x":30}})";
+    EXPECT_EQ(IndentJson(compact),
+              "{\n"
+              "    \"name\": \"a, {b}: [c] \\\"d\\\"\",\n"
+              "    \"list\": [\n"
+              "        -5,\n"
+              "        true\n"
+              "    ],\n"
+              "    \"empty\": [],\n"
+              "    \"none\": {},\n"
+              "    \"inner\": {\n"
+              "        \"x\": 30\n"
+              "    }\n"
+              "}");
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(IndentJson(compact))),
+              QJsonDocument::fromJson(QByteArray::fromStdString(compact)));
+}
+
+TEST(IndentJsonTest, UnbalancedInputDoesNotBreakIt) {
+    EXPECT_EQ(IndentJson("}]"), "\n}\n]");
+    EXPECT_EQ(IndentJson("\"open\\"), "\"open\\");
+}
+
+}  // namespace
+}  // namespace cli
