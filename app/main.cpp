@@ -1,0 +1,29 @@
+// The window program: one copy at a time, starting with the input form.
+#include <QApplication>
+
+#include "ui/rashi_program.h"
+#include "ui/single_instance.h"
+#include "ui/toolbar_icons.h"
+#include "ui/user_dialogs.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("rashi-chart"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmora Astrology Rashi Chart East"));
+    QApplication::setWindowIcon(ui::ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("rashi-chart"));
+    // The input form stays hidden while a chart is shown; the program ends when it says so.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ui::QtUserDialogs dialogs;
+    ui::SingleInstanceLock lock;
+    if (!ui::AcquireSingleInstance(lock, dialogs)) {
+        return 0;
+    }
+
+    ui::RashiProgram program(dialogs);
+    QObject::connect(&program, &ui::RashiProgram::finished, &application, &QApplication::quit,
+                     Qt::QueuedConnection);
+    program.start();
+    return application.exec();
+}

@@ -1,0 +1,22 @@
+// The window tests run headless on the offscreen platform, in English, whatever the machine.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+
+#include "lock_holder.h"
+
+int main(int argc, char* argv[]) {
+    // Started by a single-instance test to hold the lock as a separate process.
+    if (const int code = RunAsLockHolderIfAsked(); code >= 0) {
+        return code;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

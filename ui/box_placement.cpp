@@ -1,0 +1,68 @@
+#include "ui/box_placement.h"
+
+#include "reading/sign_tables.h"
+
+namespace ui {
+
+namespace {
+
+std::optional<int> BoxOfSign(std::string_view abbreviation) {
+    for (int k = 0; k < kBoxCount; ++k) {
+        if (reading::SignAbbreviationTable[k] == abbreviation) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
+void AddEntry(std::string& boxText, std::string_view entry) {
+    if (!boxText.empty()) {
+        boxText += kBoxLineBreak;
+    }
+    boxText += entry;
+}
+
+}  // namespace
+
+std::optional<int> BoxOfPosition(std::string_view positionText) {
+    // Characters 4 to 6, counted from 1.
+    constexpr std::size_t kSignStart = 3;
+    constexpr std::size_t kSignLength = 3;
+    if (positionText.size() < kSignStart + kSignLength) {
+        return std::nullopt;
+    }
+    return BoxOfSign(positionText.substr(kSignStart, kSignLength));
+}
+
+BoxTexts PlaceInBoxes(std::string_view lagnaSign, const reading::BodyTexts& labels,
+                      const reading::BodyTexts& positions) {
+    BoxTexts boxes;
+    if (const auto lagnaBox = BoxOfSign(lagnaSign)) {
+        boxes[*lagnaBox] = "Asc";
+    }
+    for (int body = 0; body < reading::kChartBodyCount; ++body) {
+        if (const auto box = BoxOfPosition(positions[body])) {
+            AddEntry(boxes[*box], labels[body]);
+        }
+    }
+    return boxes;
+}
+
+std::vector<std::string> BoxEntries(std::string_view boxText) {
+    std::vector<std::string> entries;
+    if (boxText.empty()) {
+        return entries;
+    }
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = boxText.find(kBoxLineBreak, start);
+        entries.emplace_back(boxText.substr(start, end - start));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        start = end + kBoxLineBreak.size();
+    }
+    return entries;
+}
+
+}  // namespace ui

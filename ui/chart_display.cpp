@@ -1,0 +1,74 @@
+#include "ui/chart_display.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/chart_painter.h"
+#include "ui/program_fonts.h"
+#include "ui/program_texts.h"
+
+namespace ui {
+
+namespace {
+
+// Readers of the screen get the display's texts, since it is drawn rather than built of labels.
+QString AccessibleText(const ChartDisplayContent& content) {
+    QStringList parts;
+    for (const auto& line : content.birthLines) {
+        parts << QString::fromStdString(line);
+    }
+    for (const auto& value : content.detailValues) {
+        parts << QString::fromStdString(value);
+    }
+    for (const auto& position : content.planetPositions) {
+        parts << QString::fromStdString(position);
+    }
+    return parts.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+ChartDisplay::ChartDisplay(ChartDisplayContent content, QWidget* parent)
+    : QWidget(parent), content_(std::move(content)) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QString::fromLatin1(kChartDisplayCaption));
+    setFont(ProgramFont(8.25));
+    setFixedSize(kChartDisplaySize);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Rashi chart"));
+    setAccessibleDescription(AccessibleText(content_));
+}
+
+QSize ChartDisplay::sizeHint() const {
+    return kChartDisplaySize;
+}
+
+QImage ChartDisplay::picture() const {
+    QImage image(kChartDisplaySize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintChartDisplay(painter, content_, palette());
+    return image;
+}
+
+void ChartDisplay::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintChartDisplay(painter, content_, palette());
+}
+
+void ChartDisplay::mouseMoveEvent(QMouseEvent* event) {
+    const bool overLogo = ChartLogoArea().contains(event->position());
+    setCursor(overLogo ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QWidget::mouseMoveEvent(event);
+}
+
+void ChartDisplay::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && ChartLogoArea().contains(event->position())) {
+        emit logoClicked();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+#include "ui/chart_display_content.h"
+
+namespace ui {
+
+// The chart display (frmDisplay): one reading's chart, planet table, Vedic details and birth
+// details, all drawn by PaintChartDisplay. It never changes after it is filled.
+class ChartDisplay : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ChartDisplay(ChartDisplayContent content, QWidget* parent = nullptr);
+
+    const ChartDisplayContent& content() const { return content_; }
+
+    // The display as a picture of its own size, drawn afresh.
+    QImage picture() const;
+
+    QSize sizeHint() const override;
+
+  signals:
+    void logoClicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    ChartDisplayContent content_;
+};
+
+}  // namespace ui

@@ -1,0 +1,34 @@
+#include "ui/chart_display_content.h"
+
+#include <QLocale>
+
+#include "reading/birth_lines.h"
+
+namespace ui {
+
+ChartDisplayContent FillDisplay(const reading::BirthData& birth,
+                                const reading::ChartReading& reading, std::string_view monthName) {
+    ChartDisplayContent content;
+    content.detailValues = {reading.ayanamsaText, reading.lagnaName, reading.nakshatra,
+                            reading.rashi,        reading.pada,      reading.nakshatraLord};
+    for (int body = 0; body < reading::kChartBodyCount; ++body) {
+        content.planetPositions[body] = reading.planetPositions[body];
+    }
+    content.boxTexts =
+        PlaceInBoxes(reading.lagnaSign, reading.planetLabels, reading.planetPositions);
+    content.birthLines = {reading::NameLine(birth),
+                          reading::CityLine(birth),
+                          reading::StateLine(birth),
+                          reading::CountryLine(birth),
+                          reading::DateOfBirthLine(birth, monthName),
+                          reading::TimeOfBirthLine(birth),
+                          reading::LatitudeLine(birth),
+                          reading::LongitudeLine(birth)};
+    return content;
+}
+
+std::string MonthNameForUser(int month) {
+    return QLocale().monthName(month, QLocale::LongFormat).toStdString();
+}
+
+}  // namespace ui

@@ -1,0 +1,219 @@
+#include "ui/chart_painter.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/chart_layout.h"
+#include "ui/program_fonts.h"
+#include "ui/program_texts.h"
+
+namespace ui {
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QPointF PointIn(const TwipsRect& frame, double left, double top) {
+    return ToPixelsF(frame.left + left, frame.top + top);
+}
+
+// Chart lines fall on whole pixels, as the chart's twips did on a screen of 96 dots per inch:
+// square 0, 5 twips smaller than the others, then shares its edges with its neighbours.
+QPointF GridPoint(const TwipsRect& frame, int left, int top) {
+    return QPointF(TwipsToWholePixels(frame.left + left), TwipsToWholePixels(frame.top + top));
+}
+
+QPen LinePen(const QColor& colour, double width = 1.0) {
+    QPen pen(colour, width);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+// Text from the top-left corner of a cell, cut short with an ellipsis when the cell is too
+// narrow for it.
+void DrawCellText(QPainter& painter, const QRectF& cell, const QString& text) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const QString shown = metrics.elidedText(text, Qt::ElideRight, cell.width());
+    painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
+}
+
+void PaintChart(QPainter& painter, const ChartDisplayContent& content) {
+    const TwipsRect& chart = layout::kChart;
+    painter.fillRect(ToPixelsF(chart), QColor(kChartColour));
+
+    painter.setPen(LinePen(Qt::black));
+    painter.setBrush(Qt::NoBrush);
+    for (int i = 0; i < layout::kSquareCount; ++i) {
+        const TwipsRect square = layout::ChartSquare(i);
+        painter.drawRect(QRectF(GridPoint(chart, square.left, square.top),
+                                GridPoint(chart, square.right(), square.bottom())));
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const auto& line : layout::kDiagonals) {
+        painter.drawLine(GridPoint(chart, line.x1, line.y1), GridPoint(chart, line.x2, line.y2));
+    }
+    painter.restore();
+
+    const ProgramFontMeasure measure;
+    for (int box = 0; box < kBoxCount; ++box) {
+        const BoxTextLayout boxLayout = LayoutBoxText(box, content.boxTexts[box], measure);
+        if (boxLayout.lines.empty()) {
+            continue;
+        }
+        painter.setFont(PaintFont(boxLayout.pointSize, false, painter.device()));
+        const double ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
+        for (const auto& line : boxLayout.lines) {
+            const QPointF topLeft = PointIn(chart, line.left, line.top);
+            painter.drawText(topLeft + QPointF(0, ascent), FromUtf8(line.text));
+        }
+    }
+}
+
+void PaintBirthLines(QPainter& painter, const ChartDisplayContent& content) {
+    painter.setFont(PaintFont(layout::kDisplayFontSize, true, painter.device()));
+    painter.setPen(Qt::black);
+    for (int i = 0; i < kBirthLineCount; ++i) {
+        const int top = layout::kBirthLineTops[i];
+        // A line beside the planet table must not run into it; the others may use the display's
+        // whole width.
+        const bool besideTable = top + layout::kBirthLineHeight > layout::kPlanetTable.top;
+        const int right = besideTable ? layout::kPlanetTable.left : layout::kDisplay.right();
+        const TwipsRect cell{layout::kBirthLinesLeft, top, right - layout::kBirthLinesLeft - 60,
+                             layout::kBirthLineHeight + 60};
+        DrawCellText(painter, ToPixelsF(cell), FromUtf8(content.birthLines[i]));
+    }
+}
+
+// A framed panel with its caption set into the top edge.
+void PaintFrame(QPainter& painter, const TwipsRect& frame, const QString& caption,
+                const QPalette& palette) {
+    const QRectF area = ToPixelsF(frame);
+    painter.setFont(PaintFont(layout::kDisplayFontSize, true, painter.device()));
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double edgeTop = metrics.height() / 2;
+
+    painter.fillRect(area, palette.color(QPalette::Window));
+    painter.setPen(LinePen(palette.color(QPalette::Mid)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(0.5, edgeTop, -0.5, -0.5));
+
+    const QRectF captionArea(area.left() + 7, area.top(), metrics.horizontalAdvance(caption) + 6,
+                             metrics.height());
+    painter.fillRect(captionArea, palette.color(QPalette::Window));
+    painter.setPen(palette.color(QPalette::WindowText));
+    painter.drawText(captionArea, Qt::AlignCenter | Qt::TextSingleLine, caption);
+}
+
+void PaintRow(QPainter& painter, const TwipsRect& frame, int rowTop, const TwipsRect& cellShape,
+              const QString& text, const QPalette& palette, const QColor& textColour) {
+    const QRectF cell = ToPixelsF(
+        {frame.left + cellShape.left, frame.top + rowTop, cellShape.width, cellShape.height});
+    painter.fillRect(cell, palette.color(QPalette::Base));
+    painter.setPen(textColour);
+    DrawCellText(painter, cell.adjusted(2, 1, -2, 0), text);
+}
+
+void PaintDetails(QPainter& painter, const ChartDisplayContent& content, const QPalette& palette) {
+    const TwipsRect& frame = layout::kDetailsPanel;
+    PaintFrame(painter, frame, QStringLiteral("Other Vedic Details"), palette);
+    painter.setFont(PaintFont(layout::kTableFontSize, false, painter.device()));
+    const QColor text = palette.color(QPalette::Text);
+    for (int row = 0; row < kDetailCount; ++row) {
+        const int top = layout::kDetailRowTops[row];
+        PaintRow(painter, frame, top, layout::kDetailCaptionCell,
+                 QString::fromLatin1(layout::kDetailCaptions[row]), palette, text);
+        PaintRow(painter, frame, top, layout::kDetailValueCell, FromUtf8(content.detailValues[row]),
+                 palette, text);
+    }
+}
+
+void PaintPlanetTable(QPainter& painter, const ChartDisplayContent& content,
+                      const QPalette& palette) {
+    const TwipsRect& frame = layout::kPlanetTable;
+    PaintFrame(painter, frame, QStringLiteral("Vedic Planetary Position"), palette);
+    painter.setFont(PaintFont(layout::kTableFontSize, false, painter.device()));
+    const QColor darkText(0x20, 0x20, 0x20);
+    for (int row = 0; row < reading::kChartBodyCount; ++row) {
+        const int top = layout::kPlanetRowTops[row];
+        PaintRow(painter, frame, top, layout::kPlanetNameCell,
+                 QString::fromLatin1(layout::kPlanetRowNames[row]), palette, darkText);
+        PaintRow(painter, frame, top, layout::kPlanetPositionCell,
+                 FromUtf8(content.planetPositions[row]), palette, darkText);
+    }
+}
+
+}  // namespace
+
+QRectF ChartLogoArea() {
+    return ToPixelsF(layout::kLogo);
+}
+
+void PaintChartEmblem(QPainter& painter, const QRectF& area) {
+    painter.save();
+    const double side = std::min(area.width(), area.height());
+    const QRectF square(area.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+    painter.fillRect(square, QColor(kChartColour));
+    painter.setPen(LinePen(QColor(0x80, 0x20, 0x10), std::max(1.0, side / 24)));
+    painter.setBrush(Qt::NoBrush);
+    const double third = side / 3;
+    painter.drawRect(square);
+    for (int i = 1; i < 3; ++i) {
+        painter.drawLine(QPointF(square.left() + i * third, square.top()),
+                         QPointF(square.left() + i * third, square.bottom()));
+        painter.drawLine(QPointF(square.left(), square.top() + i * third),
+                         QPointF(square.right(), square.top() + i * third));
+    }
+    const QPointF tl = square.topLeft();
+    painter.drawLine(tl, tl + QPointF(third, third));
+    painter.drawLine(square.topRight(), square.topRight() + QPointF(-third, third));
+    painter.drawLine(square.bottomLeft(), square.bottomLeft() + QPointF(third, -third));
+    painter.drawLine(square.bottomRight(), square.bottomRight() - QPointF(third, third));
+    painter.restore();
+}
+
+void PaintLogo(QPainter& painter, const QRectF& area) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF card = area.adjusted(4, 6, -4, -6);
+    QPainterPath outline;
+    outline.addRoundedRect(card, 8, 8);
+    painter.fillPath(outline, QColor(0x7a, 0x1f, 0x12));
+
+    const double emblemSide = card.height() - 16;
+    const QRectF emblem(card.left() + 8, card.top() + 8, emblemSide, emblemSide);
+    PaintChartEmblem(painter, emblem);
+
+    const QRectF words(emblem.right() + 8, card.top() + 8, card.right() - emblem.right() - 14,
+                       card.height() - 16);
+    painter.setPen(QColor(kChartColour));
+    painter.setFont(PaintFont(13, true, painter.device()));
+    painter.drawText(words, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Velmora"));
+    painter.setPen(Qt::white);
+    painter.setFont(PaintFont(8.25, false, painter.device()));
+    painter.drawText(words, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
+                     QStringLiteral("Astrology\nRashi Chart"));
+    painter.restore();
+}
+
+void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content,
+                       const QPalette& palette) {
+    painter.save();
+    painter.fillRect(QRectF(QPointF(0, 0), QSizeF(kChartDisplaySize)), Qt::white);
+    PaintLogo(painter, ChartLogoArea());
+    PaintChart(painter, content);
+    PaintBirthLines(painter, content);
+    PaintDetails(painter, content, palette);
+    PaintPlanetTable(painter, content, palette);
+    painter.restore();
+}
+
+void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content) {
+    PaintChartDisplay(painter, content, QGuiApplication::palette());
+}
+
+}  // namespace ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPalette>
+#include <QRectF>
+#include <QSize>
+
+#include "ui/box_text_layout.h"
+#include "ui/chart_display_content.h"
+
+class QPainter;
+
+namespace ui {
+
+// The chart display's size in logical pixels (15000 × 8145 twips).
+inline constexpr QSize kChartDisplaySize{1000, 543};
+
+// Draws the whole chart display (logo, East Indian chart with its box texts, birth lines, Vedic
+// details and planet table) in logical pixels of 96 per inch from the painter's origin. The same
+// drawing serves the screen, pictures and paper: lines and text stay lines and text.
+void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content,
+                       const QPalette& palette);
+void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content);
+
+// The product logo's area on the display, where a click opens the vendor's home page.
+QRectF ChartLogoArea();
+
+// The logo alone, fitted into area; also the program's icon.
+void PaintLogo(QPainter& painter, const QRectF& area);
+
+// A small East Indian chart figure: the program's icon.
+void PaintChartEmblem(QPainter& painter, const QRectF& area);
+
+}  // namespace ui

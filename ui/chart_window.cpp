@@ -1,0 +1,353 @@
+#include "ui/chart_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "ui/chart_display.h"
+#include "ui/chart_painter.h"
+#include "ui/link_label.h"
+#include "ui/program_fonts.h"
+#include "ui/program_texts.h"
+#include "ui/reading_session.h"
+#include "ui/toolbar_icons.h"
+#include "ui/twips.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kTopPanelHeight = 900;  // twips
+constexpr int kHeadingTop = 0;
+constexpr int kAdvertTop = 400;
+constexpr int kBottomPanelHeight = 765;
+constexpr int kButtonTop = 120;
+constexpr int kButtonHeight = 400;
+constexpr int kJpegButtonWidth = 1695;
+constexpr int kButtonWidth = 1095;
+constexpr int kRightMargin = 300;
+constexpr int kButtonGap = 100;
+
+QWidget* ColouredPanel(const char* name, int heightTwips, QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFixedHeight(TwipsToWholePixels(heightTwips));
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, QColor(kChartColour));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(palette);
+    return panel;
+}
+
+}  // namespace
+
+ChartWindow::ChartWindow(ChartDisplayContent content, ReadingSession& session, UserDialogs& dialogs,
+                         QWidget* parent)
+    : QMainWindow(parent), session_(session), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("MDI"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromLatin1(kMainWindowCaption));
+    setWindowIcon(ProgramIcon());
+    setFont(ProgramFont(8.25));
+
+    createActions();
+    createMenus();
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(createTopPanel());
+    column->addWidget(createToolBar());
+    column->addWidget(createChartArea(std::move(content)), 1);
+    column->addWidget(createBottomPanel());
+    setCentralWidget(central);
+
+    // Large enough to show the whole chart display where the screen allows it.
+    QSize wanted(kChartDisplaySize.width() + 28,
+                 menuBar()->sizeHint().height() + picTop->height() + TB->sizeHint().height() +
+                     kChartDisplaySize.height() + 8 + Picture1->height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        wanted = wanted.boundedTo(screen->availableSize());
+    }
+    resize(wanted);
+    applyResizeRule();
+}
+
+void ChartWindow::createActions() {
+    auto make = [this](const char* name, const char* caption) {
+        auto* action = new QAction(QString::fromLatin1(caption), this);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    auto makePage = [this, make](const char* name, const char* caption, const char* pageKey) {
+        QAction* action = make(name, caption);
+        const QString key = QString::fromLatin1(pageKey);
+        connect(action, &QAction::triggered, this, [this, key] { openVendorPage(key); });
+        return action;
+    };
+
+    mnuNew = make("mnuNew", "&New");
+    connect(mnuNew, &QAction::triggered, this, &ChartWindow::startNew);
+    mnuSaveAs = make("mnuSaveAs", "Save &As");
+    connect(mnuSaveAs, &QAction::triggered, this, &ChartWindow::saveReadingAs);
+    mnuSaveAsJpeg = make("mnuSaveAsJpeg", "Save As &JPEG");
+    connect(mnuSaveAsJpeg, &QAction::triggered, this, &ChartWindow::saveAsJpeg);
+    mnuExport = make("mnuExport", "&Export Chart As Text");
+    connect(mnuExport, &QAction::triggered, this, &ChartWindow::exportAsText);
+    mnuPrint = make("mnuPrint", "&Print");
+    connect(mnuPrint, &QAction::triggered, this, &ChartWindow::printChart);
+    mnuBack = make("mnuBack", "&Back");
+    connect(mnuBack, &QAction::triggered, this, &ChartWindow::goBack);
+    mnuExit = make("mnuExit", "E&xit");
+    connect(mnuExit, &QAction::triggered, this, &ChartWindow::exitProgram);
+
+    mnuToolBar = make("mnuToolBar", "&Toolbar");
+    mnuToolBar->setCheckable(true);
+    mnuToolBar->setChecked(true);
+
+    mnuOnline = makePage("mnuOnline", "&Online Help", "help-web-page");
+    mnuVisit = makePage("mnuVisit", "&Visit Us Online", "home-page");
+    mnuUpdate = makePage("mnuUpdate", "Check for Software &Update", "download-web-page");
+    mnuAbout = make("mnuAbout", "&About Software");
+    connect(mnuAbout, &QAction::triggered, this, &ChartWindow::showAbout);
+    mnuDonate = makePage("mnuDonate", "&Donate", "donate");
+    mnuMakeMoney = makePage("mnuMakeMoney", "Make Money &Online", "fully-branded");
+    mnuMakeMoney->setVisible(false);
+}
+
+void ChartWindow::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->addAction(mnuNew);
+    file->addSeparator();
+    file->addAction(mnuSaveAs);
+    file->addAction(mnuSaveAsJpeg);
+    file->addSeparator();
+    file->addAction(mnuExport);
+    file->addSeparator();
+    file->addAction(mnuPrint);
+    file->addSeparator();
+    file->addAction(mnuBack);
+    file->addSeparator();
+    file->addAction(mnuExit);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    view->addAction(mnuToolBar);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->addAction(mnuOnline);
+    help->addAction(mnuVisit);
+    help->addSeparator();
+    help->addAction(mnuUpdate);
+    help->addSeparator();
+    help->addAction(mnuAbout);
+    help->addAction(mnuDonate);
+    help->addAction(mnuMakeMoney);
+}
+
+QWidget* ChartWindow::createTopPanel() {
+    picTop = ColouredPanel("picTop", kTopPanelHeight, this);
+
+    lblHeading =
+        new QLabel(QStringLiteral("Velmora Astrology Rashi Chart (East Indian Style)"), picTop);
+    lblHeading->setObjectName(QStringLiteral("lblHeading"));
+    lblHeading->setFont(ProgramFont(18, true));
+    lblHeading->adjustSize();
+    lblHeading->move(0, TwipsToWholePixels(kHeadingTop));
+
+    lblURL = new LinkLabel(QString::fromLatin1(kForumInvitation), picTop);
+    lblURL->setObjectName(QStringLiteral("lblURL"));
+    lblURL->setStyleSheet(QStringLiteral("color: #0000ff;"));
+    lblURL->adjustSize();
+    lblURL->move(0, TwipsToWholePixels(kAdvertTop));
+    connect(lblURL, &LinkLabel::clicked, this, [this] { openVendorPage("home-page"); });
+    return picTop;
+}
+
+QToolBar* ChartWindow::createToolBar() {
+    TB = new QToolBar(this);
+    TB->setObjectName(QStringLiteral("TB"));
+    TB->setMovable(false);
+    TB->setFloatable(false);
+    TB->setIconSize(QSize(16, 15));
+    TB->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const std::pair<const char*, QIcon> buttons[] = {{"New", NewPicture()},
+                                                     {"Save", SavePicture()},
+                                                     {"Print", PrintPicture()},
+                                                     {"Help", HelpPicture()}};
+    for (const auto& [key, picture] : buttons) {
+        QAction* button = TB->addAction(picture, QString::fromLatin1(key));
+        button->setObjectName(QStringLiteral("tb") + QString::fromLatin1(key));
+        button->setToolTip(QString::fromLatin1(key));
+        button->setData(QString::fromLatin1(key));
+    }
+    connect(TB, &QToolBar::actionTriggered, this,
+            [this](QAction* button) { onToolbarButton(button->data().toString()); });
+    connect(mnuToolBar, &QAction::toggled, TB, &QToolBar::setVisible);
+    return TB;
+}
+
+QWidget* ChartWindow::createChartArea(ChartDisplayContent content) {
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea_->setBackground(Qt::white);
+    mdiArea_->setFrameShape(QFrame::NoFrame);
+
+    display_ = new ChartDisplay(std::move(content));
+    connect(display_, &ChartDisplay::logoClicked, this, [this] { openVendorPage("home-page"); });
+
+    // The display keeps its size; a window too small for it scrolls instead of squeezing it.
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("frmDisplayScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setBackgroundRole(QPalette::Base);
+    scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scroller->setWidget(display_);
+
+    displayWindow_ = mdiArea_->addSubWindow(scroller, Qt::FramelessWindowHint);
+    displayWindow_->setWindowTitle(display_->windowTitle());
+    displayWindow_->installEventFilter(this);
+    displayWindow_->showMaximized();
+    return mdiArea_;
+}
+
+QWidget* ChartWindow::createBottomPanel() {
+    Picture1 = ColouredPanel("Picture1", kBottomPanelHeight, this);
+
+    auto button = [this](const char* name, const char* caption, int widthTwips) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), Picture1);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(ToPixels({0, kButtonTop, widthTwips, kButtonHeight}));
+        return b;
+    };
+    cmdSaveAsJPEG = button("cmdSaveAsJPEG", "Save As &JPEG", kJpegButtonWidth);
+    cmdBack = button("cmdBack", "&Back", kButtonWidth);
+    cmdExit = button("cmdExit", "E&xit", kButtonWidth);
+    connect(cmdSaveAsJPEG, &QPushButton::clicked, this, &ChartWindow::saveAsJpeg);
+    connect(cmdBack, &QPushButton::clicked, this, &ChartWindow::goBack);
+    connect(cmdExit, &QPushButton::clicked, this, &ChartWindow::exitProgram);
+
+    auto promotion = [this](const char* name, const QString& text, const char* pageKey) {
+        auto* label = new LinkLabel(text, Picture1);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(ProgramFont(6.75));
+        const QString key = QString::fromLatin1(pageKey);
+        connect(label, &LinkLabel::clicked, this, [this, key] { openVendorPage(key); });
+        return label;
+    };
+    lblFullBrand = promotion("lblFullBrand", QString::fromLatin1(kFullBrandText), "fully-branded");
+    Label1 = promotion("Label1",
+                       QString::fromLatin1(kAnalysisPrefix) + QString::fromLatin1(kVendorSiteText),
+                       "home-page");
+    lblCobrand = promotion("lblCobrand", QString::fromLatin1(kCobrandCaption), "co-brand");
+    // The label shows "&&" as one "&".
+    lblCobrand->setText(lblCobrand->text().replace(QStringLiteral("&&"), QStringLiteral("&")));
+    return Picture1;
+}
+
+void ChartWindow::applyResizeRule() {
+    const int width = PixelsToTwips(this->width());
+    const int exitLeft = width - kButtonWidth - kRightMargin;
+    const int backLeft = exitLeft - kButtonWidth - kButtonGap;
+    const int jpegLeft = backLeft - kJpegButtonWidth - kButtonGap;
+    cmdExit->move(TwipsToWholePixels(exitLeft), cmdExit->y());
+    cmdBack->move(TwipsToWholePixels(backLeft), cmdBack->y());
+    cmdSaveAsJPEG->move(TwipsToWholePixels(jpegLeft), cmdSaveAsJPEG->y());
+
+    const int pixels = this->width();
+    lblHeading->move((pixels - lblHeading->width()) / 2, lblHeading->y());
+    lblURL->move((pixels - lblURL->width()) / 2, lblURL->y());
+
+    // The promotional labels share the room left of the buttons.
+    constexpr int kMargin = 6;
+    const int room = cmdSaveAsJPEG->x() - 2 * kMargin;
+    const int labelWidth = std::max(0, (room - 2 * kMargin) / 3);
+    int left = kMargin;
+    for (LinkLabel* label : {lblFullBrand, Label1, lblCobrand}) {
+        label->setGeometry(left, 3, labelWidth, Picture1->height() - 4);
+        left += labelWidth + kMargin;
+    }
+}
+
+void ChartWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    applyResizeRule();
+}
+
+void ChartWindow::onToolbarButton(const QString& key) {
+    if (key == QLatin1String("New")) {
+        startNew();
+    } else if (key == QLatin1String("Save")) {
+        saveReadingAs();
+    } else if (key == QLatin1String("Print")) {
+        printChart();
+    } else if (key == QLatin1String("Help")) {
+        openVendorPage("help-web-page");
+    }
+}
+
+void ChartWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        captureChartPicture();
+    }
+}
+
+void ChartWindow::captureChartPicture() {
+    if (display_ != nullptr) {
+        lastPicture_ = display_->picture();
+    }
+}
+
+bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The display closes only with the window around it.
+    if (watched == displayWindow_ && event->type() == QEvent::Close && isVisible()) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ChartWindow::startNew() {
+    emit formRequested();
+    closeForForm();
+}
+
+void ChartWindow::goBack() {
+    closeForForm();
+    emit formRequested();
+}
+
+void ChartWindow::exitProgram() {
+    close();
+}
+
+void ChartWindow::closeForForm() {
+    closingForForm_ = true;
+    close();
+}
+
+void ChartWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted() && !closingForForm_) {
+        // Exit and the close box end the program.
+        emit exitRequested();
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+
+#include "ui/chart_display_content.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+class QToolBar;
+
+namespace ui {
+
+class ChartDisplay;
+class LinkLabel;
+class UserDialogs;
+struct ReadingSession;
+
+// The chart window (MDI): a frame around the chart display with the commands that act on the
+// reading. It lives from the end of a calculation until New, Back or Exit closes it.
+class ChartWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    ChartWindow(ChartDisplayContent content, ReadingSession& session, UserDialogs& dialogs,
+                QWidget* parent = nullptr);
+
+    ChartDisplay* display() const { return display_; }
+
+    // The picture of the chart display taken when the window last became active.
+    const QImage& lastPicture() const { return lastPicture_; }
+
+    // New: shows the input form, then closes this window.
+    void startNew();
+    // Back: closes this window, then shows the input form.
+    void goBack();
+    // Exit: closes this window and ends the program.
+    void exitProgram();
+
+  signals:
+    // The input form should be shown again, its entries kept.
+    void formRequested();
+    // The program should end: every window closes.
+    void exitRequested();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createActions();
+    void createMenus();
+    QWidget* createTopPanel();
+    QToolBar* createToolBar();
+    QWidget* createChartArea(ChartDisplayContent content);
+    QWidget* createBottomPanel();
+    void applyResizeRule();
+    void onToolbarButton(const QString& key);
+    void captureChartPicture();
+    void closeForForm();
+
+    // Commands that the files-and-links work fills in (chart_window_commands.cpp).
+    void saveReadingAs();
+    void saveAsJpeg();
+    void exportAsText();
+    void printChart();
+    void openVendorPage(const QString& pageKey);
+    void showAbout();
+
+    ReadingSession& session_;
+    UserDialogs& dialogs_;
+    ChartDisplay* display_ = nullptr;
+    QImage lastPicture_;
+    bool closingForForm_ = false;
+
+    QMdiArea* mdiArea_ = nullptr;
+    QMdiSubWindow* displayWindow_ = nullptr;
+    QWidget* picTop = nullptr;
+    QLabel* lblHeading = nullptr;
+    LinkLabel* lblURL = nullptr;
+    QToolBar* TB = nullptr;
+    QWidget* Picture1 = nullptr;
+    QPushButton* cmdSaveAsJPEG = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdExit = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+    LinkLabel* Label1 = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+
+    QAction* mnuNew = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QAction* mnuSaveAsJpeg = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuBack = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuToolBar = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+};
+
+}  // namespace ui

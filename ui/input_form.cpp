@@ -1,0 +1,376 @@
+#include "ui/input_form.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "reading/time_zones.h"
+#include "ui/key_filter.h"
+#include "ui/link_label.h"
+#include "ui/program_fonts.h"
+#include "ui/program_texts.h"
+#include "ui/twips.h"
+#include "ui/user_dialogs.h"
+#include "ui/wrapping_button.h"
+
+namespace ui {
+
+namespace {
+
+constexpr TwipsRect kClientArea{0, 0, 8925, 4140};
+constexpr int kDegreeFieldLength = 3;
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, const TwipsRect& where) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(ToPixels(where));
+    return widget;
+}
+
+// A caption label, as wide and high as its text, with its top-left corner at left, top.
+QLabel* PlaceCaption(QWidget* parent, const char* name, const char* text, int left, int top) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(TwipsToWholePixels(left), TwipsToWholePixels(top));
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* PlaceField(QWidget* parent, const char* name, const TwipsRect& where) {
+    return Place(new QLineEdit(parent), name, where);
+}
+
+QComboBox* PlaceList(QWidget* parent, const char* name, const TwipsRect& where) {
+    auto* list = Place(new QComboBox(parent), name, where);
+    list->setEditable(false);  // the lists only offer choosing
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
+// An option pair in a frame of its own, so that each pair is chosen apart from the other.
+std::pair<QRadioButton*, QRadioButton*> PlaceOptionPair(
+    QWidget* parent, const char* frameName, const TwipsRect& frameArea, const char* firstName,
+    const char* firstCaption, const char* secondName, const char* secondCaption) {
+    auto* frame = Place(new QFrame(parent), frameName, frameArea);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(2, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* first = new QRadioButton(QString::fromLatin1(firstCaption), frame);
+    first->setObjectName(QString::fromLatin1(firstName));
+    auto* second = new QRadioButton(QString::fromLatin1(secondCaption), frame);
+    second->setObjectName(QString::fromLatin1(secondName));
+    layout->addWidget(first);
+    layout->addWidget(second);
+    return {first, second};
+}
+
+// Clears a pair of options; an exclusive pair will not otherwise let go of its choice.
+void SetOptionPair(QRadioButton* first, QRadioButton* second, bool firstOn, bool secondOn) {
+    for (QRadioButton* option : {first, second}) {
+        option->setAutoExclusive(false);
+    }
+    first->setChecked(firstOn);
+    second->setChecked(secondOn && !firstOn);
+    for (QRadioButton* option : {first, second}) {
+        option->setAutoExclusive(true);
+    }
+}
+
+void SelectClamped(QComboBox* list, int index) {
+    if (index >= 0 && index < list->count()) {
+        list->setCurrentIndex(index);
+    }
+}
+
+}  // namespace
+
+InputForm::InputForm(UserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(kMainWindowCaption));
+    setFont(ProgramFont(8.25));
+    createControls();
+    createMenus();
+    fillLists();
+    setTabOrder();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form keeps its size
+}
+
+void InputForm::createControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmMainClient"));
+    client->setFixedSize(ToPixels(kClientArea).size());
+    setCentralWidget(client);
+
+    // Top of the form: the forum invitation, the open button and the advertising panel.
+    Label8 = Place(new LinkLabel(QString::fromLatin1(kForumInvitation), client), "Label8",
+                   {120, 135, 4000, 900});
+    Label8->setWordWrap(true);
+    Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label8->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
+
+    auto* fraFullBrand = Place(new QFrame(client), "fraFullBrand", {4560, 45, 4305, 1140});
+    fraFullBrand->setFrameShape(QFrame::Box);
+    fraFullBrand->setAutoFillBackground(true);
+    QPalette brandPalette = fraFullBrand->palette();
+    brandPalette.setColor(QPalette::Window, QColor(kChartColour));
+    brandPalette.setColor(QPalette::WindowText, Qt::black);
+    fraFullBrand->setPalette(brandPalette);
+    auto* brandLayout = new QVBoxLayout(fraFullBrand);
+    brandLayout->setContentsMargins(4, 2, 4, 2);
+    brandLayout->setSpacing(2);
+    lblFullBrand = new LinkLabel(QString::fromLatin1(kFullBrandText), fraFullBrand);
+    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    lblCobrand = new LinkLabel(QString::fromLatin1(kFormCobrandInvitation), fraFullBrand);
+    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
+    for (LinkLabel* label : {lblFullBrand, lblCobrand}) {
+        label->setWordWrap(true);
+        label->setFont(ProgramFont(7));
+        brandLayout->addWidget(label);
+    }
+    lblCobrand->setStyleSheet(QStringLiteral("color: #0000c0;"));
+    brandLayout->addStretch();
+
+    cmdOpen = Place(new QPushButton(QStringLiteral("&Open Previously Saved Reading"), client),
+                    "cmdOpen", {120, 1110, 4000, 735});
+
+    // Birth details.
+    PlaceCaption(client, "lblLabel0", "Name", 120, 2093);
+    txtName = PlaceField(client, "txtName", {1260, 2040, 2800, 300});
+    PlaceCaption(client, "lblLabel1", "Date of Birth", 120, 2537);
+    cboMonth = PlaceList(client, "cboMonth", {1260, 2477, 1455, 315});
+    cboDate = PlaceList(client, "cboDate", {2760, 2477, 615, 315});
+    cboYear = PlaceList(client, "cboYear", {3420, 2477, 885, 315});
+    PlaceCaption(client, "lblLabel2", "Time of Birth", 120, 2989);
+    cboHour = PlaceList(client, "cboHour", {1260, 2929, 615, 315});
+    cboMinute = PlaceList(client, "cboMinute", {1912, 2929, 570, 315});
+    PlaceCaption(client, "Label16", "HH/MM", 2685, 3000);
+    PlaceCaption(client, "lblLabel10", "Time Zone", 120, 3384);
+    chkDST = Place(new QCheckBox(QStringLiteral("Daylight Saving Time"), client), "chkDST",
+                   {2040, 3381, 2415, 200});
+    chkDST->resize(chkDST->width(), std::max(chkDST->height(), chkDST->sizeHint().height()));
+    cboTimeZone = PlaceList(client, "cboTimeZone", {120, 3720, 4335, 315});
+
+    // Place.
+    PlaceCaption(client, "lblLabel3", "Latitude", 4560, 1380);
+    txtLatDeg = PlaceField(client, "txtLatDeg", {5460, 1335, 555, 300});
+    std::tie(optLatNorth, optLatSouth) = PlaceOptionPair(client, "fraLat", {6120, 1230, 850, 500},
+                                                         "optLat0", "North", "optLat1", "South");
+    txtLatMin = PlaceField(client, "txtLatMin", {7080, 1335, 525, 300});
+    PlaceCaption(client, "lblLabel5", "DEG/MIN", 7725, 1380);
+    PlaceCaption(client, "lblLabel4", "Longitude", 4560, 2040);
+    txtLonDeg = PlaceField(client, "txtLonDeg", {5460, 1980, 555, 300});
+    std::tie(optLongEast, optLongWest) = PlaceOptionPair(client, "fraLong", {6120, 1875, 850, 500},
+                                                         "optLong0", "East", "optLong1", "West");
+    txtLonMin = PlaceField(client, "txtLonMin", {7080, 1980, 525, 300});
+    PlaceCaption(client, "lblLabel6", "DEG/MIN", 7725, 2040);
+    PlaceCaption(client, "lblLabel7", "City", 4560, 2520);
+    txtCity = PlaceField(client, "txtCity", {5460, 2490, 1845, 285});
+    PlaceCaption(client, "lblLabel8", "State", 4560, 2850);
+    txtState = PlaceField(client, "txtState", {5460, 2835, 1845, 285});
+    PlaceCaption(client, "lblLabel9", "Country", 4560, 3210);
+    txtCountry = PlaceField(client, "txtCountry", {5460, 3180, 1845, 285});
+
+    Command1 = Place(
+        new WrappingButton(QStringLiteral("Click here to find Latitude && Longitude"), client),
+        "Command1", {7410, 2505, 1095, 945});
+    cmdCalculate = Place(new QPushButton(QStringLiteral("Get My &Rashi Chart (East)"), client),
+                         "cmdCalculate", {4560, 3635, 4305, 400});
+
+    for (QLineEdit* field : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+        field->setMaxLength(kDegreeFieldLength);
+        field->installEventFilter(new KeyFilter(FieldKind::kDigits, dialogs_, field));
+    }
+    for (QLineEdit* field : {txtName, txtCity, txtState, txtCountry}) {
+        field->installEventFilter(new KeyFilter(FieldKind::kLetters, dialogs_, field));
+    }
+
+    connect(cmdCalculate, &QPushButton::clicked, this, &InputForm::calculateRequested);
+    connect(cmdOpen, &QPushButton::clicked, this, &InputForm::openSavedReading);
+    connect(Command1, &QPushButton::clicked, this, &InputForm::findLatitudeLongitude);
+    connect(Label8, &LinkLabel::clicked, this, [this] { openVendorPage("home-page"); });
+    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { openVendorPage("fully-branded"); });
+    connect(lblCobrand, &LinkLabel::clicked, this, [this] { openVendorPage("co-brand"); });
+}
+
+void InputForm::createMenus() {
+    auto addAction = [this](QMenu* menu, const char* name, const char* caption) {
+        QAction* action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    auto addPageAction = [this, addAction](QMenu* menu, const char* name, const char* caption,
+                                           const char* pageKey) {
+        QAction* action = addAction(menu, name, caption);
+        const QString key = QString::fromLatin1(pageKey);
+        connect(action, &QAction::triggered, this, [this, key] { openVendorPage(key); });
+        return action;
+    };
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    connect(addAction(mnuFile, "mnuCalculate", "Get My &Rasi Chart"), &QAction::triggered, this,
+            &InputForm::calculateRequested);
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
+    connect(addAction(mnuFile, "mnuExit", "&Exit"), &QAction::triggered, this, &InputForm::close);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    addPageAction(mnuHelp, "mnuOnline", "&Online Help", "help-web-page");
+    addPageAction(mnuHelp, "mnuVisit", "&Visit Us Online", "home-page");
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
+    addPageAction(mnuHelp, "mnuUpdate", "Check for Software &Update", "download-web-page");
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
+    connect(addAction(mnuHelp, "mnuAbout", "&About Software"), &QAction::triggered, this,
+            &InputForm::showAbout);
+    addPageAction(mnuHelp, "mnuDonate", "Donate", "donate");
+    addPageAction(mnuHelp, "mnuMakeMoney", "Make Money &Online", "fully-branded")
+        ->setVisible(false);
+}
+
+void InputForm::fillLists() {
+    for (int day = 1; day <= reading::kDayCount; ++day) {
+        cboDate->addItem(QString::number(day));
+    }
+    for (int month = 1; month <= reading::kMonthCount; ++month) {
+        // The month list is fixed English text; dates shown to people use the user's language.
+        cboMonth->addItem(QLocale(QLocale::English).monthName(month, QLocale::LongFormat));
+    }
+    for (int year = reading::kFirstYear; year <= reading::kLastYear; ++year) {
+        cboYear->addItem(QString::number(year));
+    }
+    for (int hour = 0; hour < reading::kHourCount; ++hour) {
+        cboHour->addItem(QString::number(hour));
+    }
+    for (int minute = 0; minute < reading::kMinuteCount; ++minute) {
+        cboMinute->addItem(QString::number(minute));
+    }
+    for (const auto& row : reading::TimeZoneTable) {
+        cboTimeZone->addItem(
+            QString::fromLatin1(row.listText.data(), static_cast<qsizetype>(row.listText.size())));
+    }
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
+        list->setCurrentIndex(0);
+    }
+}
+
+void InputForm::setTabOrder() {
+    // The numbered stops in their order, with the options, the check box and the other buttons
+    // where a keyboard user looks for them.
+    const QList<QWidget*> order{txtName,      cboDate,   cboMonth,    cboYear,     cboHour,
+                                cboMinute,    chkDST,    cboTimeZone, txtLatDeg,   optLatNorth,
+                                optLatSouth,  txtLatMin, txtLonDeg,   optLongEast, optLongWest,
+                                txtLonMin,    txtCity,   txtState,    txtCountry,  Command1,
+                                cmdCalculate, cmdOpen};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+    txtName->setFocus();
+}
+
+reading::FormValues InputForm::values() const {
+    reading::FormValues values;
+    values.name = txtName->text().toStdString();
+    values.dayIndex = cboDate->currentIndex();
+    values.monthIndex = cboMonth->currentIndex();
+    values.yearIndex = cboYear->currentIndex();
+    values.hourIndex = cboHour->currentIndex();
+    values.minuteIndex = cboMinute->currentIndex();
+    values.zoneIndex = cboTimeZone->currentIndex();
+    values.latitudeDegrees = txtLatDeg->text().toStdString();
+    values.latitudeMinutes = txtLatMin->text().toStdString();
+    values.longitudeDegrees = txtLonDeg->text().toStdString();
+    values.longitudeMinutes = txtLonMin->text().toStdString();
+    values.north = optLatNorth->isChecked();
+    values.south = optLatSouth->isChecked();
+    values.east = optLongEast->isChecked();
+    values.west = optLongWest->isChecked();
+    values.daylightSaving = chkDST->checkState() != Qt::Unchecked;
+    values.city = txtCity->text().toStdString();
+    values.state = txtState->text().toStdString();
+    values.country = txtCountry->text().toStdString();
+    return values;
+}
+
+void InputForm::setValues(const reading::FormValues& values) {
+    txtName->setText(QString::fromStdString(values.name));
+    SelectClamped(cboDate, values.dayIndex);
+    SelectClamped(cboMonth, values.monthIndex);
+    SelectClamped(cboYear, values.yearIndex);
+    SelectClamped(cboHour, values.hourIndex);
+    SelectClamped(cboMinute, values.minuteIndex);
+    SelectClamped(cboTimeZone, values.zoneIndex);
+    txtLatDeg->setText(QString::fromStdString(values.latitudeDegrees));
+    txtLatMin->setText(QString::fromStdString(values.latitudeMinutes));
+    txtLonDeg->setText(QString::fromStdString(values.longitudeDegrees));
+    txtLonMin->setText(QString::fromStdString(values.longitudeMinutes));
+    SetOptionPair(optLatNorth, optLatSouth, values.north, values.south);
+    SetOptionPair(optLongEast, optLongWest, values.east, values.west);
+    chkDST->setChecked(values.daylightSaving);
+    txtCity->setText(QString::fromStdString(values.city));
+    txtState->setText(QString::fromStdString(values.state));
+    txtCountry->setText(QString::fromStdString(values.country));
+}
+
+QWidget* InputForm::fieldWidget(reading::FormField field) const {
+    using reading::FormField;
+    switch (field) {
+        case FormField::kName:
+            return txtName;
+        case FormField::kLatitudeDegrees:
+            return txtLatDeg;
+        case FormField::kLatitudeMinutes:
+            return txtLatMin;
+        case FormField::kLongitudeDegrees:
+            return txtLonDeg;
+        case FormField::kLongitudeMinutes:
+            return txtLonMin;
+        case FormField::kCity:
+            return txtCity;
+        case FormField::kState:
+            return txtState;
+        case FormField::kCountry:
+            return txtCountry;
+        case FormField::kNone:
+            break;
+    }
+    return nullptr;
+}
+
+void InputForm::applyRefusal(const reading::FormRefusal& refusal) {
+    const MessageKind kind = refusal.icon == reading::MessageIcon::kError
+                                 ? MessageKind::kError
+                                 : MessageKind::kInformation;
+    dialogs_.showMessage(this, QString::fromStdString(refusal.message), kind);
+    if (QWidget* field = fieldWidget(refusal.focus)) {
+        field->setFocus();
+    }
+    switch (refusal.fix) {
+        case reading::DirectionFix::kSelectNorth:
+            optLatNorth->setChecked(true);
+            break;
+        case reading::DirectionFix::kSelectEast:
+            optLongEast->setChecked(true);
+            break;
+        case reading::DirectionFix::kNone:
+            break;
+    }
+}
+
+void InputForm::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        emit closed();
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "reading/form_values.h"
+#include "reading/validation.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace ui {
+
+class LinkLabel;
+class UserDialogs;
+
+// The input form (frmMain): the birth details as lists, text fields and options, the button
+// that starts the calculation, and the form's menus.
+class InputForm : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit InputForm(UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // The entries as they stand.
+    reading::FormValues values() const;
+    // Puts entries into the fields, as opening a reading file does.
+    void setValues(const reading::FormValues& values);
+
+    // Shows why the calculation was refused and does what the refusal asks: moves the focus or
+    // selects the default direction.
+    void applyRefusal(const reading::FormRefusal& refusal);
+
+  signals:
+    // The calculate button or its menu entry was chosen.
+    void calculateRequested();
+    // The form was closed by its close box or "&Exit".
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createControls();
+    void createMenus();
+    void fillLists();
+    void setTabOrder();
+    QWidget* fieldWidget(reading::FormField field) const;
+
+    // Commands that the files-and-links work fills in (input_form_commands.cpp).
+    void openSavedReading();
+    void findLatitudeLongitude();
+    void openVendorPage(const QString& pageKey);
+    void showAbout();
+
+    UserDialogs& dialogs_;
+
+    QLineEdit* txtName = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboYear = nullptr;
+    QComboBox* cboHour = nullptr;
+    QComboBox* cboMinute = nullptr;
+    QCheckBox* chkDST = nullptr;
+    QComboBox* cboTimeZone = nullptr;
+    QLineEdit* txtLatDeg = nullptr;
+    QRadioButton* optLatNorth = nullptr;  // optLat(0)
+    QRadioButton* optLatSouth = nullptr;  // optLat(1)
+    QLineEdit* txtLatMin = nullptr;
+    QLineEdit* txtLonDeg = nullptr;
+    QRadioButton* optLongEast = nullptr;  // optLong(0)
+    QRadioButton* optLongWest = nullptr;  // optLong(1)
+    QLineEdit* txtLonMin = nullptr;
+    QLineEdit* txtCity = nullptr;
+    QLineEdit* txtState = nullptr;
+    QLineEdit* txtCountry = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    LinkLabel* Label8 = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,75 @@
+#include "ui/user_dialogs.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+#include "ui/program_texts.h"
+
+namespace ui {
+
+namespace {
+
+void SetUp(QFileDialog& dialog, const FileRequest& request) {
+    dialog.setWindowTitle(request.title);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.initialName.isEmpty()) {
+        dialog.selectFile(request.initialName);
+    }
+}
+
+QString ChosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+void QtUserDialogs::showMessage(QWidget* parent, const QString& text, MessageKind kind,
+                                const QString& title) {
+    QMessageBox box(kind == MessageKind::kError ? QMessageBox::Critical : QMessageBox::Information,
+                    title.isEmpty() ? QString::fromLatin1(kProgramTitle) : title, text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString QtUserDialogs::askSaveFileName(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent);
+    SetUp(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
+    return ChosenFile(dialog);
+}
+
+QString QtUserDialogs::askOpenFileName(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent);
+    SetUp(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return ChosenFile(dialog);
+}
+
+bool QtUserDialogs::runPrintDialog(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtUserDialogs::runModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+bool QtUserDialogs::openWebPage(const QUrl& address) {
+    return QDesktopServices::openUrl(address);
+}
+
+}  // namespace ui
