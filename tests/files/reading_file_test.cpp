@@ -70,18 +70,10 @@ TEST(ReadingFile, HoldsSeventeenScrambledLinesInTheirOrder) {
     birth.name = "  Asha Rao ";
     birth.isDaylightSaving = true;
     const std::string bytes = EncodeReadingFile(FieldsForSave(birth, kIndia));
+    // Line 7 is the zone's list position, not its offset.
     EXPECT_EQ(bytes, FileOf({"Asha Rao", "6", "15", "1980", "10", "30", "34", "77", "13", "28",
                              "37", "True", "False", "True", "Delhi", "Delhi", "India"}));
     EXPECT_EQ(bytes.substr(0, 3), "R\x84y");  // "Ash" moved up by the shift
-}
-
-TEST(ReadingFile, NumbersAreWrittenWithoutLeadingZeros) {
-    FormValues form = DelhiForm();
-    form.latitudeDegrees = "008";
-    form.longitudeMinutes = "05";
-    const ReadingFileFields fields = FieldsForSave(BirthOf(form), kIndia);
-    EXPECT_EQ(fields[9], "8");
-    EXPECT_EQ(fields[8], "5");
 }
 
 TEST(ReadingFile, CharactersOutsideTheShiftsRangeAreDropped) {
@@ -213,12 +205,6 @@ TEST(ReadingFile, PlainlyForeignBytesAreNamed) {
     EXPECT_TRUE(ReadingFileProblem(std::string(kReadingFileMaxBytes + 1, 'a')));
     EXPECT_TRUE(ReadingFileProblem(std::string("ab\0cd", 5)));
     EXPECT_FALSE(ReadingFileProblem(""));
-}
-
-TEST(ReadingFile, TheZoneLineIsTheListPosition) {
-    const ReadingFileFields fields = FieldsForSave(BirthOf(DelhiForm()), 61);
-    EXPECT_EQ(fields[6], "61");
-    EXPECT_EQ(ApplyToForm(fields, {}).zoneIndex, 61);
 }
 
 // What the form shows after a save and an open: blanks trimmed, leading zeros dropped.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "reading/driver.h"
 #include "test_folder.h"
 
 namespace files {
@@ -89,29 +88,6 @@ TEST(TextReport, DelhiIn1980ByteForByte) {
     ASSERT_FALSE(ExportReport(path, Delhi(), DelhiReading(), kEnglish));
     EXPECT_EQ(folder.read(QStringLiteral("asha.txt")), kDelhiReport);
     EXPECT_EQ(kDelhiReport.count("\r\n"), 26);
-}
-
-TEST(TextReport, OfTheCalculatedReadingIsTheSame) {
-    reading::BirthData birth;
-    reading::ChartReading chart;
-    reading::FormValues form;
-    form.name = "Asha Rao";
-    form.dayIndex = 14;
-    form.monthIndex = 5;
-    form.yearIndex = 1980 - reading::kFirstYear;
-    form.hourIndex = 10;
-    form.minuteIndex = 30;
-    form.zoneIndex = 34;
-    form.latitudeDegrees = "28";
-    form.latitudeMinutes = "37";
-    form.north = true;
-    form.longitudeDegrees = "77";
-    form.longitudeMinutes = "13";
-    form.east = true;
-    form.city = form.state = "Delhi";
-    form.country = "India";
-    ASSERT_FALSE(reading::RunCalculation(form, birth, chart));
-    EXPECT_EQ(ReportFileBytes(birth, chart, kEnglish), kDelhiReport);
 }
 
 TEST(TextReport, MonthNamesComeFromTheLocaleAndUnwritableCharactersBecomeQuestionMarks) {

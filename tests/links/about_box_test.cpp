@@ -30,8 +30,6 @@ TEST(AboutBox, ShowsTheProgramsTextsAndTwoRules) {
         "version) thereby giving the precise astronomical positions of planets during the time "
         "your birth.")));
     EXPECT_TRUE(all.contains(QStringLiteral(
-        "This is designed in the East Indian style of preparing Vedic birth charts. ")));
-    EXPECT_TRUE(all.contains(QStringLiteral(
         "Home Business Opportunity. Start your own Internet business and make money online. Get "
         "this software fully branded for your website.")));
     EXPECT_EQ(box.lblHomePage->text(),
