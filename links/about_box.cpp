@@ -74,7 +74,7 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent, PageOpener openPage) : QDialog(parent) {
+frmAbout::frmAbout(QWidget* parent, UrlOpener openUrl) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kCaption);
     setModal(true);
@@ -124,8 +124,10 @@ frmAbout::frmAbout(QWidget* parent, PageOpener openPage) : QDialog(parent) {
     whole->addWidget(icon, 0, Qt::AlignTop);
     whole->addLayout(text, 1);
 
-    connect(lblHomePage, &LinkLabel::clicked, this, [openPage] { openPage(kHomePage); });
-    connect(lblCoBrand, &LinkLabel::clicked, this, [openPage] { openPage(kFullyBrandedPage); });
+    connect(lblHomePage, &LinkLabel::clicked, this,
+            [openUrl] { openUrl(VendorPageUrl(kHomePage)); });
+    connect(lblCoBrand, &LinkLabel::clicked, this,
+            [openUrl] { openUrl(VendorPageUrl(kFullyBrandedPage)); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     // A fixed box of the designed size, taller only when the fonts need more room.
@@ -133,8 +135,8 @@ frmAbout::frmAbout(QWidget* parent, PageOpener openPage) : QDialog(parent) {
     setFixedHeight(std::max(kClientHeight, whole->heightForWidth(kClientWidth)));
 }
 
-void ShowAboutBox(QWidget* parent, PageOpener openPage) {
-    frmAbout box(parent, std::move(openPage));
+void ShowAboutBox(QWidget* parent, UrlOpener openUrl) {
+    frmAbout box(parent, std::move(openUrl));
     box.exec();
 }
 

@@ -16,7 +16,7 @@ class frmAbout : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmAbout(QWidget* parent = nullptr, PageOpener openPage = OpenVendorPage);
+    explicit frmAbout(QWidget* parent = nullptr, UrlOpener openUrl = OpenInBrowser);
 
     LinkLabel* lblHomePage = nullptr;
     LinkLabel* lblCoBrand = nullptr;
@@ -24,6 +24,6 @@ class frmAbout : public QDialog {
 };
 
 // Shows the About box over parent and returns when the user has closed it.
-void ShowAboutBox(QWidget* parent, PageOpener openPage = OpenVendorPage);
+void ShowAboutBox(QWidget* parent, UrlOpener openUrl = OpenInBrowser);
 
 }  // namespace links

@@ -1,7 +1,5 @@
 #include "links/place_lookup.h"
 
-#include <QDesktopServices>
-
 namespace links {
 
 namespace {
@@ -40,18 +38,13 @@ QUrl MapSearchUrl(const QString& searchText) {
     return url;
 }
 
-std::optional<PlaceLookupRefusal> FindLatitudeLongitude(
-    const QString& city, const QString& state, const QString& country,
-    const std::function<void(const QUrl&)>& openUrl) {
+std::optional<PlaceLookupRefusal> FindLatitudeLongitude(const QString& city, const QString& state,
+                                                        const QString& country,
+                                                        const UrlOpener& openUrl) {
     if (auto refusal = CheckPlaceForLookup(city, state, country)) {
         return refusal;
     }
-    const QUrl url = MapSearchUrl(PlaceSearchText(city, state, country));
-    if (openUrl) {
-        openUrl(url);
-    } else {
-        QDesktopServices::openUrl(url);
-    }
+    openUrl(MapSearchUrl(PlaceSearchText(city, state, country)));
     return std::nullopt;
 }
 

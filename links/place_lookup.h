@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "links/vendor_pages.h"
 #include "reading/validation.h"
 
 namespace links {
@@ -30,8 +31,8 @@ QUrl MapSearchUrl(const QString& searchText);
 
 // The finder's button: checks the place, then opens the map search in the browser. The form's
 // fields are never changed; the user types the coordinates found.
-std::optional<PlaceLookupRefusal> FindLatitudeLongitude(
-    const QString& city, const QString& state, const QString& country,
-    const std::function<void(const QUrl&)>& openUrl = nullptr);
+std::optional<PlaceLookupRefusal> FindLatitudeLongitude(const QString& city, const QString& state,
+                                                        const QString& country,
+                                                        const UrlOpener& openUrl = OpenInBrowser);
 
 }  // namespace links

@@ -22,8 +22,12 @@ QString VendorSiteForDisplay() {
     return QUrl(FromView(kVendorSite)).host();
 }
 
+void OpenInBrowser(const QUrl& address) {
+    QDesktopServices::openUrl(address);
+}
+
 void OpenVendorPage(std::string_view key) {
-    QDesktopServices::openUrl(VendorPageUrl(key));
+    OpenInBrowser(VendorPageUrl(key));
 }
 
 }  // namespace links

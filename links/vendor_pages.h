@@ -27,11 +27,14 @@ QUrl VendorPageUrl(std::string_view key);
 // The site's address as people read it, such as "www.velmora-astrology.example".
 QString VendorSiteForDisplay();
 
-// Opens a page in the desktop's web browser and returns at once; when nothing opens, nothing
-// is said, as with any link.
+// Opens an address in the desktop's web browser and returns at once; when nothing opens,
+// nothing is said, as with any link.
+void OpenInBrowser(const QUrl& address);
+
+// Opens a page of the vendor's site in the browser.
 void OpenVendorPage(std::string_view key);
 
-// How a window opens a page; the program passes OpenVendorPage, tests pass their own.
-using PageOpener = std::function<void(std::string_view key)>;
+// How a window opens web addresses: OpenInBrowser, or the program's dialogs, or a test's catcher.
+using UrlOpener = std::function<void(const QUrl& address)>;
 
 }  // namespace links

@@ -46,14 +46,14 @@ TEST(AboutBox, ShowsTheProgramsTextsAndTwoRules) {
 }
 
 TEST(AboutBox, LinksOpenTheirPages) {
-    std::vector<std::string> opened;
-    frmAbout box(nullptr, [&opened](std::string_view key) { opened.emplace_back(key); });
+    QList<QUrl> opened;
+    frmAbout box(nullptr, [&opened](const QUrl& address) { opened << address; });
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     QTest::mouseClick(box.lblHomePage, Qt::LeftButton);
     QTest::mouseClick(box.lblCoBrand, Qt::LeftButton);
     QTest::mouseClick(box.lblCoBrand, Qt::RightButton);
-    EXPECT_EQ(opened, (std::vector<std::string>{"home-page", "fully-branded"}));
+    EXPECT_EQ(opened, (QList<QUrl>{VendorPageUrl(kHomePage), VendorPageUrl(kFullyBrandedPage)}));
 }
 
 TEST(AboutBox, TheDefaultLinksReachTheBrowser) {
@@ -72,7 +72,7 @@ TEST(AboutBox, OpensModallyAndClosesWithOk) {
         wasModal = box->isVisible();
         QTest::mouseClick(box->cmdOK, Qt::LeftButton);
     });
-    ShowAboutBox(nullptr, [](std::string_view) {});
+    ShowAboutBox(nullptr, [](const QUrl&) {});
     EXPECT_TRUE(wasModal);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
