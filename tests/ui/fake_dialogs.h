@@ -2,9 +2,15 @@
 
 #include <QString>
 #include <QUrl>
+#include <ostream>
 #include <vector>
 
 #include "ui/user_dialogs.h"
+
+// Failure messages show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Answers the program's questions in tests and remembers every message it was shown.
 class FakeDialogs final : public ui::UserDialogs {

@@ -44,6 +44,7 @@ class ProgramDriver {
         QObject::connect(program.get(), &ui::RashiProgram::finished, [this] { ++finishedCount; });
         program->start();
         form().activateWindow();
+        windowActive = QTest::qWaitForWindowActive(&form());
     }
     ~ProgramDriver() {
         program.reset();
@@ -80,4 +81,5 @@ class ProgramDriver {
     FakeDialogs dialogs;
     std::unique_ptr<ui::RashiProgram> program;
     int finishedCount = 0;
+    bool windowActive = false;
 };

@@ -1,0 +1,203 @@
+// The chart window: menus, toolbar, buttons, the resize rule, and what New, Back, Exit and the
+// close box do.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "form_driver.h"
+#include "ui/twips.h"
+
+namespace {
+
+class ChartWindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        driver.enter(DelhiBirth());
+        driver.clickCalculate();
+        ASSERT_TRUE(driver.chartShown());
+        window = driver.chart();
+    }
+
+    template <typename Widget = QWidget>
+    Widget* child(const char* name) const {
+        return window->findChild<Widget*>(QString::fromLatin1(name));
+    }
+    QAction* action(const char* name) const { return child<QAction>(name); }
+
+    ProgramDriver driver;
+    ui::ChartWindow* window = nullptr;
+};
+
+TEST_F(ChartWindowTest, MenusInTheirOrderWithSeparators) {
+    QStringList captions;
+    for (QAction* menu : window->menuBar()->actions()) {
+        captions << menu->text();
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isVisible()) {
+                captions << (item->isSeparator() ? "-" : item->text());
+            }
+        }
+    }
+    EXPECT_EQ(captions, QStringList({"&File",
+                                     "&New",
+                                     "-",
+                                     "Save &As",
+                                     "Save As &JPEG",
+                                     "-",
+                                     "&Export Chart As Text",
+                                     "-",
+                                     "&Print",
+                                     "-",
+                                     "&Back",
+                                     "-",
+                                     "E&xit",
+                                     "&View",
+                                     "&Toolbar",
+                                     "&Help",
+                                     "&Online Help",
+                                     "&Visit Us Online",
+                                     "-",
+                                     "Check for Software &Update",
+                                     "-",
+                                     "&About Software",
+                                     "&Donate"}));
+    EXPECT_EQ(window->windowTitle(), "Velmora Astrology Rashi Chart (East Indian Style) v1.70");
+}
+
+TEST_F(ChartWindowTest, PanelsButtonsAndLabels) {
+    EXPECT_EQ(child("picTop")->height(), 60);
+    EXPECT_EQ(child("Picture1")->height(), 51);
+    EXPECT_EQ(child<QLabel>("lblHeading")->text(),
+              "Velmora Astrology Rashi Chart (East Indian Style)");
+    EXPECT_EQ(child<QLabel>("lblHeading")->font().pointSizeF(), 18);
+    EXPECT_TRUE(child<QLabel>("lblHeading")->font().bold());
+    EXPECT_EQ(child<QPushButton>("cmdSaveAsJPEG")->text(), "Save As &JPEG");
+    EXPECT_EQ(child<QPushButton>("cmdSaveAsJPEG")->size(), QSize(113, 27));
+    EXPECT_EQ(child<QPushButton>("cmdBack")->text(), "&Back");
+    EXPECT_EQ(child<QPushButton>("cmdExit")->text(), "E&xit");
+    EXPECT_EQ(child<QPushButton>("cmdExit")->size(), QSize(73, 27));
+    EXPECT_EQ(child<QPushButton>("cmdExit")->y(), 8);
+    EXPECT_TRUE(child<QLabel>("lblFullBrand")->text().startsWith("Home Business Opportunity."));
+    EXPECT_TRUE(
+        child<QLabel>("Label1")->text().startsWith("For Analysis of this Rashi chart log onto "));
+    EXPECT_TRUE(child<QLabel>("lblCobrand")->text().contains("site's name &  link here."));
+    EXPECT_EQ(child<QLabel>("lblURL")->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(ChartWindowTest, ToolbarHasFourPicturedButtonsWithTheirKeysAsTips) {
+    auto* toolbar = child<QToolBar>("TB");
+    QStringList tips;
+    for (QAction* button : toolbar->actions()) {
+        tips << button->toolTip();
+        EXPECT_FALSE(button->icon().isNull());
+        EXPECT_EQ(button->icon().availableSizes().value(0), QSize(16, 15));
+    }
+    EXPECT_EQ(tips, QStringList({"New", "Save", "Print", "Help"}));
+}
+
+TEST_F(ChartWindowTest, ToolbarMenuHidesAndShowsTheToolbar) {
+    auto* toolbar = child<QToolBar>("TB");
+    QAction* toggle = action("mnuToolBar");
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_TRUE(toolbar->isVisible());
+    toggle->trigger();
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_FALSE(toolbar->isVisible());
+    toggle->trigger();
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_TRUE(toolbar->isVisible());
+}
+
+TEST_F(ChartWindowTest, ButtonsStayRightAlignedAndHeadingCentred) {
+    window->resize(900, 700);
+    const int width = window->width();
+    const int exitLeft = width * 15 - 1095 - 300;
+    const int backLeft = exitLeft - 1095 - 100;
+    const int jpegLeft = backLeft - 1695 - 100;
+    EXPECT_EQ(child("cmdExit")->x(), ui::TwipsToWholePixels(exitLeft));
+    EXPECT_EQ(child("cmdBack")->x(), ui::TwipsToWholePixels(backLeft));
+    EXPECT_EQ(child("cmdSaveAsJPEG")->x(), ui::TwipsToWholePixels(jpegLeft));
+    auto* heading = child("lblHeading");
+    EXPECT_EQ(heading->x(), (width - heading->width()) / 2);
+    EXPECT_EQ(child("lblURL")->x(), (width - child("lblURL")->width()) / 2);
+    EXPECT_EQ(child("cmdExit")->y(), 8);
+}
+
+TEST_F(ChartWindowTest, ANarrowWindowPushesTheButtonsOffTheLeftEdge) {
+    window->resize(window->minimumSizeHint().width(), 600);
+    window->resize(260, 600);
+    ASSERT_LE(window->width(), 260);
+    EXPECT_LT(child("cmdSaveAsJPEG")->x(), 0);
+    EXPECT_EQ(child("cmdExit")->x(), ui::TwipsToWholePixels(window->width() * 15 - 1395));
+}
+
+TEST_F(ChartWindowTest, TheDisplayIsTheAreasOneMaximisedChild) {
+    auto* area = child<QMdiArea>("mdiArea");
+    ASSERT_EQ(area->subWindowList().size(), 1);
+    EXPECT_TRUE(area->subWindowList().constFirst()->isMaximized());
+    EXPECT_EQ(window->display()->size(), QSize(1000, 543));
+    EXPECT_EQ(window->display()->windowTitle(),
+              "Velmora Astrology Rashi Chart (East Indian Style) v1.60");
+    // The display closes only with the window.
+    area->subWindowList().constFirst()->close();
+    EXPECT_EQ(area->subWindowList().size(), 1);
+}
+
+TEST_F(ChartWindowTest, ActivationTakesAPictureOfTheDisplay) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(window->lastPicture().size(), QSize(1000, 543));
+    EXPECT_EQ(window->lastPicture(), window->display()->picture());
+}
+
+TEST_F(ChartWindowTest, NewShowsTheFormAndClosesTheWindow) {
+    action("mnuNew")->trigger();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(driver.chart(), nullptr);
+    EXPECT_TRUE(driver.form().isVisible());
+    EXPECT_EQ(driver.form().values(), DelhiBirth());
+    EXPECT_EQ(driver.finishedCount, 0);
+}
+
+TEST_F(ChartWindowTest, TheToolbarsNewButtonActsAsNew) {
+    auto* toolbar = child<QToolBar>("TB");
+    QTest::mouseClick(toolbar->widgetForAction(toolbar->actions().constFirst()), Qt::LeftButton);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(driver.chart(), nullptr);
+    EXPECT_TRUE(driver.form().isVisible());
+}
+
+TEST_F(ChartWindowTest, BackButtonReturnsToTheFormAndANewCalculationWritesAFreshDisplay) {
+    QTest::mouseClick(child<QPushButton>("cmdBack"), Qt::LeftButton);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(driver.chart(), nullptr);
+    ASSERT_TRUE(driver.form().isVisible());
+
+    driver.field("txtName")->setText("Second Person");
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown());
+    EXPECT_EQ(driver.shownContent().birthLines[0], "Name: Second Person");
+}
+
+TEST_F(ChartWindowTest, TheCloseBoxEndsTheProgram) {
+    window->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(driver.finishedCount, 1);
+    EXPECT_FALSE(driver.form().isVisible());
+    EXPECT_EQ(driver.chart(), nullptr);
+}
+
+TEST_F(ChartWindowTest, ExitButtonEndsTheProgram) {
+    QTest::mouseClick(child<QPushButton>("cmdExit"), Qt::LeftButton);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(driver.finishedCount, 1);
+    EXPECT_FALSE(driver.form().isVisible());
+}
+
+}  // namespace

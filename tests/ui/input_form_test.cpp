@@ -1,0 +1,298 @@
+// The input form: its lists and defaults, the checks before a calculation with their messages,
+// and the key filters of the text fields.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenuBar>
+
+#include "form_driver.h"
+#include "ui/chart_window.h"
+
+namespace {
+
+class InputFormTest : public testing::Test {
+  protected:
+    // Enters the Delhi birth changed by change, then presses the button.
+    template <typename Change>
+    void calculateWith(Change change) {
+        reading::FormValues values = DelhiBirth();
+        change(values);
+        driver.enter(values);
+        driver.clickCalculate();
+    }
+
+    void typeInto(QLineEdit* field, const QString& text) {
+        field->setFocus();
+        QTest::keyClicks(field, text);
+    }
+
+    // One character as a keyboard gives it, also outside ASCII.
+    void sendCharacter(QLineEdit* field, QChar character) {
+        field->setFocus();
+        QTest::sendKeyEvent(QTest::KeyAction::Click, field, Qt::Key_unknown, QString(character),
+                            Qt::NoModifier);
+    }
+
+    ProgramDriver driver;
+};
+
+TEST_F(InputFormTest, OpensWithFilledListsAndNothingChosen) {
+    ui::InputForm& form = driver.form();
+    EXPECT_EQ(form.windowTitle(), "Velmora Astrology Rashi Chart (East Indian Style) v1.70");
+    EXPECT_EQ(driver.list("cboDate")->count(), 31);
+    EXPECT_EQ(driver.list("cboMonth")->count(), 12);
+    EXPECT_EQ(driver.list("cboMonth")->itemText(11), "December");
+    EXPECT_EQ(driver.list("cboYear")->count(), 150);
+    EXPECT_EQ(driver.list("cboYear")->itemText(149), "2050");
+    EXPECT_EQ(driver.list("cboHour")->count(), 25);
+    EXPECT_EQ(driver.list("cboHour")->itemText(24), "24");
+    EXPECT_EQ(driver.list("cboMinute")->count(), 60);
+    EXPECT_EQ(driver.list("cboTimeZone")->count(), 71);
+    EXPECT_EQ(driver.list("cboTimeZone")->itemText(70), "Yukon War Time,YWT,-8.0");
+
+    EXPECT_EQ(driver.list("cboDate")->currentText(), "1");
+    EXPECT_EQ(driver.list("cboMonth")->currentText(), "January");
+    EXPECT_EQ(driver.list("cboYear")->currentText(), "1901");
+    EXPECT_EQ(driver.list("cboHour")->currentText(), "0");
+    EXPECT_EQ(driver.list("cboMinute")->currentText(), "0");
+    EXPECT_EQ(driver.list("cboTimeZone")->currentText(), "Alaska/Hawaii Daylight Time,AHDT,-9.0");
+    for (const char* name :
+         {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone"}) {
+        EXPECT_FALSE(driver.list(name)->isEditable()) << name;
+    }
+    for (const char* name : {"optLat0", "optLat1", "optLong0", "optLong1"}) {
+        EXPECT_FALSE(driver.option(name)->isChecked()) << name;
+    }
+    EXPECT_FALSE(driver.formChild<QCheckBox>("chkDST")->isChecked());
+    EXPECT_EQ(driver.field("txtLatDeg")->maxLength(), 3);
+}
+
+TEST_F(InputFormTest, ControlsStandWhereTheirTwipsPut) {
+    // 1260, 2040, 2800, 300 twips → 84, 136, 187, 20 pixels.
+    EXPECT_EQ(driver.field("txtName")->geometry(), QRect(84, 136, 187, 20));
+    EXPECT_EQ(driver.formChild<QWidget>("cmdCalculate")->geometry(), QRect(304, 242, 287, 27));
+    EXPECT_EQ(driver.formChild<QWidget>("frmMainClient")->size(), QSize(595, 276));
+    EXPECT_EQ(driver.formChild<QAbstractButton>("Command1")->text(),
+              "Click here to find Latitude && Longitude");
+}
+
+TEST_F(InputFormTest, MenusOfTheForm) {
+    QStringList captions;
+    for (QAction* menu : driver.form().menuBar()->actions()) {
+        captions << menu->text();
+        for (QAction* item : menu->menu()->actions()) {
+            captions << (item->isSeparator() ? "-" : item->text()) +
+                            (item->isVisible() ? "" : " (hidden)");
+        }
+    }
+    EXPECT_EQ(captions,
+              QStringList({"&File", "Get My &Rasi Chart", "-", "&Exit", "&Help", "&Online Help",
+                           "&Visit Us Online", "-", "Check for Software &Update", "-",
+                           "&About Software", "Donate", "Make Money &Online (hidden)"}));
+}
+
+TEST_F(InputFormTest, LeapDaysPassOnlyInLeapYears) {
+    calculateWith([](auto& v) { v.dayIndex = 28, v.monthIndex = 1, v.yearIndex = 2000 - 1901; });
+    EXPECT_TRUE(driver.chartShown());
+    EXPECT_TRUE(driver.dialogs.messages.empty());
+}
+
+TEST_F(InputFormTest, TwentyNinthOfFebruary1904Passes) {
+    calculateWith([](auto& v) { v.dayIndex = 28, v.monthIndex = 1, v.yearIndex = 1904 - 1901; });
+    EXPECT_TRUE(driver.chartShown());
+}
+
+TEST_F(InputFormTest, TwentyNinthOfFebruary1901IsRefused) {
+    calculateWith([](auto& v) { v.dayIndex = 28, v.monthIndex = 1, v.yearIndex = 0; });
+    EXPECT_FALSE(driver.chartShown());
+    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_EQ(driver.dialogs.messages[0].text, "Please Enter Correct Date Or Month!");
+    EXPECT_EQ(driver.dialogs.messages[0].kind, ui::MessageKind::kInformation);
+}
+
+TEST_F(InputFormTest, ThirtiethOfFebruary2000IsRefused) {
+    calculateWith([](auto& v) { v.dayIndex = 29, v.monthIndex = 1, v.yearIndex = 2000 - 1901; });
+    EXPECT_FALSE(driver.chartShown());
+    EXPECT_EQ(driver.lastMessage(), "Please Enter Correct Date Or Month!");
+}
+
+TEST_F(InputFormTest, ThirtyFirstOfAprilIsRefusedWithItsOwnMessage) {
+    calculateWith([](auto& v) { v.dayIndex = 30, v.monthIndex = 3; });
+    EXPECT_FALSE(driver.chartShown());
+    EXPECT_EQ(driver.lastMessage(), "Please Enter Correct Date Or Month !");
+    EXPECT_EQ(driver.dialogs.messages.back().kind, ui::MessageKind::kInformation);
+}
+
+TEST_F(InputFormTest, ThirtyFirstOfMayPasses) {
+    calculateWith([](auto& v) { v.dayIndex = 30, v.monthIndex = 4; });
+    EXPECT_TRUE(driver.chartShown());
+}
+
+TEST_F(InputFormTest, OnlyTheFirstFailingCheckSpeaks) {
+    calculateWith([](auto& v) { v.name = "", v.city = ""; });
+    ASSERT_EQ(driver.dialogs.texts(), QStringList{"Please Enter Your Name"});
+    EXPECT_EQ(driver.dialogs.messages[0].kind, ui::MessageKind::kError);
+    EXPECT_TRUE(driver.dialogs.messages[0].title.isEmpty());  // the program's own caption
+    EXPECT_EQ(driver.form().focusWidget(), driver.field("txtName"));
+    EXPECT_FALSE(driver.chartShown());
+}
+
+TEST_F(InputFormTest, EachEmptyFieldIsNamedAndGetsTheFocus) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"txtLatDeg", "Please Enter Degree of Latitude"},
+        {"txtLatMin", "Please Enter Minutes of Latitude"},
+        {"txtLonDeg", "Please Enter Degree of Longitude"},
+        {"txtLonMin", "Please Enter Minute of Longitude"},
+        {"txtCity", "Please Enter Your City name"},
+        {"txtState", "Please Enter Your State name"},
+        {"txtCountry", "Please Enter Your Country name"},
+    };
+    for (const auto& [name, message] : cases) {
+        driver.enter(DelhiBirth());
+        driver.field(name)->clear();
+        driver.field("txtName")->setFocus();
+        driver.clickCalculate();
+        EXPECT_EQ(driver.lastMessage(), message);
+        EXPECT_EQ(driver.form().focusWidget(), driver.field(name)) << name;
+        EXPECT_FALSE(driver.chartShown());
+    }
+}
+
+TEST_F(InputFormTest, ACityOfSpacesPassesAndIsStoredEmpty) {
+    calculateWith([](auto& v) { v.city = "   "; });
+    ASSERT_TRUE(driver.chartShown());
+    EXPECT_EQ(driver.program->session().birth.city, "");
+    EXPECT_EQ(driver.shownContent().birthLines[1], "City: ");
+}
+
+TEST_F(InputFormTest, MissingLatitudeDirectionSelectsNorthForTheSecondClick) {
+    calculateWith([](auto& v) { v.north = false, v.south = false; });
+    EXPECT_EQ(driver.dialogs.texts(), QStringList{"Please Select Direction For The Latitude"});
+    EXPECT_TRUE(driver.option("optLat0")->isChecked());
+    EXPECT_FALSE(driver.chartShown());
+
+    driver.clickCalculate();
+    EXPECT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(driver.chartShown());
+    EXPECT_FALSE(driver.program->session().birth.isSouth);
+}
+
+TEST_F(InputFormTest, MissingLongitudeDirectionSelectsEastForTheSecondClick) {
+    calculateWith([](auto& v) { v.east = false, v.west = false; });
+    EXPECT_EQ(driver.dialogs.texts(), QStringList{"Please Select Direction For The Longitude"});
+    EXPECT_TRUE(driver.option("optLong0")->isChecked());
+    EXPECT_FALSE(driver.chartShown());
+
+    driver.clickCalculate();
+    EXPECT_TRUE(driver.chartShown());
+    EXPECT_TRUE(driver.program->session().birth.isEast);
+}
+
+TEST_F(InputFormTest, ARefusedCalculationChangesNothing) {
+    driver.enter(DelhiBirth());
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown());
+    const ui::ReadingSession before = driver.program->session();
+    driver.chart()->goBack();
+
+    calculateWith([](auto& v) { v.name = "", v.yearIndex = 5; });
+    EXPECT_FALSE(driver.chartShown());
+    EXPECT_EQ(driver.program->session().birth, before.birth);
+    EXPECT_EQ(driver.program->session().reading, before.reading);
+    EXPECT_TRUE(driver.form().isVisible());
+}
+
+TEST_F(InputFormTest, LetterFieldsRefuseADigitAndKeepTheirText) {
+    QLineEdit* city = driver.field("txtCity");
+    typeInto(city, "Delhi7");
+    EXPECT_EQ(city->text(), "Delhi");
+    EXPECT_EQ(driver.dialogs.texts(), QStringList{"Please enter only letters"});
+    EXPECT_EQ(driver.dialogs.messages[0].kind, ui::MessageKind::kError);
+    EXPECT_EQ(driver.form().focusWidget(), city);
+}
+
+TEST_F(InputFormTest, LetterFieldsRefusePunctuationAndAccentedLetters) {
+    for (const char* name : {"txtName", "txtCity", "txtState", "txtCountry"}) {
+        QLineEdit* field = driver.field(name);
+        typeInto(field, "Ab c");
+        for (const QChar refused : {QChar(u'-'), QChar(u'\''), QChar(u'.'), QChar(u'é')}) {
+            sendCharacter(field, refused);
+        }
+        EXPECT_EQ(field->text(), "Ab c") << name;
+    }
+    EXPECT_EQ(driver.dialogs.messages.size(), 16u);
+    EXPECT_EQ(driver.dialogs.texts().removeDuplicates(), 15);
+}
+
+TEST_F(InputFormTest, NumberFieldsTakeThreeDigitsAndRefuseTheRest) {
+    QLineEdit* degrees = driver.field("txtLatDeg");
+    typeInto(degrees, "2-8");
+    EXPECT_EQ(degrees->text(), "28");
+    EXPECT_EQ(driver.dialogs.texts(), QStringList{"Please enter only numbers"});
+    typeInto(degrees, "95");
+    EXPECT_EQ(degrees->text(), "289");
+    QTest::keyClick(degrees, Qt::Key_Backspace);
+    EXPECT_EQ(degrees->text(), "28");
+    QTest::keyClick(degrees, Qt::Key_Left);  // keys that give no character pass
+    QTest::keyClick(degrees, Qt::Key_Delete);
+    EXPECT_EQ(degrees->text(), "2");
+    EXPECT_EQ(driver.dialogs.messages.size(), 1u);
+}
+
+TEST_F(InputFormTest, PasteShortcutsAreRefused) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("Pasted"));
+    QLineEdit* name = driver.field("txtName");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(driver.dialogs.texts(),
+              QStringList({"Please enter only letters", "Please enter only letters"}));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+    QLineEdit* minutes = driver.field("txtLonMin");
+    minutes->setFocus();
+    QTest::keyClick(minutes, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(minutes->text(), "");
+    EXPECT_EQ(driver.lastMessage(), "Please enter only numbers");
+}
+
+TEST_F(InputFormTest, ANonDigitPastedAnotherWayIsRefusedWhenCalculating) {
+    driver.enter(DelhiBirth());
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown());
+    const ui::ReadingSession before = driver.program->session();
+    driver.chart()->goBack();
+
+    // The context menu's Paste goes straight to the field, past the key filter.
+    QLineEdit* minutes = driver.field("txtLatMin");
+    minutes->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("4x"));
+    minutes->paste();
+    ASSERT_EQ(minutes->text(), "4x");
+    driver.field("txtName")->setText("Someone Else");
+    driver.clickCalculate();
+
+    EXPECT_EQ(driver.lastMessage(), "Please enter only numbers");
+    EXPECT_EQ(driver.form().focusWidget(), minutes);
+    EXPECT_FALSE(driver.chartShown());
+    EXPECT_EQ(driver.program->session().birth, before.birth);
+    EXPECT_EQ(driver.program->session().reading, before.reading);
+}
+
+TEST_F(InputFormTest, TheMenuEntryCalculatesLikeTheButton) {
+    driver.enter(DelhiBirth());
+    driver.form().findChild<QAction*>("mnuCalculate")->trigger();
+    EXPECT_TRUE(driver.chartShown());
+    EXPECT_FALSE(driver.form().isVisible());
+}
+
+TEST_F(InputFormTest, ExitClosesTheFormAndEndsTheProgram) {
+    driver.form().findChild<QAction*>("mnuExit")->trigger();
+    EXPECT_FALSE(driver.form().isVisible());
+    EXPECT_EQ(driver.finishedCount, 1);
+}
+
+}  // namespace
