@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "files/file_dialog_texts.h"
 #include "files/safe_file.h"
@@ -33,6 +34,11 @@ LoadedReadingFile LoadReadingFile(const QString& path) {
     const QString suffix = QString::fromUtf8(kReadingFileSuffix.data(), kReadingFileSuffix.size());
     if (!path.endsWith(suffix, Qt::CaseSensitive)) {
         return Refusal(path, {});
+    }
+    // A pipe or a device would block the program or never end; only ordinary files are read.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        return Refusal(path, QStringLiteral("This is not an ordinary file."));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -1,6 +1,7 @@
 #include "files/reading_file_io.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "test_folder.h"
 
@@ -72,6 +73,10 @@ TEST(ReadingFileOnDisk, FilesThatCannotBeReadOrAreNoReadingsAreRefused) {
 
     ASSERT_TRUE(QDir(folder.path({})).mkdir(QStringLiteral("folder.vlj")));
     ExpectRefused(folder.path(QStringLiteral("folder.vlj")), "a folder");
+
+    const QString pipe = folder.path(QStringLiteral("pipe.vlj"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ExpectRefused(pipe, "a pipe, which would block");
 
     folder.write(QStringLiteral("big.vlj"), QByteArray(int(kReadingFileMaxBytes) + 1, 'a'));
     ExpectRefused(folder.path(QStringLiteral("big.vlj")), "too large");
