@@ -11,10 +11,6 @@ namespace cli {
 
 namespace {
 
-struct Problem {
-    std::string text;
-};
-
 std::string ValueOf(const QCommandLineParser& parser, const QString& name) {
     return parser.value(name).toStdString();
 }
@@ -251,7 +247,8 @@ Reading file:
 Exit status:
   0  every chart was computed
   1  the birth was refused (the reason goes to standard error), or a batch row failed
-  2  the options are wrong, or the input file cannot be read or has no usable header
+  2  the options are wrong, an input file cannot be read (or a batch has no usable
+     header), or the output cannot be written
 )";
 }
 

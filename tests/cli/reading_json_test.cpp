@@ -1,0 +1,56 @@
+#include "cli/reading_json.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "reading/driver.h"
+
+namespace cli {
+namespace {
+
+TEST(ReadingJsonTest, UniversalTimeAsIso8601) {
+    EXPECT_EQ(IsoUniversalTime({1980, 6, 15, 5, 0}), "1980-06-15T05:00:00Z");
+    EXPECT_EQ(IsoUniversalTime({1900, 12, 31, 11, 0}), "1900-12-31T11:00:00Z");
+    EXPECT_EQ(IsoUniversalTime({2051, 1, 1, 23, 59}), "2051-01-01T23:59:00Z");
+}
+
+// The instant crosses the day, month and year when the zone or hour 24 carries it.
+TEST(ReadingJsonTest, UniversalTimeCarriesIntoTheCalendar) {
+    const struct {
+        int year, month, day, hour, minute, zoneHourOffset, zoneMinuteOffset;
+        bool daylightSaving;
+        const char* expected;
+    } cases[] = {
+        {2000, 2, 29, 24, 0, 0, 0, false, "2000-03-01T00:00:00Z"},
+        {1901, 1, 1, 0, 0, -13, 0, false, "1900-12-31T11:00:00Z"},
+        {2050, 12, 31, 23, 30, 12, 0, false, "2051-01-01T11:30:00Z"},
+        {1980, 6, 15, 10, 30, -5, -30, true, "1980-06-15T04:00:00Z"},
+    };
+    for (const auto& c : cases) {
+        reading::BirthData birth;
+        birth.name = "A";
+        birth.year = c.year;
+        birth.month = c.month;
+        birth.day = c.day;
+        birth.hour = c.hour;
+        birth.minute = c.minute;
+        birth.zoneHourOffset = c.zoneHourOffset;
+        birth.zoneMinuteOffset = c.zoneMinuteOffset;
+        birth.isDaylightSaving = c.daylightSaving;
+        std::string out;
+        AppendReadingJson(out, birth, reading::CalculateReading(birth));
+        const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
+        EXPECT_EQ(root["universalTime"].toString().toStdString(), c.expected) << out;
+    }
+}
+
+TEST(ReadingJsonTest, RowErrorKeepsItsLayoutAndEscapes) {
+    std::string out;
+    AppendRowErrorJson(out, 12, "a \"quoted\" field is not closed");
+    EXPECT_EQ(out, R"({"line": 12, "error": "a \"quoted\" field is not closed"})");
+}
+
+}  // namespace
+}  // namespace cli
