@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,31 +32,6 @@ constexpr int kClientWidth = 488;
 constexpr int kClientHeight = 251;
 constexpr int kIconSize = 48;
 
-// The product icon: an East Indian chart in miniature, a square of three by three boxes whose
-// corner boxes are cut by their diagonals.
-QPixmap ProductIcon() {
-    QPixmap icon(kIconSize, kIconSize);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal cell = (kIconSize - 2) / 3.0;
-    const QRectF square(1, 1, 3 * cell, 3 * cell);
-    painter.fillRect(square, QColor(255, 248, 225));
-    painter.setPen(QPen(QColor(150, 60, 20), 1.5));
-    painter.drawRect(square);
-    for (int i = 1; i < 3; ++i) {
-        painter.drawLine(QPointF(square.left() + i * cell, square.top()),
-                         QPointF(square.left() + i * cell, square.bottom()));
-        painter.drawLine(QPointF(square.left(), square.top() + i * cell),
-                         QPointF(square.right(), square.top() + i * cell));
-    }
-    painter.drawLine(square.topLeft(), square.topLeft() + QPointF(cell, cell));
-    painter.drawLine(square.topRight(), square.topRight() + QPointF(-cell, cell));
-    painter.drawLine(square.bottomLeft(), square.bottomLeft() + QPointF(cell, -cell));
-    painter.drawLine(square.bottomRight(), square.bottomRight() + QPointF(-cell, -cell));
-    return icon;
-}
-
 QFrame* HorizontalRule(QWidget* parent, const QString& name) {
     auto* rule = new QFrame(parent);
     rule->setObjectName(name);
@@ -81,7 +55,9 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener openUrl) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("imgProduct"));
-    icon->setPixmap(ProductIcon());
+    // The program's own icon, which the windows share; an About box without a parent window
+    // shows the application's.
+    icon->setPixmap(windowIcon().pixmap(kIconSize));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* title = new QLabel(kCaption, this);
