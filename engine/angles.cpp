@@ -1,6 +1,8 @@
 #include "engine/angles.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstddef>
 
 #include "engine/constants.h"
 #include "engine/zodiac.h"
@@ -28,16 +30,40 @@ DegreesMinutesSeconds CutIntoSexagesimal(double magnitude) {
     return {static_cast<int>(degrees), static_cast<int>(minutes), static_cast<int>(seconds)};
 }
 
+// A small text built in place: position texts are short, and charts are computed in bulk.
+class TextBuffer {
+  public:
+    void Append(std::string_view piece) {
+        for (const char c : piece) {
+            characters_[size_++] = c;
+        }
+    }
+    void Append(char c) { characters_[size_++] = c; }
+    void AppendNumber(int value) {
+        const auto result = std::to_chars(characters_ + size_, characters_ + kCapacity, value);
+        size_ = static_cast<std::size_t>(result.ptr - characters_);
+    }
+    void AppendTwoDigits(int value) {
+        Append(static_cast<char>('0' + value / 10 % 10));
+        Append(static_cast<char>('0' + value % 10));
+    }
+    std::string Text() const { return std::string(characters_, size_); }
+
+  private:
+    static constexpr std::size_t kCapacity = 64;
+    char characters_[kCapacity] = {};
+    std::size_t size_ = 0;
+};
+
 // "D° M' S\"", the common body of the long and the signed texts.
-std::string SexagesimalText(const DegreesMinutesSeconds& cut) {
-    std::string text = std::to_string(cut.degrees);
-    text += kDegreeMark;
-    text += ' ';
-    text += std::to_string(cut.minutes);
-    text += "' ";
-    text += std::to_string(cut.seconds);
-    text += '"';
-    return text;
+void AppendSexagesimal(TextBuffer& text, const DegreesMinutesSeconds& cut) {
+    text.AppendNumber(cut.degrees);
+    text.Append(kDegreeMark);
+    text.Append(' ');
+    text.AppendNumber(cut.minutes);
+    text.Append("' ");
+    text.AppendNumber(cut.seconds);
+    text.Append('"');
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -49,8 +75,28 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string PadToTwo(std::string_view field) {
-    return field.size() <= 1 ? "0" + std::string(field) : std::string(field);
+void AppendPaddedToTwo(TextBuffer& text, std::string_view field) {
+    if (field.size() <= 1) {
+        text.Append('0');
+    }
+    text.Append(field.substr(0, 8));
+}
+
+// Degrees, minutes and seconds within the sign, and the sign, of a longitude.
+struct SignPosition {
+    DegreesMinutesSeconds cut;
+    int sign;
+};
+
+SignPosition SignPositionOf(double longitudeDegrees) {
+    double magnitude = std::fabs(longitudeDegrees);
+    if (magnitude >= kFullCircle) {
+        magnitude = std::fmod(magnitude, kFullCircle);
+    }
+    DegreesMinutesSeconds cut = CutIntoSexagesimal(magnitude);
+    const int sign = cut.degrees / 30;
+    cut.degrees -= 30 * sign;
+    return {cut, sign};
 }
 
 }  // namespace
@@ -85,19 +131,22 @@ double ReduceToTwoPi(double radians) {
 }
 
 std::string LongPositionText(double longitudeDegrees) {
-    double magnitude = std::fabs(longitudeDegrees);
-    if (magnitude >= kFullCircle) {
-        magnitude = std::fmod(magnitude, kFullCircle);
-    }
-    DegreesMinutesSeconds cut = CutIntoSexagesimal(magnitude);
-    const int sign = cut.degrees / 30;
-    cut.degrees -= 30 * sign;
-    return SexagesimalText(cut) + " " + std::string(kSignAbbreviations[sign]);
+    const SignPosition position = SignPositionOf(longitudeDegrees);
+    TextBuffer text;
+    AppendSexagesimal(text, position.cut);
+    text.Append(' ');
+    text.Append(kSignAbbreviations[position.sign]);
+    return text.Text();
 }
 
 std::string SignedAngleText(double degrees) {
+    TextBuffer text;
     // A negative angle under one degree still shows its minus sign.
-    return (degrees < 0 ? "-" : "") + SexagesimalText(CutIntoSexagesimal(std::fabs(degrees)));
+    if (degrees < 0) {
+        text.Append('-');
+    }
+    AppendSexagesimal(text, CutIntoSexagesimal(std::fabs(degrees)));
+    return text.Text();
 }
 
 std::string ShortPositionText(std::string_view longText) {
@@ -115,8 +164,24 @@ std::string ShortPositionText(std::string_view longText) {
     }
     const std::string_view sign =
         TrimBlanks(longText.size() >= 3 ? longText.substr(longText.size() - 3) : longText);
-    return PadToTwo(TrimBlanks(beforeDegree)) + " " + std::string(sign) + " " +
-           PadToTwo(TrimBlanks(minutes));
+    TextBuffer text;
+    AppendPaddedToTwo(text, TrimBlanks(beforeDegree));
+    text.Append(' ');
+    text.Append(sign);
+    text.Append(' ');
+    AppendPaddedToTwo(text, TrimBlanks(minutes));
+    return text.Text();
+}
+
+std::string ShortPositionTextOf(double longitudeDegrees) {
+    const SignPosition position = SignPositionOf(longitudeDegrees);
+    TextBuffer text;
+    text.AppendTwoDigits(position.cut.degrees);
+    text.Append(' ');
+    text.Append(kSignAbbreviations[position.sign]);
+    text.Append(' ');
+    text.AppendTwoDigits(position.cut.minutes);
+    return text.Text();
 }
 
 }  // namespace engine

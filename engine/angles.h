@@ -26,6 +26,9 @@ std::string SignedAngleText(double degrees);
 // "DD Abb MM" from a long position text: two-digit degrees, abbreviation, two-digit minutes.
 std::string ShortPositionText(std::string_view longText);
 
+// The short text of a longitude, the same as ShortPositionText of its LongPositionText.
+std::string ShortPositionTextOf(double longitudeDegrees);
+
 // The degree sign as it stands in position texts (UTF-8).
 inline constexpr std::string_view kDegreeMark = "\u00B0";
 

@@ -19,7 +19,7 @@ std::string LastThree(const std::string& text) {
 }  // namespace
 
 ChartReading CalculateReading(const BirthData& birth) {
-    const engine::AscendantResult ascendant = ComputeAscendant(birth);
+    engine::AscendantResult ascendant = ComputeAscendant(birth);
     MoonReading moon = DeriveMoonReading(birth);
     PositionList positions = ComputePlanetPositions(birth, ascendant, moon.positionText);
 
@@ -27,10 +27,10 @@ ChartReading CalculateReading(const BirthData& birth) {
     reading.planetNames = std::move(positions.planetNames);
     reading.planetLabels = std::move(positions.planetLabels);
     reading.planetPositions = std::move(positions.planetPositions);
-    reading.ascendantText = ascendant.ascendantText;
-    reading.midheavenText = ascendant.midheavenText;
-    reading.signedAyanamsaText = ascendant.signedAyanamsaText;
-    reading = MarkRetrogrades(birth, std::move(reading));
+    reading.ascendantText = std::move(ascendant.ascendantText);
+    reading.midheavenText = std::move(ascendant.midheavenText);
+    reading.signedAyanamsaText = std::move(ascendant.signedAyanamsaText);
+    ApplyRetrogradeMarks(MarkRetrogrades(birth), reading);
 
     // The ayanamsa is negative for every supported date; the display drops its minus sign.
     reading.ayanamsaText = reading.signedAyanamsaText.substr(1);
@@ -38,8 +38,8 @@ ChartReading CalculateReading(const BirthData& birth) {
     if (const auto sign = engine::SignIndexOf(reading.lagnaSign)) {
         reading.lagnaName = RashiNames[*sign];
     }
-    reading.nakshatra = moon.nakshatra;
-    reading.rashi = moon.rashi;
+    reading.nakshatra = std::move(moon.nakshatra);
+    reading.rashi = std::move(moon.rashi);
     if (const auto lordAndPada = LookUpLordAndPada(reading.nakshatra, moon.positionText)) {
         reading.nakshatraLord = lordAndPada->lord;
         reading.pada = lordAndPada->pada;

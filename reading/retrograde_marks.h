@@ -1,13 +1,27 @@
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
 
 namespace reading {
 
-// Sets the five retrograde flags from the birth's local date and rewrites the labels of the Sun
-// to Saturn: the plain names first, then " (R) " behind each retrograde Mercury to Saturn, so
-// marks never pile up.
-ChartReading MarkRetrogrades(const BirthData& birth, ChartReading reading);
+// Labels of the Sun to Saturn are rewritten by the marks; the nodes are never marked.
+inline constexpr int kMarkedLabelCount = kSaturn + 1;
+
+struct RetrogradeMarks {
+    std::array<bool, kRetrogradePlanetCount> retrograde{};    // Mercury to Saturn
+    std::array<std::string, kMarkedLabelCount> planetLabels;  // Sun to Saturn
+};
+
+// The five retrograde flags from the birth's local date, and the labels of the Sun to Saturn:
+// the plain names with " (R) " behind each retrograde Mercury to Saturn. The labels are built
+// afresh every time, so marks never pile up.
+RetrogradeMarks MarkRetrogrades(const BirthData& birth);
+
+// Puts the marks into a reading.
+void ApplyRetrogradeMarks(RetrogradeMarks marks, ChartReading& reading);
 
 }  // namespace reading

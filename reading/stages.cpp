@@ -29,12 +29,12 @@ double JulianDayOf(const engine::CivilDateTime& local) {
     return engine::JulianDayNumber(local.day, local.month, local.year);
 }
 
-std::string SiderealText(double tropicalLongitude, double ayanamsaCorrection) {
+double SiderealLongitude(double tropicalLongitude, double ayanamsaCorrection) {
     double sidereal = tropicalLongitude - std::fabs(ayanamsaCorrection);
     while (sidereal < 0) {
         sidereal += engine::kFullCircle;
     }
-    return engine::LongPositionText(sidereal);
+    return sidereal;
 }
 
 }  // namespace
@@ -100,8 +100,8 @@ PositionList ComputePlanetPositions(const BirthData& birth,
     const double ayanamsa = ascendant.ayanamsaCorrection;
     const std::array<double, engine::kPlanetCount> tropical = engine::PlanetLongitudes(days);
     const auto planetText = [&](engine::Planet planet) {
-        return engine::ShortPositionText(
-            SiderealText(tropical[static_cast<int>(planet)], ayanamsa));
+        return engine::ShortPositionTextOf(
+            SiderealLongitude(tropical[static_cast<int>(planet)], ayanamsa));
     };
     const double rahu = engine::RahuLongitude(days, ayanamsa);
 
@@ -113,11 +113,10 @@ PositionList ComputePlanetPositions(const BirthData& birth,
     positions[kMars] = planetText(engine::Planet::kMars);
     positions[kJupiter] = planetText(engine::Planet::kJupiter);
     positions[kSaturn] = planetText(engine::Planet::kSaturn);
-    positions[kRahu] = engine::ShortPositionText(engine::LongPositionText(rahu));
-    positions[kKetu] =
-        engine::ShortPositionText(engine::LongPositionText(engine::KetuLongitude(rahu)));
-    positions[kAscendant] = engine::ShortPositionText(ascendant.ascendantText);
-    positions[kMidheaven] = engine::ShortPositionText(ascendant.midheavenText);
+    positions[kRahu] = engine::ShortPositionTextOf(rahu);
+    positions[kKetu] = engine::ShortPositionTextOf(engine::KetuLongitude(rahu));
+    positions[kAscendant] = engine::ShortPositionTextOf(ascendant.siderealAscendant);
+    positions[kMidheaven] = engine::ShortPositionTextOf(ascendant.siderealMidheaven);
     return list;
 }
 

@@ -80,6 +80,17 @@ TEST(ShortPositionText, TakesTwoDigitDegreesSignAndMinutes) {
     EXPECT_EQ(ShortPositionText("  7\u00B0 5' 3\" Leo  ").substr(0, 2), "07");
 }
 
+// The short text straight from a longitude is the short text of its long text.
+TEST(ShortPositionTextOf, AgreesWithTheTextOfTheLongText) {
+    for (double longitude = 0; longitude < 360; longitude += 0.000731) {
+        ASSERT_EQ(ShortPositionTextOf(longitude), ShortPositionText(LongPositionText(longitude)))
+            << longitude;
+    }
+    for (const double edge : {0.0, 29.999999, 30.0, 359.9999, 360.0, 375.5, -15.5}) {
+        EXPECT_EQ(ShortPositionTextOf(edge), ShortPositionText(LongPositionText(edge))) << edge;
+    }
+}
+
 TEST(ShortPositionText, PutsTheSignAtCharactersFourToSix) {
     for (double longitude = 0; longitude < 360; longitude += 7.37) {
         const std::string text = ShortPositionText(LongPositionText(longitude));

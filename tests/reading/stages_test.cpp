@@ -71,8 +71,8 @@ TEST(Stages, PlaceAndTimeOfABirth) {
 TEST(ComputePlanetPositions, AssemblesTheListAndWrapsBelowZero) {
     engine::AscendantResult ascendant{};
     ascendant.ayanamsaCorrection = -23.5;
-    ascendant.ascendantText = "1\u00B0 2' 3\" Ari";
-    ascendant.midheavenText = "4\u00B0 5' 6\" Cap";
+    ascendant.siderealAscendant = 1.035;    // 1° 2′ 6″ Aries
+    ascendant.siderealMidheaven = 274.0851;  // 4° 5′ 6″ Capricorn
     const PositionList list = ComputePlanetPositions(DelhiBirth(), ascendant, "7\u00B0 8' 9\" Leo");
     EXPECT_EQ(list.planetPositions[kMoon], "07 Leo 08");
     EXPECT_EQ(list.planetPositions[kAscendant], "01 Ari 02");
