@@ -74,14 +74,19 @@ ChartWindow::ChartWindow(ChartDisplayContent content, ReadingSession& session, U
     setCentralWidget(central);
 
     // Large enough to show the whole chart display where the screen allows it.
-    QSize wanted(kChartDisplaySize.width() + 28,
-                 menuBar()->sizeHint().height() + picTop->height() + TB->sizeHint().height() +
-                     kChartDisplaySize.height() + 8 + Picture1->height());
+    QSize initial = fullSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        wanted = wanted.boundedTo(screen->availableSize());
+        initial = initial.boundedTo(screen->availableSize());
     }
-    resize(wanted);
+    resize(initial);
     applyResizeRule();
+}
+
+QSize ChartWindow::fullSize() const {
+    constexpr int kScrollerMargin = 28;
+    return {kChartDisplaySize.width() + kScrollerMargin,
+            menuBar()->sizeHint().height() + picTop->height() + TB->sizeHint().height() +
+                kChartDisplaySize.height() + kScrollerMargin + Picture1->height()};
 }
 
 void ChartWindow::createActions() {
@@ -246,6 +251,7 @@ QWidget* ChartWindow::createBottomPanel() {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(ProgramFont(6.75));
+        label->setToolTip(text);
         const QString key = QString::fromLatin1(pageKey);
         connect(label, &LinkLabel::clicked, this, [this, key] { openVendorPage(key); });
         return label;
@@ -257,6 +263,7 @@ QWidget* ChartWindow::createBottomPanel() {
     lblCobrand = promotion("lblCobrand", QString::fromLatin1(kCobrandCaption), "co-brand");
     // The label shows "&&" as one "&".
     lblCobrand->setText(lblCobrand->text().replace(QStringLiteral("&&"), QStringLiteral("&")));
+    lblCobrand->setToolTip(lblCobrand->text());
     return Picture1;
 }
 
@@ -273,12 +280,14 @@ void ChartWindow::applyResizeRule() {
     lblHeading->move((pixels - lblHeading->width()) / 2, lblHeading->y());
     lblURL->move((pixels - lblURL->width()) / 2, lblURL->y());
 
-    // The promotional labels share the room left of the buttons.
+    // The promotional labels share the room left of the buttons, the two long ones twice as
+    // wide as the short one.
     constexpr int kMargin = 6;
-    const int room = cmdSaveAsJPEG->x() - 2 * kMargin;
-    const int labelWidth = std::max(0, (room - 2 * kMargin) / 3);
+    const int room = std::max(0, cmdSaveAsJPEG->x() - 4 * kMargin);
+    const std::pair<LinkLabel*, int> shares[] = {{lblFullBrand, 2}, {Label1, 1}, {lblCobrand, 2}};
     int left = kMargin;
-    for (LinkLabel* label : {lblFullBrand, Label1, lblCobrand}) {
+    for (const auto& [label, share] : shares) {
+        const int labelWidth = room * share / 5;
         label->setGeometry(left, 3, labelWidth, Picture1->height() - 4);
         left += labelWidth + kMargin;
     }

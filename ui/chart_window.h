@@ -30,6 +30,10 @@ class ChartWindow : public QMainWindow {
 
     ChartDisplay* display() const { return display_; }
 
+    // The size that shows the whole chart display; the window opens at it where the screen
+    // allows.
+    QSize fullSize() const;
+
     // The picture of the chart display taken when the window last became active.
     const QImage& lastPicture() const { return lastPicture_; }
 

@@ -152,7 +152,8 @@ void InputForm::createControls() {
     cboYear = PlaceList(client, "cboYear", {3420, 2477, 885, 315});
     PlaceCaption(client, "lblLabel2", "Time of Birth", 120, 2989);
     cboHour = PlaceList(client, "cboHour", {1260, 2929, 615, 315});
-    cboMinute = PlaceList(client, "cboMinute", {1912, 2929, 570, 315});
+    // As wide as the hour list (615 twips rather than 570), so that "59" is not cut off.
+    cboMinute = PlaceList(client, "cboMinute", {1912, 2929, 615, 315});
     PlaceCaption(client, "Label16", "HH/MM", 2685, 3000);
     PlaceCaption(client, "lblLabel10", "Time Zone", 120, 3384);
     chkDST = Place(new QCheckBox(QStringLiteral("Daylight Saving Time"), client), "chkDST",

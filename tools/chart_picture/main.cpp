@@ -61,6 +61,7 @@ QImage RenderWindow(const ui::ChartDisplayContent& content, ui::ReadingSession& 
     ui::ChartWindow window(content, session, dialogs);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     window.show();
+    window.resize(window.fullSize());
     QApplication::processEvents();
     QImage image(window.size(), QImage::Format_RGB32);
     image.fill(Qt::white);
