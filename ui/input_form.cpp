@@ -101,7 +101,7 @@ InputForm::InputForm(UserDialogs& dialogs, QWidget* parent)
     createControls();
     createMenus();
     fillLists();
-    setTabOrder();
+    orderTabStops();
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form keeps its size
 }
 
@@ -144,41 +144,41 @@ void InputForm::createControls() {
                     "cmdOpen", {120, 1110, 4000, 735});
 
     // Birth details.
-    PlaceCaption(client, "lblLabel0", "Name", 120, 2093);
+    auto* nameCaption = PlaceCaption(client, "lblLabel0", "Name", 120, 2093);
     txtName = PlaceField(client, "txtName", {1260, 2040, 2800, 300});
-    PlaceCaption(client, "lblLabel1", "Date of Birth", 120, 2537);
+    auto* dateCaption = PlaceCaption(client, "lblLabel1", "Date of Birth", 120, 2537);
     cboMonth = PlaceList(client, "cboMonth", {1260, 2477, 1455, 315});
     cboDate = PlaceList(client, "cboDate", {2760, 2477, 615, 315});
     cboYear = PlaceList(client, "cboYear", {3420, 2477, 885, 315});
-    PlaceCaption(client, "lblLabel2", "Time of Birth", 120, 2989);
+    auto* timeCaption = PlaceCaption(client, "lblLabel2", "Time of Birth", 120, 2989);
     cboHour = PlaceList(client, "cboHour", {1260, 2929, 615, 315});
     // As wide as the hour list (615 twips rather than 570), so that "59" is not cut off.
     cboMinute = PlaceList(client, "cboMinute", {1912, 2929, 615, 315});
     PlaceCaption(client, "Label16", "HH/MM", 2685, 3000);
-    PlaceCaption(client, "lblLabel10", "Time Zone", 120, 3384);
+    auto* zoneCaption = PlaceCaption(client, "lblLabel10", "Time Zone", 120, 3384);
     chkDST = Place(new QCheckBox(QStringLiteral("Daylight Saving Time"), client), "chkDST",
                    {2040, 3381, 2415, 200});
     chkDST->resize(chkDST->width(), std::max(chkDST->height(), chkDST->sizeHint().height()));
     cboTimeZone = PlaceList(client, "cboTimeZone", {120, 3720, 4335, 315});
 
     // Place.
-    PlaceCaption(client, "lblLabel3", "Latitude", 4560, 1380);
+    auto* latitudeCaption = PlaceCaption(client, "lblLabel3", "Latitude", 4560, 1380);
     txtLatDeg = PlaceField(client, "txtLatDeg", {5460, 1335, 555, 300});
     std::tie(optLatNorth, optLatSouth) = PlaceOptionPair(client, "fraLat", {6120, 1230, 850, 500},
                                                          "optLat0", "North", "optLat1", "South");
     txtLatMin = PlaceField(client, "txtLatMin", {7080, 1335, 525, 300});
     PlaceCaption(client, "lblLabel5", "DEG/MIN", 7725, 1380);
-    PlaceCaption(client, "lblLabel4", "Longitude", 4560, 2040);
+    auto* longitudeCaption = PlaceCaption(client, "lblLabel4", "Longitude", 4560, 2040);
     txtLonDeg = PlaceField(client, "txtLonDeg", {5460, 1980, 555, 300});
     std::tie(optLongEast, optLongWest) = PlaceOptionPair(client, "fraLong", {6120, 1875, 850, 500},
                                                          "optLong0", "East", "optLong1", "West");
     txtLonMin = PlaceField(client, "txtLonMin", {7080, 1980, 525, 300});
     PlaceCaption(client, "lblLabel6", "DEG/MIN", 7725, 2040);
-    PlaceCaption(client, "lblLabel7", "City", 4560, 2520);
+    auto* cityCaption = PlaceCaption(client, "lblLabel7", "City", 4560, 2520);
     txtCity = PlaceField(client, "txtCity", {5460, 2490, 1845, 285});
-    PlaceCaption(client, "lblLabel8", "State", 4560, 2850);
+    auto* stateCaption = PlaceCaption(client, "lblLabel8", "State", 4560, 2850);
     txtState = PlaceField(client, "txtState", {5460, 2835, 1845, 285});
-    PlaceCaption(client, "lblLabel9", "Country", 4560, 3210);
+    auto* countryCaption = PlaceCaption(client, "lblLabel9", "Country", 4560, 3210);
     txtCountry = PlaceField(client, "txtCountry", {5460, 3180, 1845, 285});
 
     Command1 = Place(
@@ -186,6 +186,15 @@ void InputForm::createControls() {
         "Command1", {7410, 2505, 1095, 945});
     cmdCalculate = Place(new QPushButton(QStringLiteral("Get My &Rashi Chart (East)"), client),
                          "cmdCalculate", {4560, 3635, 4305, 400});
+
+    // Screen readers name each field by its caption.
+    const std::pair<QLabel*, QWidget*> captions[] = {
+        {nameCaption, txtName},     {dateCaption, cboMonth},      {timeCaption, cboHour},
+        {zoneCaption, cboTimeZone}, {latitudeCaption, txtLatDeg}, {longitudeCaption, txtLonDeg},
+        {cityCaption, txtCity},     {stateCaption, txtState},     {countryCaption, txtCountry}};
+    for (const auto& [caption, field] : captions) {
+        caption->setBuddy(field);
+    }
 
     for (QLineEdit* field : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
         field->setMaxLength(kDegreeFieldLength);
@@ -264,7 +273,7 @@ void InputForm::fillLists() {
     }
 }
 
-void InputForm::setTabOrder() {
+void InputForm::orderTabStops() {
     // The numbered stops in their order, with the options, the check box and the other buttons
     // where a keyboard user looks for them.
     const QList<QWidget*> order{txtName,      cboDate,   cboMonth,    cboYear,     cboHour,

@@ -48,7 +48,7 @@ class InputForm : public QMainWindow {
     void createControls();
     void createMenus();
     void fillLists();
-    void setTabOrder();
+    void orderTabStops();
     QWidget* fieldWidget(reading::FormField field) const;
 
     // Commands that the files-and-links work fills in (input_form_commands.cpp).

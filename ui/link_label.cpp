@@ -1,6 +1,5 @@
 #include "ui/link_label.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace ui {
@@ -15,15 +14,6 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
     }
     QLabel::mouseReleaseEvent(event);
-}
-
-void LinkLabel::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Space) {
-        emit clicked();
-        return;
-    }
-    QLabel::keyPressEvent(event);
 }
 
 }  // namespace ui

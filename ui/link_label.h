@@ -4,8 +4,7 @@
 
 namespace ui {
 
-// A label that reads as a link: hand cursor, and a click (or Enter and Space when it has the
-// focus) emits clicked.
+// A label that reads as a link: hand cursor, and a click emits clicked.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
@@ -17,7 +16,6 @@ class LinkLabel : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace ui
