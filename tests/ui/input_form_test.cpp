@@ -125,9 +125,13 @@ TEST_F(InputFormTest, ThirtyFirstOfAprilIsRefusedWithItsOwnMessage) {
     EXPECT_EQ(driver.dialogs.messages.back().kind, ui::MessageKind::kInformation);
 }
 
-TEST_F(InputFormTest, ThirtyFirstOfMayPasses) {
+TEST_F(InputFormTest, ThirtyFirstOfMayAndThirtiethOfAprilPass) {
     calculateWith([](auto& v) { v.dayIndex = 30, v.monthIndex = 4; });
+    ASSERT_TRUE(driver.chartShown());
+    driver.chart()->goBack();
+    calculateWith([](auto& v) { v.dayIndex = 29, v.monthIndex = 3; });
     EXPECT_TRUE(driver.chartShown());
+    EXPECT_TRUE(driver.dialogs.messages.empty());
 }
 
 TEST_F(InputFormTest, OnlyTheFirstFailingCheckSpeaks) {
