@@ -7,12 +7,11 @@
 #include <QVBoxLayout>
 
 #include "links/link_label.h"
+#include "links/vendor_texts.h"
 
 namespace links {
 
 namespace {
-
-const QString kCaption = QStringLiteral("Velmora Astrology Rashi Chart (East Indian Style) v1.70");
 
 const QString kDescription = QStringLiteral(
     "Velmora Rashi Chart (East Indian Style) Software shows your Rashi Chart (East Indian "
@@ -22,10 +21,6 @@ const QString kDescription = QStringLiteral(
     "Style) Software displays the planetary positions in the different signs. This is designed "
     "in the East Indian style of preparing Vedic birth charts. All rights in this software are "
     "held by Velmora Astrology.");
-
-const QString kBusinessOffer = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website.");
 
 // The box's client area is 7320 × 3765 twips; at 15 twips a pixel that is 488 × 251 pixels.
 constexpr int kClientWidth = 488;
@@ -50,7 +45,8 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent) {
 
 frmAbout::frmAbout(QWidget* parent, UrlOpener openUrl) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kCaption);
+    const QString caption = QString::fromLatin1(kProgramCaption);
+    setWindowTitle(caption);
     setModal(true);
 
     auto* icon = new QLabel(this);
@@ -60,7 +56,7 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener openUrl) : QDialog(parent) {
     icon->setPixmap(windowIcon().pixmap(kIconSize));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* title = new QLabel(kCaption, this);
+    auto* title = new QLabel(caption, this);
     title->setObjectName(QStringLiteral("lblTitle"));
     QFont bold = title->font();
     bold.setBold(true);
@@ -73,9 +69,9 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener openUrl) : QDialog(parent) {
         new LinkLabel(QStringLiteral("Click here to visit ") + VendorSiteForDisplay(), this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
 
-    auto* offer = WrappedLabel(kBusinessOffer, this);
+    auto* offer = WrappedLabel(QString::fromLatin1(kFullBrandOffer), this);
     offer->setObjectName(QStringLiteral("lblBusiness"));
-    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details"), this);
+    lblCoBrand = new LinkLabel(QString::fromLatin1(kMoreDetailsLink), this);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);

@@ -6,6 +6,8 @@
 namespace links {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    // Captions are shown as written: no markup, and "&" is an ampersand.
+    setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     QFont underlined = font();

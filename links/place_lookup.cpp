@@ -4,7 +4,9 @@ namespace links {
 
 namespace {
 
-const QString kMapSearchAddress = QStringLiteral("https://www.openstreetmap.org/search");
+// A general web search: it answers "Latitude Longitude" questions about a place directly, where a
+// map search finds nothing for a text with those two words in it.
+const QString kWebSearchAddress = QStringLiteral("https://duckduckgo.com/");
 
 }  // namespace
 
@@ -28,13 +30,12 @@ QString PlaceSearchText(const QString& city, const QString& state, const QString
            QStringLiteral(" Latitude Longitude");
 }
 
-QUrl MapSearchUrl(const QString& searchText) {
+QUrl PlaceSearchUrl(const QString& searchText) {
     // Encode every character that is not plainly safe, '+' and '&' included, so a typed place
     // name reaches the search exactly.
-    QUrl url(kMapSearchAddress);
-    url.setQuery(
-        QStringLiteral("query=") + QString::fromLatin1(QUrl::toPercentEncoding(searchText)),
-        QUrl::StrictMode);
+    QUrl url(kWebSearchAddress);
+    url.setQuery(QStringLiteral("q=") + QString::fromLatin1(QUrl::toPercentEncoding(searchText)),
+                 QUrl::StrictMode);
     return url;
 }
 
@@ -44,7 +45,7 @@ std::optional<PlaceLookupRefusal> FindLatitudeLongitude(const QString& city, con
     if (auto refusal = CheckPlaceForLookup(city, state, country)) {
         return refusal;
     }
-    openUrl(MapSearchUrl(PlaceSearchText(city, state, country)));
+    openUrl(PlaceSearchUrl(PlaceSearchText(city, state, country)));
     return std::nullopt;
 }
 

@@ -26,10 +26,10 @@ std::optional<PlaceLookupRefusal> CheckPlaceForLookup(const QString& city, const
 // "city state country Latitude Longitude", from the fields as typed.
 QString PlaceSearchText(const QString& city, const QString& state, const QString& country);
 
-// The map search that finds the search text.
-QUrl MapSearchUrl(const QString& searchText);
+// The web search for the search text.
+QUrl PlaceSearchUrl(const QString& searchText);
 
-// The finder's button: checks the place, then opens the map search in the browser. The form's
+// The finder's button: checks the place, then opens the web search in the browser. The form's
 // fields are never changed; the user types the coordinates found.
 std::optional<PlaceLookupRefusal> FindLatitudeLongitude(const QString& city, const QString& state,
                                                         const QString& country,

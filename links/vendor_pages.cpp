@@ -26,8 +26,4 @@ void OpenInBrowser(const QUrl& address) {
     QDesktopServices::openUrl(address);
 }
 
-void OpenVendorPage(std::string_view key) {
-    OpenInBrowser(VendorPageUrl(key));
-}
-
 }  // namespace links

@@ -31,9 +31,6 @@ QString VendorSiteForDisplay();
 // nothing is said, as with any link.
 void OpenInBrowser(const QUrl& address);
 
-// Opens a page of the vendor's site in the browser.
-void OpenVendorPage(std::string_view key);
-
 // How a window opens web addresses: OpenInBrowser, or the program's dialogs, or a test's catcher.
 using UrlOpener = std::function<void(const QUrl& address)>;
 

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "files/chart_picture.h"
 #include "ui/chart_painter.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
@@ -45,17 +46,17 @@ QSize ChartDisplay::sizeHint() const {
     return kChartDisplaySize;
 }
 
-QImage ChartDisplay::picture() const {
-    QImage image(kChartDisplaySize, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
+void ChartDisplay::paint(QPainter& painter) const {
     PaintChartDisplay(painter, content_, palette());
-    return image;
+}
+
+QImage ChartDisplay::picture() const {
+    return files::RenderPicture(kChartDisplaySize, [this](QPainter& painter) { paint(painter); });
 }
 
 void ChartDisplay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintChartDisplay(painter, content_, palette());
+    paint(painter);
 }
 
 void ChartDisplay::mouseMoveEvent(QMouseEvent* event) {

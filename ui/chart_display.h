@@ -4,6 +4,8 @@
 
 #include "ui/chart_display_content.h"
 
+class QPainter;
+
 namespace ui {
 
 // The chart display (frmDisplay): one reading's chart, planet table, Vedic details and birth
@@ -15,6 +17,10 @@ class ChartDisplay : public QWidget {
     explicit ChartDisplay(ChartDisplayContent content, QWidget* parent = nullptr);
 
     const ChartDisplayContent& content() const { return content_; }
+
+    // Draws the display from the painter's origin, in logical pixels: the one drawing that the
+    // screen, the picture and the printed page share.
+    void paint(QPainter& painter) const;
 
     // The display as a picture of its own size, drawn afresh.
     QImage picture() const;

@@ -13,14 +13,16 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "links/link_label.h"
+#include "links/vendor_pages.h"
 #include "ui/chart_display.h"
 #include "ui/chart_painter.h"
-#include "ui/link_label.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 #include "ui/reading_session.h"
 #include "ui/toolbar_icons.h"
 #include "ui/twips.h"
+#include "ui/user_dialogs.h"
 
 namespace ui {
 
@@ -95,10 +97,10 @@ void ChartWindow::createActions() {
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    auto makePage = [this, make](const char* name, const char* caption, const char* pageKey) {
+    auto makePage = [this, make](const char* name, const char* caption, std::string_view pageKey) {
         QAction* action = make(name, caption);
-        const QString key = QString::fromLatin1(pageKey);
-        connect(action, &QAction::triggered, this, [this, key] { openVendorPage(key); });
+        connect(action, &QAction::triggered, this,
+                [this, pageKey] { dialogs_.openVendorPage(pageKey); });
         return action;
     };
 
@@ -121,13 +123,13 @@ void ChartWindow::createActions() {
     mnuToolBar->setCheckable(true);
     mnuToolBar->setChecked(true);
 
-    mnuOnline = makePage("mnuOnline", "&Online Help", "help-web-page");
-    mnuVisit = makePage("mnuVisit", "&Visit Us Online", "home-page");
-    mnuUpdate = makePage("mnuUpdate", "Check for Software &Update", "download-web-page");
+    mnuOnline = makePage("mnuOnline", "&Online Help", links::kHelpPage);
+    mnuVisit = makePage("mnuVisit", "&Visit Us Online", links::kHomePage);
+    mnuUpdate = makePage("mnuUpdate", "Check for Software &Update", links::kDownloadPage);
     mnuAbout = make("mnuAbout", "&About Software");
-    connect(mnuAbout, &QAction::triggered, this, &ChartWindow::showAbout);
-    mnuDonate = makePage("mnuDonate", "&Donate", "donate");
-    mnuMakeMoney = makePage("mnuMakeMoney", "Make Money &Online", "fully-branded");
+    connect(mnuAbout, &QAction::triggered, this, [this] { dialogs_.showAboutBox(this); });
+    mnuDonate = makePage("mnuDonate", "&Donate", links::kDonatePage);
+    mnuMakeMoney = makePage("mnuMakeMoney", "Make Money &Online", links::kFullyBrandedPage);
     mnuMakeMoney->setVisible(false);
 }
 
@@ -173,12 +175,13 @@ QWidget* ChartWindow::createTopPanel() {
     lblHeading->adjustSize();
     lblHeading->move(0, TwipsToWholePixels(kHeadingTop));
 
-    lblURL = new LinkLabel(QString::fromLatin1(kForumInvitation), picTop);
+    lblURL = new links::LinkLabel(QString::fromLatin1(kForumInvitation), picTop);
     lblURL->setObjectName(QStringLiteral("lblURL"));
     lblURL->setStyleSheet(QStringLiteral("color: #0000ff;"));
     lblURL->adjustSize();
     lblURL->move(0, TwipsToWholePixels(kAdvertTop));
-    connect(lblURL, &LinkLabel::clicked, this, [this] { openVendorPage("home-page"); });
+    connect(lblURL, &links::LinkLabel::clicked, this,
+            [this] { dialogs_.openVendorPage(links::kHomePage); });
     return picTop;
 }
 
@@ -212,7 +215,8 @@ QWidget* ChartWindow::createChartArea(ChartDisplayContent content) {
     mdiArea_->setFrameShape(QFrame::NoFrame);
 
     display_ = new ChartDisplay(std::move(content));
-    connect(display_, &ChartDisplay::logoClicked, this, [this] { openVendorPage("home-page"); });
+    connect(display_, &ChartDisplay::logoClicked, this,
+            [this] { dialogs_.openVendorPage(links::kHomePage); });
 
     // The display keeps its size; a window too small for it scrolls instead of squeezing it.
     auto* scroller = new QScrollArea;
@@ -245,22 +249,22 @@ QWidget* ChartWindow::createBottomPanel() {
     connect(cmdBack, &QPushButton::clicked, this, &ChartWindow::goBack);
     connect(cmdExit, &QPushButton::clicked, this, &ChartWindow::exitProgram);
 
-    auto promotion = [this](const char* name, const QString& text, const char* pageKey) {
-        auto* label = new LinkLabel(text, Picture1);
+    auto promotion = [this](const char* name, const QString& text, std::string_view pageKey) {
+        auto* label = new links::LinkLabel(text, Picture1);
         label->setObjectName(QString::fromLatin1(name));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(ProgramFont(6.75));
         label->setToolTip(text);
-        const QString key = QString::fromLatin1(pageKey);
-        connect(label, &LinkLabel::clicked, this, [this, key] { openVendorPage(key); });
+        connect(label, &links::LinkLabel::clicked, this,
+                [this, pageKey] { dialogs_.openVendorPage(pageKey); });
         return label;
     };
-    lblFullBrand = promotion("lblFullBrand", QString::fromLatin1(kFullBrandText), "fully-branded");
-    Label1 = promotion("Label1",
-                       QString::fromLatin1(kAnalysisPrefix) + QString::fromLatin1(kVendorSiteText),
-                       "home-page");
-    lblCobrand = promotion("lblCobrand", QString::fromLatin1(kCobrandCaption), "co-brand");
+    lblFullBrand = promotion("lblFullBrand", links::FullBrandAdvert(), links::kFullyBrandedPage);
+    Label1 =
+        promotion("Label1", QString::fromLatin1(kAnalysisPrefix) + links::VendorSiteForDisplay(),
+                  links::kHomePage);
+    lblCobrand = promotion("lblCobrand", QString::fromLatin1(kCobrandCaption), links::kCoBrandPage);
     // The label shows "&&" as one "&".
     lblCobrand->setText(lblCobrand->text().replace(QStringLiteral("&&"), QStringLiteral("&")));
     lblCobrand->setToolTip(lblCobrand->text());
@@ -284,7 +288,8 @@ void ChartWindow::applyResizeRule() {
     // wide as the short one.
     constexpr int kMargin = 6;
     const int room = std::max(0, cmdSaveAsJPEG->x() - 4 * kMargin);
-    const std::pair<LinkLabel*, int> shares[] = {{lblFullBrand, 2}, {Label1, 1}, {lblCobrand, 2}};
+    const std::pair<links::LinkLabel*, int> shares[] = {
+        {lblFullBrand, 2}, {Label1, 1}, {lblCobrand, 2}};
     int left = kMargin;
     for (const auto& [label, share] : shares) {
         const int labelWidth = room * share / 5;
@@ -306,7 +311,7 @@ void ChartWindow::onToolbarButton(const QString& key) {
     } else if (key == QLatin1String("Print")) {
         printChart();
     } else if (key == QLatin1String("Help")) {
-        openVendorPage("help-web-page");
+        dialogs_.openVendorPage(links::kHelpPage);
     }
 }
 

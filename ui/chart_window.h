@@ -12,10 +12,13 @@ class QMdiSubWindow;
 class QPushButton;
 class QToolBar;
 
+namespace links {
+class LinkLabel;
+}
+
 namespace ui {
 
 class ChartDisplay;
-class LinkLabel;
 class UserDialogs;
 struct ReadingSession;
 
@@ -68,13 +71,11 @@ class ChartWindow : public QMainWindow {
     void captureChartPicture();
     void closeForForm();
 
-    // Commands that the files-and-links work fills in (chart_window_commands.cpp).
+    // The commands that write files and print (chart_window_commands.cpp).
     void saveReadingAs();
     void saveAsJpeg();
     void exportAsText();
     void printChart();
-    void openVendorPage(const QString& pageKey);
-    void showAbout();
 
     ReadingSession& session_;
     UserDialogs& dialogs_;
@@ -86,15 +87,15 @@ class ChartWindow : public QMainWindow {
     QMdiSubWindow* displayWindow_ = nullptr;
     QWidget* picTop = nullptr;
     QLabel* lblHeading = nullptr;
-    LinkLabel* lblURL = nullptr;
+    links::LinkLabel* lblURL = nullptr;
     QToolBar* TB = nullptr;
     QWidget* Picture1 = nullptr;
     QPushButton* cmdSaveAsJPEG = nullptr;
     QPushButton* cmdBack = nullptr;
     QPushButton* cmdExit = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
-    LinkLabel* Label1 = nullptr;
-    LinkLabel* lblCobrand = nullptr;
+    links::LinkLabel* lblFullBrand = nullptr;
+    links::LinkLabel* Label1 = nullptr;
+    links::LinkLabel* lblCobrand = nullptr;
 
     QAction* mnuNew = nullptr;
     QAction* mnuSaveAs = nullptr;

@@ -1,30 +1,76 @@
-// The chart window's commands that write files, print, open web pages and show the About box.
-// Each does nothing until the files-and-links work lands; the menus, the toolbar, the buttons,
-// the labels and the logo already call them.
+// The chart window's commands that write files and print. A file that
+// cannot be written is reported with its name and the system's reason; the file that was there
+// before stays as it was.
+#include <QPrinter>
+
+#include "files/chart_picture.h"
+#include "files/file_problem.h"
+#include "files/printing.h"
+#include "files/reading_file_io.h"
+#include "files/report_export.h"
+#include "ui/chart_display.h"
+#include "ui/chart_painter.h"
 #include "ui/chart_window.h"
+#include "ui/file_requests.h"
+#include "ui/reading_session.h"
+#include "ui/user_dialogs.h"
 
 namespace ui {
 
-// "Save &As" and the toolbar's "Save": the reading file, from session_.birth and
-// session_.zoneIndex; the chosen name is kept in session_.lastFileName.
-void ChartWindow::saveReadingAs() {}
+namespace {
 
-// "Save As &JPEG", menu and button: the picture in lastPicture().
-void ChartWindow::saveAsJpeg() {}
-
-// "&Export Chart As Text": the text report; shares session_.lastFileName with Save As.
-void ChartWindow::exportAsText() {}
-
-// "&Print" and the toolbar's "Print": the print dialog through dialogs_.runPrintDialog; the
-// page can be drawn with PaintChartDisplay and display()->content().
-void ChartWindow::printChart() {}
-
-// Opens the vendor's web page for a page key ("help-web-page", "home-page", ...).
-void ChartWindow::openVendorPage(const QString& pageKey) {
-    Q_UNUSED(pageKey);
+void ShowProblem(UserDialogs& dialogs, QWidget* parent,
+                 const std::optional<files::FileProblem>& problem) {
+    if (problem) {
+        dialogs.showMessage(parent, problem->text, MessageKind::kError, problem->title);
+    }
 }
 
-// "&About Software": the About box, modal, through dialogs_.runModal.
-void ChartWindow::showAbout() {}
+}  // namespace
+
+// "Save &As" and the toolbar's "Save": the birth details and the time zone's list position.
+void ChartWindow::saveReadingAs() {
+    const QString path = dialogs_.askSaveFileName(this, SaveReadingRequest(session_.lastFileName));
+    if (path.isEmpty()) {
+        return;
+    }
+    session_.lastFileName = path;
+    ShowProblem(dialogs_, this, files::SaveReadingFile(path, session_.birth, session_.zoneIndex));
+}
+
+// "Save As &JPEG", menu and button: the picture of the display taken at the window's last
+// activation, under the first free name.
+void ChartWindow::saveAsJpeg() {
+    const QString path = dialogs_.askSaveFileName(this, SavePictureRequest());
+    if (path.isEmpty()) {
+        return;
+    }
+    // A window that has never been active has no picture yet; the display is drawn afresh then,
+    // which gives the same picture since it never changes.
+    const QImage picture = lastPicture_.isNull() ? display_->picture() : lastPicture_;
+    ShowProblem(dialogs_, this, files::SaveChartPicture(path, picture).problem);
+}
+
+// "&Export Chart As Text": the 26-line report; its name is shared with Save As.
+void ChartWindow::exportAsText() {
+    const QString path = dialogs_.askSaveFileName(this, ExportReportRequest(session_.lastFileName));
+    if (path.isEmpty()) {
+        return;
+    }
+    session_.lastFileName = path;
+    ShowProblem(dialogs_, this, files::ExportReport(path, session_.birth, session_.reading));
+}
+
+// "&Print" and the toolbar's "Print": the display on one page, drawn as on the screen. A
+// cancelled dialog prints nothing and says nothing.
+void ChartWindow::printChart() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!dialogs_.runPrintDialog(this, printer)) {
+        return;
+    }
+    ShowProblem(dialogs_, this,
+                files::PrintDrawing(printer, QSizeF(kChartDisplaySize),
+                                    [this](QPainter& painter) { display_->paint(painter); }));
+}
 
 }  // namespace ui

@@ -13,9 +13,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "links/link_label.h"
+#include "links/vendor_pages.h"
 #include "reading/time_zones.h"
 #include "ui/key_filter.h"
-#include "ui/link_label.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 #include "ui/twips.h"
@@ -112,7 +113,7 @@ void InputForm::createControls() {
     setCentralWidget(client);
 
     // Top of the form: the forum invitation, the open button and the advertising panel.
-    Label8 = Place(new LinkLabel(QString::fromLatin1(kForumInvitation), client), "Label8",
+    Label8 = Place(new links::LinkLabel(QString::fromLatin1(kForumInvitation), client), "Label8",
                    {120, 135, 4000, 900});
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -128,11 +129,11 @@ void InputForm::createControls() {
     auto* brandLayout = new QVBoxLayout(fraFullBrand);
     brandLayout->setContentsMargins(4, 2, 4, 2);
     brandLayout->setSpacing(2);
-    lblFullBrand = new LinkLabel(QString::fromLatin1(kFullBrandText), fraFullBrand);
+    lblFullBrand = new links::LinkLabel(links::FullBrandAdvert(), fraFullBrand);
     lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    lblCobrand = new LinkLabel(QString::fromLatin1(kFormCobrandInvitation), fraFullBrand);
+    lblCobrand = new links::LinkLabel(QString::fromLatin1(kFormCobrandInvitation), fraFullBrand);
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    for (LinkLabel* label : {lblFullBrand, lblCobrand}) {
+    for (links::LinkLabel* label : {lblFullBrand, lblCobrand}) {
         label->setWordWrap(true);
         label->setFont(ProgramFont(7));
         brandLayout->addWidget(label);
@@ -207,9 +208,14 @@ void InputForm::createControls() {
     connect(cmdCalculate, &QPushButton::clicked, this, &InputForm::calculateRequested);
     connect(cmdOpen, &QPushButton::clicked, this, &InputForm::openSavedReading);
     connect(Command1, &QPushButton::clicked, this, &InputForm::findLatitudeLongitude);
-    connect(Label8, &LinkLabel::clicked, this, [this] { openVendorPage("home-page"); });
-    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { openVendorPage("fully-branded"); });
-    connect(lblCobrand, &LinkLabel::clicked, this, [this] { openVendorPage("co-brand"); });
+    const std::pair<links::LinkLabel*, std::string_view> pageLinks[] = {
+        {Label8, links::kHomePage},
+        {lblFullBrand, links::kFullyBrandedPage},
+        {lblCobrand, links::kCoBrandPage}};
+    for (const auto& [label, pageKey] : pageLinks) {
+        connect(label, &links::LinkLabel::clicked, this,
+                [this, pageKey] { dialogs_.openVendorPage(pageKey); });
+    }
 }
 
 void InputForm::createMenus() {
@@ -219,10 +225,10 @@ void InputForm::createMenus() {
         return action;
     };
     auto addPageAction = [this, addAction](QMenu* menu, const char* name, const char* caption,
-                                           const char* pageKey) {
+                                           std::string_view pageKey) {
         QAction* action = addAction(menu, name, caption);
-        const QString key = QString::fromLatin1(pageKey);
-        connect(action, &QAction::triggered, this, [this, key] { openVendorPage(key); });
+        connect(action, &QAction::triggered, this,
+                [this, pageKey] { dialogs_.openVendorPage(pageKey); });
         return action;
     };
 
@@ -235,15 +241,15 @@ void InputForm::createMenus() {
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addPageAction(mnuHelp, "mnuOnline", "&Online Help", "help-web-page");
-    addPageAction(mnuHelp, "mnuVisit", "&Visit Us Online", "home-page");
+    addPageAction(mnuHelp, "mnuOnline", "&Online Help", links::kHelpPage);
+    addPageAction(mnuHelp, "mnuVisit", "&Visit Us Online", links::kHomePage);
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    addPageAction(mnuHelp, "mnuUpdate", "Check for Software &Update", "download-web-page");
+    addPageAction(mnuHelp, "mnuUpdate", "Check for Software &Update", links::kDownloadPage);
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
     connect(addAction(mnuHelp, "mnuAbout", "&About Software"), &QAction::triggered, this,
-            &InputForm::showAbout);
-    addPageAction(mnuHelp, "mnuDonate", "Donate", "donate");
-    addPageAction(mnuHelp, "mnuMakeMoney", "Make Money &Online", "fully-branded")
+            [this] { dialogs_.showAboutBox(this); });
+    addPageAction(mnuHelp, "mnuDonate", "Donate", links::kDonatePage);
+    addPageAction(mnuHelp, "mnuMakeMoney", "Make Money &Online", links::kFullyBrandedPage)
         ->setVisible(false);
 }
 
@@ -275,12 +281,12 @@ void InputForm::fillLists() {
 
 void InputForm::orderTabStops() {
     // The numbered stops in their order, with the options, the check box and the other buttons
-    // where a keyboard user looks for them.
-    const QList<QWidget*> order{txtName,      cboDate,   cboMonth,    cboYear,     cboHour,
-                                cboMinute,    chkDST,    cboTimeZone, txtLatDeg,   optLatNorth,
-                                optLatSouth,  txtLatMin, txtLonDeg,   optLongEast, optLongWest,
-                                txtLonMin,    txtCity,   txtState,    txtCountry,  Command1,
-                                cmdCalculate, cmdOpen};
+    // where a keyboard user looks for them; the web links come last.
+    const QList<QWidget*> order{txtName,      cboDate,   cboMonth,    cboYear,      cboHour,
+                                cboMinute,    chkDST,    cboTimeZone, txtLatDeg,    optLatNorth,
+                                optLatSouth,  txtLatMin, txtLonDeg,   optLongEast,  optLongWest,
+                                txtLonMin,    txtCity,   txtState,    txtCountry,   Command1,
+                                cmdCalculate, cmdOpen,   Label8,      lblFullBrand, lblCobrand};
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

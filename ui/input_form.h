@@ -13,9 +13,12 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace links {
+class LinkLabel;
+}
+
 namespace ui {
 
-class LinkLabel;
 class UserDialogs;
 
 // The input form (frmMain): the birth details as lists, text fields and options, the button
@@ -51,11 +54,9 @@ class InputForm : public QMainWindow {
     void orderTabStops();
     QWidget* fieldWidget(reading::FormField field) const;
 
-    // Commands that the files-and-links work fills in (input_form_commands.cpp).
+    // The commands that open a reading file and search for the place (input_form_commands.cpp).
     void openSavedReading();
     void findLatitudeLongitude();
-    void openVendorPage(const QString& pageKey);
-    void showAbout();
 
     UserDialogs& dialogs_;
 
@@ -81,9 +82,9 @@ class InputForm : public QMainWindow {
     QPushButton* Command1 = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdOpen = nullptr;
-    LinkLabel* Label8 = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
-    LinkLabel* lblCobrand = nullptr;
+    links::LinkLabel* Label8 = nullptr;
+    links::LinkLabel* lblFullBrand = nullptr;
+    links::LinkLabel* lblCobrand = nullptr;
 };
 
 }  // namespace ui

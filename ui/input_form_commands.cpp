@@ -1,23 +1,43 @@
-// The input form's commands that open files, web pages and the About box. Each does nothing
-// until the files-and-links work lands; the form's menus, buttons and labels already call them.
+// The input form's commands that open a reading file and search for the place's coordinates.
+#include <QLineEdit>
+
+#include "files/reading_file_io.h"
+#include "links/place_lookup.h"
+#include "ui/file_requests.h"
 #include "ui/input_form.h"
+#include "ui/user_dialogs.h"
 
 namespace ui {
 
-// "&Open Previously Saved Reading": loads a reading file into the fields with setValues, then
-// emits calculateRequested as if the button had been pressed.
-void InputForm::openSavedReading() {}
-
-// "Click here to find Latitude && Longitude": checks city, state and country, then hands the
-// search text to the web lookup.
-void InputForm::findLatitudeLongitude() {}
-
-// Opens the vendor's web page for a page key ("help-web-page", "home-page", ...).
-void InputForm::openVendorPage(const QString& pageKey) {
-    Q_UNUSED(pageKey);
+// "&Open Previously Saved Reading": the file's fields go into the form, then the calculation
+// runs as if its button had been pressed. A file that is refused changes nothing.
+void InputForm::openSavedReading() {
+    const QString path = dialogs_.askOpenFileName(this, OpenReadingRequest());
+    if (path.isEmpty()) {
+        return;
+    }
+    const files::LoadedReadingFile loaded = files::LoadReadingFile(path);
+    if (!loaded.fields) {
+        const QString text = loaded.problem ? loaded.problem->text : QString();
+        dialogs_.showMessage(this, text, MessageKind::kError);
+        return;
+    }
+    setValues(files::ApplyToForm(*loaded.fields, values()));
+    emit calculateRequested();
 }
 
-// "&About Software": the About box, modal, through dialogs_.runModal.
-void InputForm::showAbout() {}
+// "Click here to find Latitude && Longitude": with city, state and country given, a web search
+// for the place's coordinates; the fields stay as typed.
+void InputForm::findLatitudeLongitude() {
+    const auto refusal = links::FindLatitudeLongitude(
+        txtCity->text(), txtState->text(), txtCountry->text(),
+        [this](const QUrl& address) { dialogs_.openWebPage(address); });
+    if (refusal) {
+        dialogs_.showMessage(this, refusal->message, MessageKind::kError);
+        if (QWidget* field = fieldWidget(refusal->focus)) {
+            field->setFocus();
+        }
+    }
+}
 
 }  // namespace ui

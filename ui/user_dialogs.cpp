@@ -8,6 +8,9 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include "files/printing.h"
+#include "links/about_box.h"
+#include "links/vendor_pages.h"
 #include "ui/program_texts.h"
 
 namespace ui {
@@ -15,7 +18,10 @@ namespace ui {
 namespace {
 
 void SetUp(QFileDialog& dialog, const FileRequest& request) {
-    dialog.setWindowTitle(request.title);
+    // Without a title of its own, the dialog names what it does ("Save As").
+    if (!request.title.isEmpty()) {
+        dialog.setWindowTitle(request.title);
+    }
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.initialName.isEmpty()) {
@@ -31,6 +37,15 @@ QString ChosenFile(QFileDialog& dialog) {
 }
 
 }  // namespace
+
+void UserDialogs::openVendorPage(std::string_view pageKey) {
+    openWebPage(links::VendorPageUrl(pageKey));
+}
+
+void UserDialogs::showAboutBox(QWidget* parent) {
+    links::frmAbout box(parent, [this](const QUrl& address) { openWebPage(address); });
+    runModal(box);
+}
 
 void QtUserDialogs::showMessage(QWidget* parent, const QString& text, MessageKind kind,
                                 const QString& title) {
@@ -59,8 +74,7 @@ QString QtUserDialogs::askOpenFileName(QWidget* parent, const FileRequest& reque
 
 bool QtUserDialogs::runPrintDialog(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    files::ConfigurePrintDialog(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

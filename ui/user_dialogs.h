@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 class QDialog;
 class QPrinter;
@@ -43,6 +44,13 @@ class UserDialogs {
 
     // Opens a web page in the user's browser; false when nothing opened it.
     virtual bool openWebPage(const QUrl& address) = 0;
+
+    // Opens the vendor's page for a page key ("help-web-page", "home-page", ...): every menu
+    // entry, label, logo and button that leads to the vendor's site comes here.
+    void openVendorPage(std::string_view pageKey);
+
+    // Shows the About box over parent until OK closes it; its links open through openWebPage.
+    void showAboutBox(QWidget* parent);
 };
 
 // The real dialogs.

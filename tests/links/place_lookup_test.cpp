@@ -28,21 +28,22 @@ TEST(PlaceLookup, AsksForCityStateAndCountryInThatOrder) {
         << "blanks count as given";
 }
 
-TEST(PlaceLookup, OpensAMapSearchForThePlaceAsTyped) {
+TEST(PlaceLookup, OpensAWebSearchForThePlaceAsTyped) {
     const UrlCatcher catcher;
     EXPECT_FALSE(FindLatitudeLongitude(QStringLiteral("New Delhi "), QStringLiteral("Delhi"),
                                        QStringLiteral("India")));
     ASSERT_EQ(catcher.opened.size(), 1);
     const QUrl url = catcher.opened.front();
-    EXPECT_EQ(url.host(), QStringLiteral("www.openstreetmap.org"));
-    EXPECT_EQ(QUrlQuery(url).queryItemValue(QStringLiteral("query"), QUrl::FullyDecoded),
+    EXPECT_EQ(url.scheme(), QStringLiteral("https"));
+    EXPECT_EQ(url.host(), QStringLiteral("duckduckgo.com"));
+    EXPECT_EQ(QUrlQuery(url).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
               QStringLiteral("New Delhi  Delhi India Latitude Longitude"));
 }
 
 TEST(PlaceLookup, EveryCharacterOfTheSearchArrivesIntact) {
     const QString tricky = QStringLiteral("A&B+C#D=E%F K\u00F6ln");
-    const QUrl url = MapSearchUrl(tricky);
-    EXPECT_EQ(QUrlQuery(url).queryItemValue(QStringLiteral("query"), QUrl::FullyDecoded), tricky);
+    const QUrl url = PlaceSearchUrl(tricky);
+    EXPECT_EQ(QUrlQuery(url).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded), tricky);
     EXPECT_TRUE(url.toString(QUrl::FullyEncoded).contains(QStringLiteral("A%26B%2BC%23D%3DE%25F")));
 }
 

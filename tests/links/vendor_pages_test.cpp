@@ -12,7 +12,7 @@ namespace {
 TEST(VendorPages, EachKeyOpensItsAddressInTheBrowser) {
     const UrlCatcher catcher;
     for (const std::string_view key : kVendorPageKeys) {
-        OpenVendorPage(key);
+        OpenInBrowser(VendorPageUrl(key));
     }
     const QStringList expected{
         QStringLiteral("https://www.velmora-astrology.example/ssd.php?page=help-web-page"),

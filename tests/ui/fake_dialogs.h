@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDialog>
 #include <QString>
 #include <QUrl>
+#include <deque>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -11,8 +14,11 @@
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << text.toStdString();
+}
 
-// Answers the program's questions in tests and remembers every message it was shown.
+// Answers the program's questions in tests and remembers every question and message.
 class FakeDialogs final : public ui::UserDialogs {
   public:
     struct Message {
@@ -25,10 +31,20 @@ class FakeDialogs final : public ui::UserDialogs {
                      const QString& title) override {
         messages.push_back({text, kind, title});
     }
-    QString askSaveFileName(QWidget*, const ui::FileRequest&) override { return {}; }
-    QString askOpenFileName(QWidget*, const ui::FileRequest&) override { return {}; }
-    bool runPrintDialog(QWidget*, QPrinter&) override { return false; }
-    int runModal(QDialog&) override { return 0; }
+    QString askSaveFileName(QWidget*, const ui::FileRequest& request) override {
+        return answer(request, saveAnswers);
+    }
+    QString askOpenFileName(QWidget*, const ui::FileRequest& request) override {
+        return answer(request, openAnswers);
+    }
+    bool runPrintDialog(QWidget*, QPrinter& printer) override {
+        ++printDialogs;
+        return printAnswer ? printAnswer(printer) : false;
+    }
+    int runModal(QDialog& dialog) override {
+        modalWindows.push_back(dialog.objectName());
+        return modalAnswer ? modalAnswer(dialog) : QDialog::Rejected;
+    }
     bool openWebPage(const QUrl& address) override {
         pages.push_back(address);
         return true;
@@ -42,6 +58,28 @@ class FakeDialogs final : public ui::UserDialogs {
         return shown;
     }
 
+    // The file names the next file dialogs give, in turn; none left (or an empty one) cancels.
+    std::deque<QString> saveAnswers;
+    std::deque<QString> openAnswers;
+    // What the print dialog does with the printer and whether it is confirmed; none cancels.
+    std::function<bool(QPrinter&)> printAnswer;
+    // Runs a modal window; none closes it at once, as if cancelled.
+    std::function<int(QDialog&)> modalAnswer;
+
     std::vector<Message> messages;
+    std::vector<ui::FileRequest> fileRequests;
+    std::vector<QString> modalWindows;
     std::vector<QUrl> pages;
+    int printDialogs = 0;
+
+  private:
+    QString answer(const ui::FileRequest& request, std::deque<QString>& answers) {
+        fileRequests.push_back(request);
+        if (answers.empty()) {
+            return {};
+        }
+        QString name = answers.front();
+        answers.pop_front();
+        return name;
+    }
 };

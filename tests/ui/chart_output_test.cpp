@@ -1,0 +1,139 @@
+// What the chart window writes of its reading: the text report, the chart picture and the
+// printed page.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include "files/report_export.h"
+#include "form_driver.h"
+#include "ui/chart_painter.h"
+
+namespace {
+
+class ChartOutput : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        driver.enter(DelhiBirth());
+        driver.clickCalculate();
+        ASSERT_TRUE(driver.chartShown());
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
+
+    void chooseMenu(const char* name) {
+        driver.chart()->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    }
+
+    // The print dialog confirmed (or cancelled) with a PDF file as the printer.
+    void answerPrintDialogWithPdf(bool confirm) {
+        driver.dialogs.printAnswer = [this, confirm](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return confirm;
+        };
+    }
+
+    QTemporaryDir folder;
+    ProgramDriver driver;
+    QString pdf = path("chart.pdf");
+};
+
+TEST_F(ChartOutput, ExportWritesTheReportOfTheShownReading) {
+    driver.dialogs.saveAnswers.push_back(path("asha.txt"));
+    chooseMenu("mnuExport");
+    EXPECT_TRUE(driver.dialogs.messages.empty()) << driver.lastMessage();
+
+    QFile report(path("asha.txt"));
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    const QByteArray bytes = report.readAll();
+    const ui::ReadingSession& session = driver.program->session();
+    EXPECT_EQ(bytes, files::ReportFileBytes(session.birth, session.reading, QLocale()));
+    EXPECT_EQ(bytes.count("\r\n"), 26);
+    EXPECT_TRUE(bytes.startsWith("Name: Asha Rao\r\nDate of Birth: June 15, 1980\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\nSun 00 Gem 56\r\n"));
+}
+
+TEST_F(ChartOutput, PicturesTakeTheFirstFreeNameAndShowTheDisplay) {
+    driver.dialogs.saveAnswers = {path("chart"), path("chart.bmp")};
+    QTest::mouseClick(driver.chart()->findChild<QAbstractButton*>("cmdSaveAsJPEG"), Qt::LeftButton);
+    chooseMenu("mnuSaveAsJpeg");
+    EXPECT_TRUE(driver.dialogs.messages.empty()) << driver.lastMessage();
+    EXPECT_EQ(files(), QStringList({"chart.jpg", "chart_001.jpg"}));
+
+    const auto& asked = driver.dialogs.fileRequests;
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].filter, "JPEG Image (*.jpg)");
+    EXPECT_FALSE(asked[0].confirmReplace) << "a taken name gets a number instead";
+
+    for (const QString& name : files()) {
+        const QImage picture(path(name), "JPG");
+        ASSERT_FALSE(picture.isNull()) << name;
+        EXPECT_EQ(picture.size(), ui::kChartDisplaySize);
+        // A sample inside the chart's top-middle box has the chart's colour (JPEG is lossy).
+        const QColor sample = picture.pixelColor(290, 225);
+        EXPECT_NEAR(sample.red(), 255, 12);
+        EXPECT_NEAR(sample.green(), 199, 12);
+        EXPECT_NEAR(sample.blue(), 6, 12);
+    }
+}
+
+TEST_F(ChartOutput, APictureThatCannotBeWrittenSaysSo) {
+    driver.dialogs.saveAnswers.push_back(path("missing/chart"));
+    chooseMenu("mnuSaveAsJpeg");
+    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_EQ(driver.dialogs.messages[0].kind, ui::MessageKind::kError);
+    EXPECT_TRUE(driver.lastMessage().contains(QDir::toNativeSeparators(path("missing/chart.jpg"))))
+        << driver.lastMessage();
+}
+
+TEST_F(ChartOutput, PrintingPutsTheChartsTextsOnThePage) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    answerPrintDialogWithPdf(true);
+    chooseMenu("mnuPrint");
+    EXPECT_TRUE(driver.dialogs.messages.empty()) << driver.lastMessage();
+
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* expected :
+         {"Vedic Planetary Position", "Surya / Sun", "00 Gem 56", "Ketu / South Node", "28 Cap 35",
+          "Name: Asha Rao", "Date of Birth: June 15, 1980", "Time of Birth: 10 Hour 30 Minute",
+          "Latitude: 28 Degree 37 Minute", "Other Vedic Details", "Punarvasu"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
+                                                                << text.toStdString();
+    }
+    EXPECT_EQ(text.count('\f'), 1) << "one page";
+}
+
+TEST_F(ChartOutput, ACancelledPrintDialogPrintsNothingAndSaysNothing) {
+    answerPrintDialogWithPdf(false);
+    auto* toolbar = driver.chart()->findChild<QToolBar*>("TB");
+    QTest::mouseClick(toolbar->widgetForAction(toolbar->actions().at(2)), Qt::LeftButton);
+    EXPECT_EQ(driver.dialogs.printDialogs, 1) << "the toolbar's Print shows the dialog";
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(driver.dialogs.messages.empty());
+    EXPECT_TRUE(driver.chartShown());
+}
+
+TEST_F(ChartOutput, APrinterThatRefusesThePageIsReported) {
+    pdf = path("missing/chart.pdf");
+    answerPrintDialogWithPdf(true);
+    chooseMenu("mnuPrint");
+    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_EQ(driver.dialogs.messages[0].kind, ui::MessageKind::kError);
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+// Saving a reading from the chart window and opening it in the form: the round trip through the
+// real windows, refused files that change nothing, and failed saves that say so.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include "files/reading_file.h"
+#include "form_driver.h"
+
+namespace {
+
+class ReadingFileCommands : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        driver.enter(DelhiBirth());
+        driver.clickCalculate();
+        ASSERT_TRUE(driver.chartShown());
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    void chooseMenu(const char* name) {
+        driver.chart()->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    }
+
+    // Back on the form with other entries typed, as a user would before opening a file.
+    void backToFormWithOtherEntries() {
+        driver.chart()->goBack();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        reading::FormValues other = DelhiBirth();
+        other.name = "Typed Meanwhile";
+        other.yearIndex = 3;
+        other.zoneIndex = 0;
+        other.south = true, other.north = false;
+        driver.enter(other);
+        typed = driver.form().values();
+    }
+
+    // Chooses the form's open button with the given answer of the open dialog.
+    void openFile(const QString& chosen) {
+        driver.dialogs.openAnswers.push_back(chosen);
+        QTest::mouseClick(driver.formChild<QAbstractButton>("cmdOpen"), Qt::LeftButton);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void expectRefusedWithNothingChanged(const QString& reason) {
+        EXPECT_FALSE(driver.chartShown());
+        EXPECT_EQ(driver.form().values(), typed);
+        ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+        const FakeDialogs::Message& message = driver.dialogs.messages[0];
+        EXPECT_TRUE(message.text.startsWith("Please Check The File.")) << message.text;
+        EXPECT_TRUE(message.text.contains(reason)) << message.text;
+        EXPECT_EQ(message.kind, ui::MessageKind::kError);
+    }
+
+    QTemporaryDir folder;
+    ProgramDriver driver;
+    reading::FormValues typed;
+};
+
+TEST_F(ReadingFileCommands, SavedReadingOpensIntoTheFormAndGivesTheSameChart) {
+    const ui::ChartDisplayContent saved = driver.shownContent();
+    const reading::ChartReading savedReading = driver.program->session().reading;
+    driver.dialogs.saveAnswers.push_back(path("asha.vlj"));
+    chooseMenu("mnuSaveAs");
+    ASSERT_TRUE(QFile::exists(path("asha.vlj")));
+    EXPECT_TRUE(driver.dialogs.messages.empty()) << driver.lastMessage();
+
+    backToFormWithOtherEntries();
+    openFile(path("asha.vlj"));
+    EXPECT_TRUE(driver.dialogs.messages.empty()) << driver.lastMessage();
+    ASSERT_TRUE(driver.chartShown()) << "the calculation runs at once";
+    EXPECT_EQ(driver.form().values(), DelhiBirth());
+    EXPECT_EQ(driver.shownContent(), saved);
+    EXPECT_EQ(driver.program->session().reading, savedReading);
+    EXPECT_EQ(driver.program->session().zoneIndex, DelhiBirth().zoneIndex);
+}
+
+TEST_F(ReadingFileCommands, TheToolbarsSaveSavesToo) {
+    driver.dialogs.saveAnswers.push_back(path("toolbar.vlj"));
+    auto* toolbar = driver.chart()->findChild<QToolBar*>("TB");
+    QTest::mouseClick(toolbar->widgetForAction(toolbar->actions().at(1)), Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(path("toolbar.vlj")));
+}
+
+TEST_F(ReadingFileCommands, DialogsAskWithTheirOwnTextsAndShareTheLastName) {
+    driver.dialogs.saveAnswers = {path("first.vlj"), path("report.txt"), {}};
+    chooseMenu("mnuSaveAs");
+    chooseMenu("mnuExport");
+    chooseMenu("mnuSaveAs");  // cancelled: nothing written, the name stays
+    backToFormWithOtherEntries();
+    openFile({});
+
+    const auto& asked = driver.dialogs.fileRequests;
+    ASSERT_EQ(asked.size(), 4u);
+    EXPECT_EQ(asked[0].title, "Velmora Astrology Rashi Chart East");
+    EXPECT_EQ(asked[0].filter, "Velmora Astrology Rashi Chart South (*.vlj)");
+    EXPECT_EQ(asked[0].defaultSuffix, "vlj");
+    EXPECT_EQ(asked[0].initialName, "") << "empty at program start";
+    EXPECT_TRUE(asked[0].confirmReplace);
+    EXPECT_EQ(asked[1].title, "Select the destination text file ");
+    EXPECT_EQ(asked[1].filter, "Export Chart As Text (*.txt)");
+    EXPECT_EQ(asked[1].defaultSuffix, "txt");
+    EXPECT_EQ(asked[1].initialName, path("first.vlj"));
+    EXPECT_TRUE(asked[1].confirmReplace);
+    EXPECT_EQ(asked[2].initialName, path("report.txt"));
+    EXPECT_EQ(asked[3].title, "Select the source file");
+    EXPECT_EQ(asked[3].filter, "Velmora Astrology Rashi Chart South (*.vlj)");
+    EXPECT_EQ(asked[3].initialName, "");
+
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"first.vlj", "report.txt"}));
+    EXPECT_EQ(driver.form().values(), typed) << "a cancelled open changes nothing";
+    EXPECT_TRUE(driver.dialogs.messages.empty());
+}
+
+TEST_F(ReadingFileCommands, ACapitalisedExtensionIsRefused) {
+    driver.dialogs.saveAnswers.push_back(path("upper.VLJ"));
+    chooseMenu("mnuSaveAs");
+    backToFormWithOtherEntries();
+    openFile(path("upper.VLJ"));
+    EXPECT_EQ(driver.dialogs.texts(), QStringList{"Please Check The File."});
+    EXPECT_EQ(driver.form().values(), typed);
+    EXPECT_FALSE(driver.chartShown());
+}
+
+TEST_F(ReadingFileCommands, AFileThatCannotBeOpenedChangesNothingAndSaysWhy) {
+    backToFormWithOtherEntries();
+    openFile(path("vanished.vlj"));  // chosen, then removed before it was read
+    expectRefusedWithNothingChanged(QDir::toNativeSeparators(path("vanished.vlj")));
+}
+
+TEST_F(ReadingFileCommands, AFolderNamedLikeAReadingIsRefused) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.vlj"));
+    backToFormWithOtherEntries();
+    openFile(path("folder.vlj"));
+    expectRefusedWithNothingChanged("not an ordinary file");
+}
+
+TEST_F(ReadingFileCommands, AnOversizedFileIsRefused) {
+    writeFile("large.vlj", QByteArray(files::kReadingFileMaxBytes + 1, 'a'));
+    backToFormWithOtherEntries();
+    openFile(path("large.vlj"));
+    expectRefusedWithNothingChanged("too large");
+}
+
+TEST_F(ReadingFileCommands, ABinaryFileIsRefused) {
+    writeFile("binary.vlj", QByteArray("Name\r\n\0\x01\x02\r\n", 11));
+    backToFormWithOtherEntries();
+    openFile(path("binary.vlj"));
+    expectRefusedWithNothingChanged("binary");
+}
+
+TEST_F(ReadingFileCommands, ASixteenLineFileEmptiesTheCountryAndTheCalculationSaysSo) {
+    reading::BirthData birth = driver.program->session().birth;
+    auto fields = files::FieldsForSave(birth, DelhiBirth().zoneIndex);
+    std::string bytes = files::EncodeReadingFile(fields);
+    bytes.erase(bytes.rfind("\r\n", bytes.size() - 3) + 2);  // drop the last line
+    writeFile("short.vlj", QByteArray::fromStdString(bytes));
+
+    backToFormWithOtherEntries();
+    openFile(path("short.vlj"));
+    EXPECT_EQ(driver.dialogs.texts(), QStringList{"Please Enter Your Country name"});
+    EXPECT_EQ(driver.form().focusWidget(), driver.field("txtCountry"));
+    EXPECT_EQ(driver.field("txtCity")->text(), "Delhi");
+    EXPECT_EQ(driver.field("txtCountry")->text(), "");
+    EXPECT_FALSE(driver.chartShown());
+}
+
+TEST_F(ReadingFileCommands, ASaveIntoAMissingFolderSaysSoAndLeavesNoFile) {
+    const QString target = path("missing/asha.vlj");
+    driver.dialogs.saveAnswers.push_back(target);
+    chooseMenu("mnuSaveAs");
+    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+    const FakeDialogs::Message& message = driver.dialogs.messages[0];
+    EXPECT_EQ(message.kind, ui::MessageKind::kError);
+    EXPECT_TRUE(message.text.contains(QDir::toNativeSeparators(target))) << message.text;
+    EXPECT_TRUE(message.text.contains("No such file or directory")) << message.text;
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    EXPECT_TRUE(driver.chartShown()) << "the chart stays";
+}
+
+TEST_F(ReadingFileCommands, AnExportIntoAMissingFolderSaysSo) {
+    const QString target = path("missing/report.txt");
+    driver.dialogs.saveAnswers.push_back(target);
+    chooseMenu("mnuExport");
+    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_EQ(driver.dialogs.messages[0].kind, ui::MessageKind::kError);
+    EXPECT_TRUE(driver.lastMessage().contains(QDir::toNativeSeparators(target)));
+    EXPECT_FALSE(QFile::exists(target));
+}
+
+}  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "ui/user_dialogs.h"
+
+namespace ui {
+
+// What the file dialogs of the reading file, the text report and the chart picture ask: their
+// titles, filters and default extensions.
+
+// Saving a reading; the initial name is the one last chosen for a reading or a report.
+FileRequest SaveReadingRequest(const QString& initialName);
+// Opening a reading: an existing file, no initial name.
+FileRequest OpenReadingRequest();
+// Exporting the text report; shares its initial name with saving a reading.
+FileRequest ExportReportRequest(const QString& initialName);
+// Saving the chart picture. A taken name gets a number rather than being replaced, so the
+// dialog does not ask before replacing.
+FileRequest SavePictureRequest();
+
+}  // namespace ui
