@@ -65,6 +65,8 @@ void ChartWindow::exportAsText() {
 // cancelled dialog prints nothing and says nothing.
 void ChartWindow::printChart() {
     QPrinter printer(QPrinter::HighResolution);
+    // The display is wider than high: across the page it prints largest. The dialog may change it.
+    printer.setPageOrientation(QPageLayout::Landscape);
     if (!dialogs_.runPrintDialog(this, printer)) {
         return;
     }

@@ -2,50 +2,36 @@
 // printed page.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QToolBar>
 
+#include "chart_fixture.h"
 #include "files/report_export.h"
-#include "form_driver.h"
 #include "ui/chart_painter.h"
 
 namespace {
 
-class ChartOutput : public testing::Test {
+class ChartOutput : public DelhiChartTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        driver.enter(DelhiBirth());
-        driver.clickCalculate();
-        ASSERT_TRUE(driver.chartShown());
-    }
-
-    QString path(const QString& name) const { return folder.filePath(name); }
     QStringList files() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
-
-    void chooseMenu(const char* name) {
-        driver.chart()->findChild<QAction*>(QString::fromLatin1(name))->trigger();
-    }
 
     // The print dialog confirmed (or cancelled) with a PDF file as the printer.
     void answerPrintDialogWithPdf(bool confirm) {
         driver.dialogs.printAnswer = [this, confirm](QPrinter& printer) {
+            offeredOrientation = printer.pageLayout().orientation();
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             return confirm;
         };
     }
 
-    QTemporaryDir folder;
-    ProgramDriver driver;
     QString pdf = path("chart.pdf");
+    QPageLayout::Orientation offeredOrientation = QPageLayout::Portrait;
 };
 
 TEST_F(ChartOutput, ExportWritesTheReportOfTheShownReading) {
@@ -116,6 +102,7 @@ TEST_F(ChartOutput, PrintingPutsTheChartsTextsOnThePage) {
                                                                 << text.toStdString();
     }
     EXPECT_EQ(text.count('\f'), 1) << "one page";
+    EXPECT_EQ(offeredOrientation, QPageLayout::Landscape) << "the wide chart fills the page";
 }
 
 TEST_F(ChartOutput, ACancelledPrintDialogPrintsNothingAndSaysNothing) {

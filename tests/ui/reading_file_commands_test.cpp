@@ -2,36 +2,21 @@
 // real windows, refused files that change nothing, and failed saves that say so.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QToolBar>
 
+#include "chart_fixture.h"
 #include "files/reading_file.h"
-#include "form_driver.h"
 
 namespace {
 
-class ReadingFileCommands : public testing::Test {
+class ReadingFileCommands : public DelhiChartTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        driver.enter(DelhiBirth());
-        driver.clickCalculate();
-        ASSERT_TRUE(driver.chartShown());
-    }
-
-    QString path(const QString& name) const { return folder.filePath(name); }
-
     void writeFile(const QString& name, const QByteArray& bytes) const {
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    void chooseMenu(const char* name) {
-        driver.chart()->findChild<QAction*>(QString::fromLatin1(name))->trigger();
     }
 
     // Back on the form with other entries typed, as a user would before opening a file.
@@ -64,8 +49,6 @@ class ReadingFileCommands : public testing::Test {
         EXPECT_EQ(message.kind, ui::MessageKind::kError);
     }
 
-    QTemporaryDir folder;
-    ProgramDriver driver;
     reading::FormValues typed;
 };
 
