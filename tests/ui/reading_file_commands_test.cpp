@@ -123,13 +123,6 @@ TEST_F(ReadingFileCommands, AFileThatCannotBeOpenedChangesNothingAndSaysWhy) {
     expectRefusedWithNothingChanged(QDir::toNativeSeparators(path("vanished.vlj")));
 }
 
-TEST_F(ReadingFileCommands, AFolderNamedLikeAReadingIsRefused) {
-    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.vlj"));
-    backToFormWithOtherEntries();
-    openFile(path("folder.vlj"));
-    expectRefusedWithNothingChanged("not an ordinary file");
-}
-
 TEST_F(ReadingFileCommands, AnOversizedFileIsRefused) {
     writeFile("large.vlj", QByteArray(files::kReadingFileMaxBytes + 1, 'a'));
     backToFormWithOtherEntries();
