@@ -4,12 +4,11 @@
 //   chart-picture [--window] OUTPUT.png
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <QTextStream>
 
 #include "reading/driver.h"
+#include "ui/chart_display.h"
 #include "ui/chart_display_content.h"
-#include "ui/chart_painter.h"
 #include "ui/chart_window.h"
 #include "ui/reading_session.h"
 #include "ui/user_dialogs.h"
@@ -49,11 +48,8 @@ class NoDialogs final : public ui::UserDialogs {
 };
 
 QImage RenderDisplay(const ui::ChartDisplayContent& content) {
-    QImage image(ui::kChartDisplaySize, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ui::PaintChartDisplay(painter, content);
-    return image;
+    const ui::ChartDisplay display(content);
+    return display.picture();
 }
 
 QImage RenderWindow(const ui::ChartDisplayContent& content, ui::ReadingSession& session) {
