@@ -34,7 +34,7 @@ std::string BatchInput() {
 }
 
 void BM_ReadingJson_OneLine(benchmark::State& state) {
-    const reading::BirthData birth = bench::DelhiBirth();
+    const reading::BirthData birth = reading::SampleBirth();
     const reading::ChartReading chart = reading::CalculateReading(birth);
     std::string out;
     for (auto _ : state) {

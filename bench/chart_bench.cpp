@@ -7,7 +7,7 @@
 namespace {
 
 void BM_WholeChart_Delhi(benchmark::State& state) {
-    const reading::BirthData birth = bench::DelhiBirth();
+    const reading::BirthData birth = reading::SampleBirth();
     for (auto _ : state) {
         benchmark::DoNotOptimize(reading::CalculateReading(birth));
     }
@@ -55,7 +55,7 @@ void BM_RunCalculation_FromForm(benchmark::State& state) {
 BENCHMARK(BM_RunCalculation_FromForm);
 
 void BM_UniversalInstant(benchmark::State& state) {
-    const reading::BirthData birth = bench::DelhiBirth();
+    const reading::BirthData birth = reading::SampleBirth();
     for (auto _ : state) {
         benchmark::DoNotOptimize(reading::UniversalInstant(birth));
     }

@@ -99,7 +99,7 @@ void BM_ComputeAscendant_Engine(benchmark::State& state) {
 BENCHMARK(BM_ComputeAscendant_Engine);
 
 void BM_ComputeAscendant_FromBirth(benchmark::State& state) {
-    const reading::BirthData birth = bench::DelhiBirth();
+    const reading::BirthData birth = reading::SampleBirth();
     for (auto _ : state) {
         benchmark::DoNotOptimize(reading::ComputeAscendant(birth));
     }
@@ -166,7 +166,7 @@ void BM_MoonSiderealLongitude(benchmark::State& state) {
 BENCHMARK(BM_MoonSiderealLongitude);
 
 void BM_DeriveMoonReading(benchmark::State& state) {
-    const reading::BirthData birth = bench::DelhiBirth();
+    const reading::BirthData birth = reading::SampleBirth();
     for (auto _ : state) {
         benchmark::DoNotOptimize(reading::DeriveMoonReading(birth));
     }
@@ -176,7 +176,7 @@ BENCHMARK(BM_DeriveMoonReading);
 // The reading-level stages.
 
 void BM_ComputePlanetPositions(benchmark::State& state) {
-    const reading::BirthData birth = bench::DelhiBirth();
+    const reading::BirthData birth = reading::SampleBirth();
     const engine::AscendantResult ascendant = reading::ComputeAscendant(birth);
     const reading::MoonReading moon = reading::DeriveMoonReading(birth);
     for (auto _ : state) {
@@ -187,7 +187,7 @@ void BM_ComputePlanetPositions(benchmark::State& state) {
 BENCHMARK(BM_ComputePlanetPositions);
 
 void BM_LookUpLordAndPada(benchmark::State& state) {
-    const reading::MoonReading moon = reading::DeriveMoonReading(bench::DelhiBirth());
+    const reading::MoonReading moon = reading::DeriveMoonReading(reading::SampleBirth());
     for (auto _ : state) {
         benchmark::DoNotOptimize(reading::LookUpLordAndPada(moon.nakshatra, moon.positionText));
     }

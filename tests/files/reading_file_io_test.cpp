@@ -3,48 +3,30 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "reading/sample_birth.h"
 #include "test_folder.h"
 
 namespace files {
 namespace {
-
-reading::BirthData Delhi() {
-    reading::BirthData birth;
-    birth.name = "Asha Rao";
-    birth.day = 15;
-    birth.month = 6;
-    birth.year = 1980;
-    birth.hour = 10;
-    birth.minute = 30;
-    birth.longitudeDegrees = 77;
-    birth.longitudeMinutes = 13;
-    birth.latitudeDegrees = 28;
-    birth.latitudeMinutes = 37;
-    birth.isEast = true;
-    birth.city = "Delhi";
-    birth.state = "Delhi";
-    birth.country = "India";
-    return birth;
-}
 
 const QString kCheckTheFile = QStringLiteral("Please Check The File.");
 
 TEST(ReadingFileOnDisk, SaveThenLoadGivesTheSavedFields) {
     TestFolder folder;
     const QString path = folder.path(QStringLiteral("asha.vlj"));
-    ASSERT_FALSE(SaveReadingFile(path, Delhi(), 34));
-    const std::string expected = EncodeReadingFile(FieldsForSave(Delhi(), 34));
+    ASSERT_FALSE(SaveReadingFile(path, reading::SampleBirth(), 34));
+    const std::string expected = EncodeReadingFile(FieldsForSave(reading::SampleBirth(), 34));
     EXPECT_EQ(folder.read(QStringLiteral("asha.vlj")).toStdString(), expected);
     const LoadedReadingFile loaded = LoadReadingFile(path);
     ASSERT_TRUE(loaded.fields);
     EXPECT_FALSE(loaded.problem);
-    EXPECT_EQ(*loaded.fields, FieldsForSave(Delhi(), 34));
+    EXPECT_EQ(*loaded.fields, FieldsForSave(reading::SampleBirth(), 34));
 }
 
 TEST(ReadingFileOnDisk, OnlyTheLowerCaseExtensionIsOpened) {
     TestFolder folder;
     const QByteArray bytes =
-        QByteArray::fromStdString(EncodeReadingFile(FieldsForSave(Delhi(), 34)));
+        QByteArray::fromStdString(EncodeReadingFile(FieldsForSave(reading::SampleBirth(), 34)));
     for (const QString& name :
          {QStringLiteral("asha.VLJ"), QStringLiteral("asha.Vlj"), QStringLiteral("asha.txt")}) {
         folder.write(name, bytes);
@@ -87,7 +69,8 @@ TEST(ReadingFileOnDisk, FilesThatCannotBeReadOrAreNoReadingsAreRefused) {
 
 TEST(ReadingFileOnDisk, AFileAtTheSizeLimitStillOpens) {
     TestFolder folder;
-    QByteArray bytes = QByteArray::fromStdString(EncodeReadingFile(FieldsForSave(Delhi(), 34)));
+    QByteArray bytes =
+        QByteArray::fromStdString(EncodeReadingFile(FieldsForSave(reading::SampleBirth(), 34)));
     bytes += QByteArray(int(kReadingFileMaxBytes) - bytes.size(), 'x');  // past the 17th line
     folder.write(QStringLiteral("full.vlj"), bytes);
     const LoadedReadingFile loaded = LoadReadingFile(folder.path(QStringLiteral("full.vlj")));

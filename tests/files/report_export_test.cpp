@@ -2,33 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "reading/sample_birth.h"
 #include "test_folder.h"
 
 namespace files {
 namespace {
-
-reading::BirthData Delhi() {
-    reading::BirthData birth;
-    birth.name = "Asha Rao";
-    birth.day = 15;
-    birth.month = 6;
-    birth.year = 1980;
-    birth.hour = 10;
-    birth.minute = 30;
-    birth.zoneHours = 5;
-    birth.zoneMinutes = 30;
-    birth.zoneHourOffset = -5;
-    birth.zoneMinuteOffset = -30;
-    birth.latitudeDegrees = 28;
-    birth.latitudeMinutes = 37;
-    birth.longitudeDegrees = 77;
-    birth.longitudeMinutes = 13;
-    birth.isEast = true;
-    birth.city = "Delhi";
-    birth.state = "Delhi";
-    birth.country = "India";
-    return birth;
-}
 
 // The reading of the Delhi birth, as the calculation gives it.
 reading::ChartReading DelhiReading() {
@@ -85,13 +63,13 @@ const QByteArray kDelhiReport =
 TEST(TextReport, DelhiIn1980ByteForByte) {
     TestFolder folder;
     const QString path = folder.path(QStringLiteral("asha.txt"));
-    ASSERT_FALSE(ExportReport(path, Delhi(), DelhiReading(), kEnglish));
+    ASSERT_FALSE(ExportReport(path, reading::SampleBirth(), DelhiReading(), kEnglish));
     EXPECT_EQ(folder.read(QStringLiteral("asha.txt")), kDelhiReport);
     EXPECT_EQ(kDelhiReport.count("\r\n"), 26);
 }
 
 TEST(TextReport, MonthNamesComeFromTheLocaleAndUnwritableCharactersBecomeQuestionMarks) {
-    reading::BirthData birth = Delhi();
+    reading::BirthData birth = reading::SampleBirth();
     birth.month = 3;
     const QByteArray german = ReportFileBytes(birth, DelhiReading(), QLocale(QLocale::German));
     EXPECT_TRUE(german.contains("Date of Birth: M\xE4rz 15, 1980\r\n")) << german.toStdString();
@@ -106,7 +84,7 @@ TEST(TextReport, AlwaysHasTwentySixLines) {
     const QByteArray empty = ReportFileBytes({}, {}, kEnglish);
     EXPECT_EQ(empty.count("\r\n"), 26);
     EXPECT_TRUE(empty.startsWith("Name: \r\nDate of Birth:  0, 0\r\n"));
-    reading::BirthData birth = Delhi();
+    reading::BirthData birth = reading::SampleBirth();
     birth.latitudeMinutes = 36;
     EXPECT_TRUE(ReportFileBytes(birth, DelhiReading(), kEnglish)
                     .contains("\r\nLatitude: 28 Degree 36 Minute \r\n"));
@@ -115,10 +93,10 @@ TEST(TextReport, AlwaysHasTwentySixLines) {
 TEST(TextReport, ExportingTwiceKeepsOnlyTheSecond) {
     TestFolder folder;
     const QString path = folder.path(QStringLiteral("asha.txt"));
-    reading::BirthData other = Delhi();
+    reading::BirthData other = reading::SampleBirth();
     other.name = "A much longer name than the second report's one";
     ASSERT_FALSE(ExportReport(path, other, DelhiReading(), kEnglish));
-    ASSERT_FALSE(ExportReport(path, Delhi(), DelhiReading(), kEnglish));
+    ASSERT_FALSE(ExportReport(path, reading::SampleBirth(), DelhiReading(), kEnglish));
     EXPECT_EQ(folder.read(QStringLiteral("asha.txt")), kDelhiReport);
 }
 

@@ -5,6 +5,7 @@
 #include "tests/support/position_texts.h"
 
 #include "engine/zodiac.h"
+#include "reading/sample_birth.h"
 #include "reading/stages.h"
 #include "reading/time_zones.h"
 
@@ -52,10 +53,6 @@ FormValues Form(int day, int month, int year, int hour, int minute, int zone,
 
 const int kIndia = 34;
 
-FormValues Delhi1980() {
-    return Form(15, 6, 1980, 10, 30, kIndia, "28", "37", false, "77", "13", true);
-}
-
 ChartReading Calculate(const FormValues& form) {
     BirthData birth;
     ChartReading reading;
@@ -65,7 +62,7 @@ ChartReading Calculate(const FormValues& form) {
 }
 
 TEST(CalculateReading, DelhiIn1980) {
-    const ChartReading reading = Calculate(Delhi1980());
+    const ChartReading reading = Calculate(SampleBirthForm());
     const BodyTexts positions{"00 Gem 56", "00 Can 13", "25 Gem 23", "01 Gem 06",
                               "23 Leo 19", "10 Leo 25", "27 Leo 23", "28 Can 35",
                               "28 Cap 35", "06 Leo 31", "04 Tau 31"};
@@ -102,7 +99,7 @@ TEST(CalculateReading, MoonExamples) {
          LongText(19, 27, 45, "Lib"), "Swati", "Thula"},
         {"1947 Delhi", Form(15, 8, 1947, 0, 0, kIndia, "28", "37", false, "77", "12", true),
          LongText(3, 59, 14, "Can"), "Pushya", "Kataka"},
-        {"1980 Delhi", Delhi1980(), LongText(0, 13, 14, "Can"), "Punarvasu", "Kataka"},
+        {"1980 Delhi", SampleBirthForm(), LongText(0, 13, 14, "Can"), "Punarvasu", "Kataka"},
         {"1976 New York",
          Form(4, 7, 1976, 14, 30, eastern, "40", "43", false, "74", "0", false, true),
          LongText(19, 54, 7, "Vir"), "Hasta", "Kanya"},
@@ -171,22 +168,22 @@ TEST(CalculateReading, Hour24IsMidnightOfTheNextDay) {
 TEST(UniversalInstant, IsTheMomentTheChartIsCastFor) {
     BirthData birth;
     ChartReading reading;
-    ASSERT_FALSE(RunCalculation(Delhi1980(), birth, reading));
+    ASSERT_FALSE(RunCalculation(SampleBirthForm(), birth, reading));
     EXPECT_EQ(UniversalInstant(birth), (engine::CivilDateTime{1980, 6, 15, 5, 0}));
 }
 
 TEST(RunCalculation, ARefusalLeavesBothRecordsAsTheyWere) {
     BirthData birth;
     ChartReading reading;
-    ASSERT_FALSE(RunCalculation(Delhi1980(), birth, reading));
+    ASSERT_FALSE(RunCalculation(SampleBirthForm(), birth, reading));
     const BirthData birthBefore = birth;
     const ChartReading readingBefore = reading;
 
-    FormValues noName = Delhi1980();
+    FormValues noName = SampleBirthForm();
     noName.name.clear();
     noName.dayIndex = 0;
     EXPECT_EQ(RunCalculation(noName, birth, reading)->message, "Please Enter Your Name");
-    FormValues pasted = Delhi1980();
+    FormValues pasted = SampleBirthForm();
     pasted.latitudeDegrees = "2x";
     EXPECT_EQ(RunCalculation(pasted, birth, reading)->message, "Please enter only numbers");
     EXPECT_EQ(birth, birthBefore);
@@ -196,9 +193,9 @@ TEST(RunCalculation, ARefusalLeavesBothRecordsAsTheyWere) {
 TEST(RunCalculation, RepeatingACalculationGivesTheSameReading) {
     BirthData birth;
     ChartReading first;
-    ASSERT_FALSE(RunCalculation(Delhi1980(), birth, first));
+    ASSERT_FALSE(RunCalculation(SampleBirthForm(), birth, first));
     ChartReading second = first;
-    ASSERT_FALSE(RunCalculation(Delhi1980(), birth, second));
+    ASSERT_FALSE(RunCalculation(SampleBirthForm(), birth, second));
     EXPECT_EQ(first, second);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "reading/sample_birth.h"
+
 namespace reading {
 namespace {
 
@@ -33,27 +35,8 @@ TEST(MoonReadingAt, NamesTheNakshatraAndRashiOfALongitude) {
     }
 }
 
-BirthData DelhiBirth() {
-    BirthData birth;
-    birth.day = 15;
-    birth.month = 6;
-    birth.year = 1980;
-    birth.hour = 10;
-    birth.minute = 30;
-    birth.zoneHours = 5;
-    birth.zoneMinutes = 30;
-    birth.zoneHourOffset = -5;
-    birth.zoneMinuteOffset = -30;
-    birth.longitudeDegrees = 77;
-    birth.longitudeMinutes = 13;
-    birth.latitudeDegrees = 28;
-    birth.latitudeMinutes = 37;
-    birth.isEast = true;
-    return birth;
-}
-
 TEST(Stages, PlaceAndTimeOfABirth) {
-    BirthData birth = DelhiBirth();
+    BirthData birth = SampleBirth();
     EXPECT_DOUBLE_EQ(WestLongitude(birth), -(77 + 13 / 60.0));
     EXPECT_DOUBLE_EQ(NorthLatitude(birth), 28 + 37 / 60.0);
     EXPECT_EQ(ZoneCorrectionHours(birth), -5.5);
@@ -71,9 +54,10 @@ TEST(Stages, PlaceAndTimeOfABirth) {
 TEST(ComputePlanetPositions, AssemblesTheListAndWrapsBelowZero) {
     engine::AscendantResult ascendant{};
     ascendant.ayanamsaCorrection = -23.5;
-    ascendant.siderealAscendant = 1.035;    // 1° 2′ 6″ Aries
+    ascendant.siderealAscendant = 1.035;     // 1° 2′ 6″ Aries
     ascendant.siderealMidheaven = 274.0851;  // 4° 5′ 6″ Capricorn
-    const PositionList list = ComputePlanetPositions(DelhiBirth(), ascendant, "7\u00B0 8' 9\" Leo");
+    const PositionList list =
+        ComputePlanetPositions(SampleBirth(), ascendant, "7\u00B0 8' 9\" Leo");
     EXPECT_EQ(list.planetPositions[kMoon], "07 Leo 08");
     EXPECT_EQ(list.planetPositions[kAscendant], "01 Ari 02");
     EXPECT_EQ(list.planetPositions[kMidheaven], "04 Cap 05");
@@ -84,9 +68,9 @@ TEST(ComputePlanetPositions, AssemblesTheListAndWrapsBelowZero) {
 
     // An ayanamsa larger than the tropical longitude wraps the Sun round to Pisces.
     ascendant.ayanamsaCorrection = -90;
-    EXPECT_EQ(
-        ComputePlanetPositions(DelhiBirth(), ascendant, "7\u00B0 8' 9\" Leo").planetPositions[kSun],
-        "24 Pis 31");
+    EXPECT_EQ(ComputePlanetPositions(SampleBirth(), ascendant, "7\u00B0 8' 9\" Leo")
+                  .planetPositions[kSun],
+              "24 Pis 31");
 }
 
 }  // namespace

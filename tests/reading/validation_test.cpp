@@ -2,33 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "reading/sample_birth.h"
+
 namespace reading {
 namespace {
 
-// A form that passes every check: 15 June 1980 10:30, Indian time, Delhi.
-FormValues DelhiForm() {
-    FormValues form;
-    form.name = "Asha Rao";
-    form.dayIndex = 14;
-    form.monthIndex = 5;
-    form.yearIndex = 1980 - kFirstYear;
-    form.hourIndex = 10;
-    form.minuteIndex = 30;
-    form.zoneIndex = 34;
-    form.latitudeDegrees = "28";
-    form.latitudeMinutes = "37";
-    form.longitudeDegrees = "77";
-    form.longitudeMinutes = "13";
-    form.north = true;
-    form.east = true;
-    form.city = "Delhi";
-    form.state = "Delhi";
-    form.country = "India";
-    return form;
-}
-
 FormValues WithDate(int day, int month, int year) {
-    FormValues form = DelhiForm();
+    FormValues form = SampleBirthForm();
     form.dayIndex = day - 1;
     form.monthIndex = month - 1;
     form.yearIndex = year - kFirstYear;
@@ -39,7 +19,7 @@ const std::string kFebruaryMessage = "Please Enter Correct Date Or Month!";
 const std::string kThirtyDayMessage = "Please Enter Correct Date Or Month !";
 
 TEST(ValidateInput, PassesACompleteForm) {
-    EXPECT_FALSE(ValidateInput(DelhiForm()));
+    EXPECT_FALSE(ValidateInput(SampleBirthForm()));
 }
 
 TEST(ValidateInput, ChecksEmptyTextsInOrderAndPutsTheFocusThere) {
@@ -63,7 +43,7 @@ TEST(ValidateInput, ChecksEmptyTextsInOrderAndPutsTheFocusThere) {
         {&FormValues::country, "Please Enter Your Country name", FormField::kCountry},
     };
     // Emptying every field from the last one back, the first empty one is always reported.
-    FormValues form = DelhiForm();
+    FormValues form = SampleBirthForm();
     for (auto c = std::rbegin(cases); c != std::rend(cases); ++c) {
         form.*(c->text) = "";
         const auto refusal = ValidateInput(form);
@@ -75,7 +55,7 @@ TEST(ValidateInput, ChecksEmptyTextsInOrderAndPutsTheFocusThere) {
 }
 
 TEST(ValidateInput, EmptyNameAndCityReportOnlyTheName) {
-    FormValues form = DelhiForm();
+    FormValues form = SampleBirthForm();
     form.name.clear();
     form.city.clear();
     const auto refusal = ValidateInput(form);
@@ -85,14 +65,14 @@ TEST(ValidateInput, EmptyNameAndCityReportOnlyTheName) {
 }
 
 TEST(ValidateInput, ACityOfSpacesIsNotEmpty) {
-    FormValues form = DelhiForm();
+    FormValues form = SampleBirthForm();
     form.city = "   ";
     EXPECT_FALSE(ValidateInput(form));
     EXPECT_EQ(CopyFormToBirthData(form).birth->city, "");
 }
 
 TEST(ValidateInput, MissingDirectionsSelectTheDefaultAndStillRefuse) {
-    FormValues form = DelhiForm();
+    FormValues form = SampleBirthForm();
     form.north = form.south = false;
     form.east = form.west = false;
     auto refusal = ValidateInput(form);
@@ -131,7 +111,7 @@ TEST(ValidateInput, ChecksTheDaysOfFebruaryAndThirtyDayMonths) {
 }
 
 TEST(CopyFormToBirthData, StoresTheFieldsAsTheCalculationNeedsThem) {
-    FormValues form = DelhiForm();
+    FormValues form = SampleBirthForm();
     form.name = "  Asha Rao ";
     form.city = " New Delhi  ";
     form.state = "Delhi ";
@@ -163,7 +143,7 @@ TEST(CopyFormToBirthData, StoresTheFieldsAsTheCalculationNeedsThem) {
 }
 
 TEST(CopyFormToBirthData, StoresTheDirections) {
-    FormValues form = DelhiForm();
+    FormValues form = SampleBirthForm();
     form.north = false;
     form.south = true;
     EXPECT_TRUE(CopyFormToBirthData(form).birth->isSouth);
@@ -190,7 +170,7 @@ TEST(CopyFormToBirthData, RefusesPastedTextInDegreeFields) {
         {&FormValues::longitudeMinutes, "1\u0663", FormField::kLongitudeMinutes},
     };
     for (const Case& c : cases) {
-        FormValues form = DelhiForm();
+        FormValues form = SampleBirthForm();
         form.*(c.text) = c.value;
         const CopyResult copy = CopyFormToBirthData(form);
         EXPECT_FALSE(copy.birth) << c.value;
@@ -207,7 +187,7 @@ TEST(CopyFormToBirthData, RefusesListPositionsOutsideTheLists) {
     for (int FormValues::*index :
          {&FormValues::dayIndex, &FormValues::monthIndex, &FormValues::yearIndex,
           &FormValues::hourIndex, &FormValues::minuteIndex, &FormValues::zoneIndex}) {
-        FormValues form = DelhiForm();
+        FormValues form = SampleBirthForm();
         form.*index = -1;
         EXPECT_TRUE(CopyFormToBirthData(form).refusal);
         form.*index = 1000;

@@ -12,7 +12,7 @@ class DelhiChartTest : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        driver.enter(DelhiBirth());
+        driver.enter(reading::SampleBirthForm());
         driver.clickCalculate();
         ASSERT_TRUE(driver.chartShown());
     }

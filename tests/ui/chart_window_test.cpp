@@ -18,7 +18,7 @@ namespace {
 class ChartWindowTest : public testing::Test {
   protected:
     void SetUp() override {
-        driver.enter(DelhiBirth());
+        driver.enter(reading::SampleBirthForm());
         driver.clickCalculate();
         ASSERT_TRUE(driver.chartShown());
         window = driver.chart();
@@ -160,7 +160,7 @@ TEST_F(ChartWindowTest, NewShowsTheFormAndClosesTheWindow) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(driver.chart(), nullptr);
     EXPECT_TRUE(driver.form().isVisible());
-    EXPECT_EQ(driver.form().values(), DelhiBirth());
+    EXPECT_EQ(driver.form().values(), reading::SampleBirthForm());
     EXPECT_EQ(driver.finishedCount, 0);
 }
 

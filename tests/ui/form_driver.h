@@ -10,32 +10,11 @@
 
 #include "fake_dialogs.h"
 #include "reading/form_values.h"
+#include "reading/sample_birth.h"
 #include "ui/chart_display.h"
 #include "ui/chart_window.h"
 #include "ui/input_form.h"
 #include "ui/rashi_program.h"
-
-// The 1980 Delhi birth: 15 June 1980, 10:30 Indian time, 28°37' N, 77°13' E.
-inline reading::FormValues DelhiBirth() {
-    reading::FormValues form;
-    form.name = "Asha Rao";
-    form.dayIndex = 14;
-    form.monthIndex = 5;
-    form.yearIndex = 1980 - reading::kFirstYear;
-    form.hourIndex = 10;
-    form.minuteIndex = 30;
-    form.zoneIndex = 34;
-    form.latitudeDegrees = "28";
-    form.latitudeMinutes = "37";
-    form.north = true;
-    form.longitudeDegrees = "77";
-    form.longitudeMinutes = "13";
-    form.east = true;
-    form.city = "Delhi";
-    form.state = "Delhi";
-    form.country = "India";
-    return form;
-}
 
 // A running program with scripted dialogs, and handles on the form's controls.
 class ProgramDriver {

@@ -17,7 +17,7 @@ class InputFormTest : public testing::Test {
     // Enters the Delhi birth changed by change, then presses the button.
     template <typename Change>
     void calculateWith(Change change) {
-        reading::FormValues values = DelhiBirth();
+        reading::FormValues values = reading::SampleBirthForm();
         change(values);
         driver.enter(values);
         driver.clickCalculate();
@@ -154,7 +154,7 @@ TEST_F(InputFormTest, EachEmptyFieldIsNamedAndGetsTheFocus) {
         {"txtCountry", "Please Enter Your Country name"},
     };
     for (const auto& [name, message] : cases) {
-        driver.enter(DelhiBirth());
+        driver.enter(reading::SampleBirthForm());
         driver.field(name)->clear();
         driver.field("txtName")->setFocus();
         driver.clickCalculate();
@@ -195,7 +195,7 @@ TEST_F(InputFormTest, MissingLongitudeDirectionSelectsEastForTheSecondClick) {
 }
 
 TEST_F(InputFormTest, ARefusedCalculationChangesNothing) {
-    driver.enter(DelhiBirth());
+    driver.enter(reading::SampleBirthForm());
     driver.clickCalculate();
     ASSERT_TRUE(driver.chartShown());
     const ui::ReadingSession before = driver.program->session();
@@ -264,7 +264,7 @@ TEST_F(InputFormTest, PasteShortcutsAreRefused) {
 }
 
 TEST_F(InputFormTest, ANonDigitPastedAnotherWayIsRefusedWhenCalculating) {
-    driver.enter(DelhiBirth());
+    driver.enter(reading::SampleBirthForm());
     driver.clickCalculate();
     ASSERT_TRUE(driver.chartShown());
     const ui::ReadingSession before = driver.program->session();
@@ -287,7 +287,7 @@ TEST_F(InputFormTest, ANonDigitPastedAnotherWayIsRefusedWhenCalculating) {
 }
 
 TEST_F(InputFormTest, TheMenuEntryCalculatesLikeTheButton) {
-    driver.enter(DelhiBirth());
+    driver.enter(reading::SampleBirthForm());
     driver.form().findChild<QAction*>("mnuCalculate")->trigger();
     EXPECT_TRUE(driver.chartShown());
     EXPECT_FALSE(driver.form().isVisible());

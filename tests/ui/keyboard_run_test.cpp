@@ -101,7 +101,7 @@ TEST_F(KeyboardRun, TabVisitsTheFieldsInTheirOrder) {
 
 TEST_F(KeyboardRun, TypedBirthGivesTheDelhiChartAndBackKeepsTheEntries) {
     ASSERT_NO_FATAL_FAILURE(typeDelhiBirth());
-    EXPECT_EQ(driver.form().values(), DelhiBirth());
+    EXPECT_EQ(driver.form().values(), reading::SampleBirthForm());
 
     ASSERT_TRUE(calculateByKey()) << driver.dialogs.texts().join(", ").toStdString();
     EXPECT_FALSE(driver.form().isVisible());
@@ -127,7 +127,7 @@ TEST_F(KeyboardRun, TypedBirthGivesTheDelhiChartAndBackKeepsTheEntries) {
     EXPECT_TRUE(accessKey(chartWindow, Qt::Key_B, [this] { return driver.chart() == nullptr; }));
     EXPECT_EQ(driver.chart(), nullptr);
     EXPECT_TRUE(driver.form().isVisible());
-    EXPECT_EQ(driver.form().values(), DelhiBirth());
+    EXPECT_EQ(driver.form().values(), reading::SampleBirthForm());
     EXPECT_EQ(driver.finishedCount, 0);
 }
 

@@ -23,7 +23,7 @@ class ReadingFileCommands : public DelhiChartTest {
     void backToFormWithOtherEntries() {
         driver.chart()->goBack();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        reading::FormValues other = DelhiBirth();
+        reading::FormValues other = reading::SampleBirthForm();
         other.name = "Typed Meanwhile";
         other.yearIndex = 3;
         other.zoneIndex = 0;
@@ -64,10 +64,10 @@ TEST_F(ReadingFileCommands, SavedReadingOpensIntoTheFormAndGivesTheSameChart) {
     openFile(path("asha.vlj"));
     EXPECT_TRUE(driver.dialogs.messages.empty()) << driver.lastMessage();
     ASSERT_TRUE(driver.chartShown()) << "the calculation runs at once";
-    EXPECT_EQ(driver.form().values(), DelhiBirth());
+    EXPECT_EQ(driver.form().values(), reading::SampleBirthForm());
     EXPECT_EQ(driver.shownContent(), saved);
     EXPECT_EQ(driver.program->session().reading, savedReading);
-    EXPECT_EQ(driver.program->session().zoneIndex, DelhiBirth().zoneIndex);
+    EXPECT_EQ(driver.program->session().zoneIndex, reading::SampleBirthForm().zoneIndex);
 }
 
 TEST_F(ReadingFileCommands, TheToolbarsSaveSavesToo) {
@@ -139,7 +139,7 @@ TEST_F(ReadingFileCommands, ABinaryFileIsRefused) {
 
 TEST_F(ReadingFileCommands, ASixteenLineFileEmptiesTheCountryAndTheCalculationSaysSo) {
     reading::BirthData birth = driver.program->session().birth;
-    auto fields = files::FieldsForSave(birth, DelhiBirth().zoneIndex);
+    auto fields = files::FieldsForSave(birth, reading::SampleBirthForm().zoneIndex);
     std::string bytes = files::EncodeReadingFile(fields);
     bytes.erase(bytes.rfind("\r\n", bytes.size() - 3) + 2);  // drop the last line
     writeFile("short.vlj", QByteArray::fromStdString(bytes));

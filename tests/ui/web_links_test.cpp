@@ -64,7 +64,7 @@ class WebLinks : public testing::Test {
     }
 
     void showChart() {
-        driver.enter(DelhiBirth());
+        driver.enter(reading::SampleBirthForm());
         driver.clickCalculate();
         ASSERT_TRUE(driver.chartShown());
     }
@@ -133,7 +133,7 @@ TEST_F(WebLinks, TheFinderAsksForCityStateAndCountryInTurn) {
         {"txtCountry", "Please Enter Country", "txtCountry"},
     };
     for (const auto& [emptied, message, focused] : cases) {
-        driver.enter(DelhiBirth());
+        driver.enter(reading::SampleBirthForm());
         driver.field(emptied)->clear();
         if (std::string_view(emptied) == "txtCity") {
             driver.field("txtState")->clear();  // only the first missing one is named
@@ -149,7 +149,7 @@ TEST_F(WebLinks, TheFinderAsksForCityStateAndCountryInTurn) {
 }
 
 TEST_F(WebLinks, TheFinderSearchesTheWebForThePlaceAndLeavesTheFormAsItWas) {
-    reading::FormValues values = DelhiBirth();
+    reading::FormValues values = reading::SampleBirthForm();
     values.city = "New Delhi ";
     values.latitudeDegrees = "";
     driver.enter(values);

@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include "reading/driver.h"
+#include "reading/sample_birth.h"
 #include "ui/chart_display.h"
 #include "ui/chart_display_content.h"
 #include "ui/chart_window.h"
@@ -14,27 +15,6 @@
 #include "ui/user_dialogs.h"
 
 namespace {
-
-reading::FormValues SampleBirth() {
-    reading::FormValues form;
-    form.name = "Asha Rao";
-    form.dayIndex = 15 - 1;
-    form.monthIndex = 6 - 1;
-    form.yearIndex = 1980 - reading::kFirstYear;
-    form.hourIndex = 10;
-    form.minuteIndex = 30;
-    form.zoneIndex = 34;  // "Indian Time, IST, +5.3"
-    form.latitudeDegrees = "28";
-    form.latitudeMinutes = "37";
-    form.north = true;
-    form.longitudeDegrees = "77";
-    form.longitudeMinutes = "13";
-    form.east = true;
-    form.city = "Delhi";
-    form.state = "Delhi";
-    form.country = "India";
-    return form;
-}
 
 // The picture never asks anything; every question is answered "no".
 class NoDialogs final : public ui::UserDialogs {
@@ -83,11 +63,11 @@ int main(int argc, char* argv[]) {
 
     ui::ReadingSession session;
     if (const auto refusal =
-            reading::RunCalculation(SampleBirth(), session.birth, session.reading)) {
+            reading::RunCalculation(reading::SampleBirthForm(), session.birth, session.reading)) {
         err << "The sample birth was refused: " << QString::fromStdString(refusal->message) << '\n';
         return 1;
     }
-    session.zoneIndex = SampleBirth().zoneIndex;
+    session.zoneIndex = reading::SampleBirthForm().zoneIndex;
     const ui::ChartDisplayContent content =
         ui::FillDisplay(session.birth, session.reading, ui::MonthNameForUser(session.birth.month));
 
