@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "engine/constants.h"
+#include "engine/trim.h"
 #include "engine/zodiac.h"
 
 namespace engine {
@@ -64,15 +65,6 @@ void AppendSexagesimal(TextBuffer& text, const DegreesMinutesSeconds& cut) {
     text.Append("' ");
     text.AppendNumber(cut.seconds);
     text.Append('"');
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
 }
 
 void AppendPaddedToTwo(TextBuffer& text, std::string_view field) {

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "engine/trim.h"
 #include "files/latin1_text.h"
 #include "reading/time_zones.h"
 
@@ -37,15 +38,6 @@ constexpr int kLastByte = 255;
 constexpr std::string_view kTrue = "True";
 constexpr std::string_view kFalse = "False";
 
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::string TruthWord(bool value) {
     return std::string(value ? kTrue : kFalse);
 }
@@ -66,7 +58,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 // A whole number with an optional sign and blanks around it; nothing for any other text,
 // including numbers too large for an int.
 std::optional<int> WholeNumber(std::string_view text) {
-    text = TrimBlanks(text);
+    text = engine::TrimBlanks(text);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }
@@ -84,7 +76,7 @@ std::optional<int> WholeNumber(std::string_view text) {
 // "True" and "False" in any letter case, or a whole number of any length (0 is false);
 // nothing for other text.
 std::optional<bool> TruthValue(std::string_view text) {
-    text = TrimBlanks(text);
+    text = engine::TrimBlanks(text);
     if (EqualsIgnoringCase(text, kTrue)) {
         return true;
     }
@@ -136,7 +128,7 @@ std::string Unscramble(std::string_view line) {
 
 ReadingFileFields FieldsForSave(const reading::BirthData& birth, int zoneIndex) {
     ReadingFileFields fields;
-    fields[kName] = TrimBlanks(birth.name);
+    fields[kName] = engine::TrimBlanks(birth.name);
     fields[kMonth] = std::to_string(birth.month);
     fields[kDay] = std::to_string(birth.day);
     fields[kYear] = std::to_string(birth.year);
@@ -150,9 +142,9 @@ ReadingFileFields FieldsForSave(const reading::BirthData& birth, int zoneIndex) 
     fields[kEast] = TruthWord(birth.isEast);
     fields[kSouth] = TruthWord(birth.isSouth);
     fields[kDaylightSaving] = TruthWord(birth.isDaylightSaving);
-    fields[kCity] = TrimBlanks(birth.city);
-    fields[kState] = TrimBlanks(birth.state);
-    fields[kCountry] = TrimBlanks(birth.country);
+    fields[kCity] = engine::TrimBlanks(birth.city);
+    fields[kState] = engine::TrimBlanks(birth.state);
+    fields[kCountry] = engine::TrimBlanks(birth.country);
     return fields;
 }
 

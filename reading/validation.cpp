@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "engine/trim.h"
 #include "reading/time_zones.h"
 
 namespace reading {
@@ -40,14 +41,6 @@ bool IsListLeapYear(int yearIndex) {
 
 bool InList(int index, int count) {
     return index >= 0 && index < count;
-}
-
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -138,9 +131,9 @@ CopyResult CopyFormToBirthData(const FormValues& form) {
     birth.isEast = form.east;
     birth.isSouth = form.south;
     birth.isDaylightSaving = form.daylightSaving;
-    birth.city = TrimSpaces(form.city);
-    birth.state = TrimSpaces(form.state);
-    birth.country = TrimSpaces(form.country);
+    birth.city = std::string(engine::TrimBlanks(form.city));
+    birth.state = std::string(engine::TrimBlanks(form.state));
+    birth.country = std::string(engine::TrimBlanks(form.country));
     return {birth, std::nullopt};
 }
 

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "reading/driver.h"
+#include "reading/sample_birth.h"
 #include "reading/time_zones.h"
 #include "reading/validation.h"
 
@@ -14,27 +15,6 @@ namespace {
 using reading::FormValues;
 
 constexpr int kIndia = 34;
-
-FormValues DelhiForm() {
-    FormValues form;
-    form.name = "Asha Rao";
-    form.dayIndex = 15 - 1;
-    form.monthIndex = 6 - 1;
-    form.yearIndex = 1980 - reading::kFirstYear;
-    form.hourIndex = 10;
-    form.minuteIndex = 30;
-    form.zoneIndex = kIndia;
-    form.latitudeDegrees = "28";
-    form.latitudeMinutes = "37";
-    form.north = true;
-    form.longitudeDegrees = "77";
-    form.longitudeMinutes = "13";
-    form.east = true;
-    form.city = "Delhi";
-    form.state = "Delhi";
-    form.country = "India";
-    return form;
-}
 
 reading::BirthData BirthOf(const FormValues& form) {
     const reading::CopyResult copy = reading::CopyFormToBirthData(form);
@@ -66,7 +46,7 @@ std::string FileOf(const std::vector<std::string>& lines) {
 }
 
 TEST(ReadingFile, HoldsSeventeenScrambledLinesInTheirOrder) {
-    reading::BirthData birth = BirthOf(DelhiForm());
+    reading::BirthData birth = BirthOf(reading::SampleBirthForm());
     birth.name = "  Asha Rao ";
     birth.isDaylightSaving = true;
     const std::string bytes = EncodeReadingFile(FieldsForSave(birth, kIndia));
@@ -104,7 +84,8 @@ TEST(ReadingFile, ReaderDropsBytesBelowTheShiftAndIgnoresLinesPastTheLast) {
 }
 
 TEST(ReadingFile, LinesEndedByLineFeedAloneReadTheSame) {
-    const std::string bytes = EncodeReadingFile(FieldsForSave(BirthOf(DelhiForm()), kIndia));
+    const std::string bytes =
+        EncodeReadingFile(FieldsForSave(BirthOf(reading::SampleBirthForm()), kIndia));
     std::string lineFeedsOnly;
     for (const char c : bytes) {
         if (c != '\r') {
@@ -115,9 +96,10 @@ TEST(ReadingFile, LinesEndedByLineFeedAloneReadTheSame) {
 }
 
 TEST(ReadingFile, MissingLinesAreEmptySoTheCalculationReportsThem) {
-    std::string sixteenLines = EncodeReadingFile(FieldsForSave(BirthOf(DelhiForm()), kIndia));
+    std::string sixteenLines =
+        EncodeReadingFile(FieldsForSave(BirthOf(reading::SampleBirthForm()), kIndia));
     sixteenLines.resize(sixteenLines.rfind("\r\n", sixteenLines.size() - 3) + 2);
-    FormValues before = DelhiForm();
+    FormValues before = reading::SampleBirthForm();
     before.country = "Nepal";
     const FormValues loaded = ApplyToForm(DecodeReadingFile(sixteenLines), before);
     EXPECT_EQ(loaded.state, "Delhi");
@@ -131,7 +113,7 @@ TEST(ReadingFile, MissingLinesAreEmptySoTheCalculationReportsThem) {
 }
 
 TEST(ReadingFile, ValuesAListDoesNotOfferLeaveItAsItWas) {
-    FormValues before = DelhiForm();
+    FormValues before = reading::SampleBirthForm();
     before.daylightSaving = true;
     const std::vector<std::pair<std::vector<std::string>, const char*>> cases{
         {{"13", "32", "2051", "25", "60", "71"}, "just past the lists"},
@@ -139,7 +121,7 @@ TEST(ReadingFile, ValuesAListDoesNotOfferLeaveItAsItWas) {
         {{"x", "", "19 80", "1.5", "99999999999", "+"}, "not numbers"},
     };
     for (const auto& [values, what] : cases) {
-        ReadingFileFields fields = FieldsForSave(BirthOf(DelhiForm()), kIndia);
+        ReadingFileFields fields = FieldsForSave(BirthOf(reading::SampleBirthForm()), kIndia);
         for (int line = 1; line <= 6; ++line) {
             fields[line] = values[line - 1];
         }
@@ -150,7 +132,7 @@ TEST(ReadingFile, ValuesAListDoesNotOfferLeaveItAsItWas) {
 }
 
 TEST(ReadingFile, NumbersAtTheEdgesOfTheListsAreTaken) {
-    ReadingFileFields fields = FieldsForSave(BirthOf(DelhiForm()), kIndia);
+    ReadingFileFields fields = FieldsForSave(BirthOf(reading::SampleBirthForm()), kIndia);
     fields[1] = "12";
     fields[2] = " 31 ";
     fields[3] = "2050";
@@ -168,8 +150,8 @@ TEST(ReadingFile, NumbersAtTheEdgesOfTheListsAreTaken) {
     fields[2] = "1";
     fields[3] = "1901";
     fields[4] = fields[5] = fields[6] = "0";
-    EXPECT_EQ(ApplyToForm(fields, DelhiForm()).zoneIndex, 0);
-    EXPECT_EQ(ApplyToForm(fields, DelhiForm()).yearIndex, 0);
+    EXPECT_EQ(ApplyToForm(fields, reading::SampleBirthForm()).zoneIndex, 0);
+    EXPECT_EQ(ApplyToForm(fields, reading::SampleBirthForm()).yearIndex, 0);
 }
 
 TEST(ReadingFile, TruthLinesTakeWordsInAnyCaseAndNumbers) {
@@ -194,7 +176,7 @@ TEST(ReadingFile, TextFieldsTakeTheTextUnchanged) {
     ReadingFileFields fields;
     fields[7] = "1x";
     fields[14] = "  Pune ";
-    const FormValues loaded = ApplyToForm(fields, DelhiForm());
+    const FormValues loaded = ApplyToForm(fields, reading::SampleBirthForm());
     EXPECT_EQ(loaded.name, "");
     EXPECT_EQ(loaded.longitudeDegrees, "1x");
     EXPECT_EQ(loaded.city, "  Pune ");
