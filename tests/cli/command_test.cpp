@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "files/reading_file.h"
+#include "reading/sample_birth.h"
 
 namespace cli {
 namespace {
@@ -173,30 +174,12 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const std::stri
     return path;
 }
 
-reading::BirthData DelhiBirth() {
-    reading::BirthData birth;
-    birth.name = "Asha Rao";
-    birth.day = 15;
-    birth.month = 6;
-    birth.year = 1980;
-    birth.hour = 10;
-    birth.minute = 30;
-    birth.latitudeDegrees = 28;
-    birth.latitudeMinutes = 37;
-    birth.longitudeDegrees = 77;
-    birth.longitudeMinutes = 13;
-    birth.isEast = true;
-    birth.city = "Delhi";
-    birth.state = "Delhi";
-    birth.country = "India";
-    return birth;
-}
-
 TEST(CommandTest, ReadingFileGivesTheSameReportAndJsonAsTheOptions) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString path = WriteFile(
-        dir, "asha.vlj", files::EncodeReadingFile(files::FieldsForSave(DelhiBirth(), 34)));
+    const QString path =
+        WriteFile(dir, "asha.vlj",
+                  files::EncodeReadingFile(files::FieldsForSave(reading::SampleBirth(), 34)));
     const CommandRun fromFile = RunCommand({path});
     EXPECT_EQ(fromFile.status, kExitSuccess) << fromFile.err;
     EXPECT_EQ(fromFile.out, RunCommand(kDelhi).out);
@@ -208,7 +191,7 @@ TEST(CommandTest, ReadingFileFaults) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // Sixteen lines: the country is missing, and the form's check says so.
-    std::string bytes = files::EncodeReadingFile(files::FieldsForSave(DelhiBirth(), 34));
+    std::string bytes = files::EncodeReadingFile(files::FieldsForSave(reading::SampleBirth(), 34));
     bytes.resize(bytes.rfind('\n', bytes.size() - 2) + 1);
     const CommandRun shortFile = RunCommand({WriteFile(dir, "short.vlj", bytes)});
     EXPECT_EQ(shortFile.status, kExitRefused);
