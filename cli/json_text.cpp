@@ -126,6 +126,12 @@ void AppendJsonNumber(std::string& out, long long value) {
     out.append(digits.data(), result.ptr);
 }
 
+void AppendJsonDouble(std::string& out, double value) {
+    std::array<char, 32> digits{};
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    out.append(digits.data(), result.ptr);
+}
+
 std::string IndentJson(std::string_view compact) {
     std::string out;
     out.reserve(compact.size() * 2);

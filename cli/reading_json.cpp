@@ -31,6 +31,10 @@ class Members {
         Key(name);
         AppendJsonNumber(out_, value);
     }
+    void Decimal(std::string_view name, double value) {
+        Key(name);
+        AppendJsonDouble(out_, value);
+    }
     void Truth(std::string_view name, bool value) {
         Key(name);
         out_ += value ? "true" : "false";
@@ -100,6 +104,8 @@ void AppendChart(std::string& out, const reading::ChartReading& chart) {
     json.Text("pada", chart.pada);
     json.List("retrograde", chart.retrograde, AppendTruth);
     json.Text("moonPositionText", chart.moonPositionText);
+    json.List("longitudes", chart.longitudes, AppendJsonDouble);
+    json.Decimal("ayanamsaDegrees", chart.ayanamsaDegrees);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ inline constexpr int kChartBodyCount = 9;         // Sun to Ketu: the bodies pla
 inline constexpr int kRetrogradePlanetCount = 5;  // Mercury to Saturn
 
 using BodyTexts = std::array<std::string, kBodyCount>;
+using BodyLongitudes = std::array<double, kBodyCount>;
 
 // The computed reading. Angles leave the engine only as texts.
 struct ChartReading {
@@ -42,6 +43,10 @@ struct ChartReading {
     std::string pada;                                       // "1" to "4"
     std::array<bool, kRetrogradePlanetCount> retrograde{};  // Mercury, Venus, Mars, Jupiter, Saturn
     std::string moonPositionText;                           // the Moon's long position text
+    // Sidereal longitudes in degrees as computed, before the texts cut them, in body order;
+    // for other programs to compare with, never for display.
+    BodyLongitudes longitudes{};
+    double ayanamsaDegrees = 0;  // the ayanamsa shown, positive
 
     friend bool operator==(const ChartReading&, const ChartReading&) = default;
 };

@@ -1,5 +1,6 @@
 #include "reading/driver.h"
 
+#include <cmath>
 #include <utility>
 
 #include "engine/zodiac.h"
@@ -21,12 +22,14 @@ std::string LastThree(const std::string& text) {
 ChartReading CalculateReading(const BirthData& birth) {
     engine::AscendantResult ascendant = ComputeAscendant(birth);
     MoonReading moon = DeriveMoonReading(birth);
-    PositionList positions = ComputePlanetPositions(birth, ascendant, moon.positionText);
+    PositionList positions = ComputePlanetPositions(birth, ascendant, moon);
 
     ChartReading reading;
     reading.planetNames = std::move(positions.planetNames);
     reading.planetLabels = std::move(positions.planetLabels);
     reading.planetPositions = std::move(positions.planetPositions);
+    reading.longitudes = positions.longitudes;
+    reading.ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection);
     reading.ascendantText = std::move(ascendant.ascendantText);
     reading.midheavenText = std::move(ascendant.midheavenText);
     reading.signedAyanamsaText = std::move(ascendant.signedAyanamsaText);

@@ -10,6 +10,7 @@
 #include "engine/lunar_node.h"
 #include "engine/moon.h"
 #include "engine/planets.h"
+#include "engine/precession.h"
 #include "reading/body_names.h"
 #include "reading/sign_tables.h"
 
@@ -73,6 +74,7 @@ MoonReading DeriveMoonReading(const BirthData& birth) {
 
 MoonReading MoonReadingAt(double longitude) {
     MoonReading moon;
+    moon.longitude = longitude;
     moon.positionText = engine::LongPositionText(longitude);
     // Spans of 800 arc-minutes; a boundary belongs to the nakshatra that begins there.
     const int nakshatra = static_cast<int>(std::floor(longitude * 60 / 800));
@@ -87,7 +89,7 @@ MoonReading MoonReadingAt(double longitude) {
 
 PositionList ComputePlanetPositions(const BirthData& birth,
                                     const engine::AscendantResult& ascendant,
-                                    std::string_view moonPositionText) {
+                                    const MoonReading& moon) {
     PositionList list;
     for (int body = 0; body < kBodyCount; ++body) {
         list.planetNames[body] = kPlanetNames[body];
@@ -98,25 +100,32 @@ PositionList ComputePlanetPositions(const BirthData& birth,
         LocalClock(birth), birth.zoneHourOffset, birth.zoneMinuteOffset, birth.isDaylightSaving);
     const double days = engine::DaysFromJ2000(universal);
     const double ayanamsa = ascendant.ayanamsaCorrection;
+    // The elements give longitudes on the J2000 equinox; the ayanamsa is that of the date.
+    const double precession = engine::PrecessionSinceJ2000(days);
     const std::array<double, engine::kPlanetCount> tropical = engine::PlanetLongitudes(days);
-    const auto planetText = [&](engine::Planet planet) {
-        return engine::ShortPositionTextOf(
-            SiderealLongitude(tropical[static_cast<int>(planet)], ayanamsa));
+    const auto planet = [&](engine::Planet body) {
+        return SiderealLongitude(tropical[static_cast<int>(body)] + precession, ayanamsa);
     };
     const double rahu = engine::RahuLongitude(days, ayanamsa);
 
+    BodyLongitudes& longitudes = list.longitudes;
+    longitudes[kSun] = planet(engine::Planet::kSun);
+    longitudes[kMoon] = moon.longitude;
+    longitudes[kMercury] = planet(engine::Planet::kMercury);
+    longitudes[kVenus] = planet(engine::Planet::kVenus);
+    longitudes[kMars] = planet(engine::Planet::kMars);
+    longitudes[kJupiter] = planet(engine::Planet::kJupiter);
+    longitudes[kSaturn] = planet(engine::Planet::kSaturn);
+    longitudes[kRahu] = rahu;
+    longitudes[kKetu] = engine::KetuLongitude(rahu);
+    longitudes[kAscendant] = ascendant.siderealAscendant;
+    longitudes[kMidheaven] = ascendant.siderealMidheaven;
+
     BodyTexts& positions = list.planetPositions;
-    positions[kSun] = planetText(engine::Planet::kSun);
-    positions[kMoon] = engine::ShortPositionText(moonPositionText);
-    positions[kMercury] = planetText(engine::Planet::kMercury);
-    positions[kVenus] = planetText(engine::Planet::kVenus);
-    positions[kMars] = planetText(engine::Planet::kMars);
-    positions[kJupiter] = planetText(engine::Planet::kJupiter);
-    positions[kSaturn] = planetText(engine::Planet::kSaturn);
-    positions[kRahu] = engine::ShortPositionTextOf(rahu);
-    positions[kKetu] = engine::ShortPositionTextOf(engine::KetuLongitude(rahu));
-    positions[kAscendant] = engine::ShortPositionTextOf(ascendant.siderealAscendant);
-    positions[kMidheaven] = engine::ShortPositionTextOf(ascendant.siderealMidheaven);
+    for (int body = 0; body < kBodyCount; ++body) {
+        positions[body] = body == kMoon ? engine::ShortPositionText(moon.positionText)
+                                        : engine::ShortPositionTextOf(longitudes[body]);
+    }
     return list;
 }
 

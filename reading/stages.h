@@ -25,6 +25,7 @@ double NorthLatitude(const BirthData& birth);  // degrees, north positive
 engine::AscendantResult ComputeAscendant(const BirthData& birth);
 
 struct MoonReading {
+    double longitude = 0;      // sidereal, degrees
     std::string positionText;  // long position text
     std::string nakshatra;
     std::string rashi;
@@ -40,11 +41,12 @@ struct PositionList {
     BodyTexts planetNames;
     BodyTexts planetLabels;
     BodyTexts planetPositions;
+    BodyLongitudes longitudes{};  // sidereal degrees behind each text
 };
 
 // The eleven short position texts with the bodies' names and plain display names.
 PositionList ComputePlanetPositions(const BirthData& birth,
                                     const engine::AscendantResult& ascendant,
-                                    std::string_view moonPositionText);
+                                    const MoonReading& moon);
 
 }  // namespace reading

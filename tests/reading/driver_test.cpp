@@ -63,9 +63,9 @@ ChartReading Calculate(const FormValues& form) {
 
 TEST(CalculateReading, DelhiIn1980) {
     const ChartReading reading = Calculate(SampleBirthForm());
-    const BodyTexts positions{"00 Gem 56", "00 Can 13", "25 Gem 23", "01 Gem 06",
-                              "23 Leo 19", "10 Leo 25", "27 Leo 23", "28 Can 35",
-                              "28 Cap 35", "06 Leo 31", "04 Tau 31"};
+    const BodyTexts positions{"00 Gem 40", "00 Can 13", "25 Gem 07", "00 Gem 49",
+                              "23 Leo 03", "10 Leo 09", "27 Leo 06", "29 Can 35",
+                              "29 Cap 35", "06 Leo 31", "04 Tau 31"};
     EXPECT_EQ(reading.planetPositions, positions);
     const BodyTexts names{"Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
                           "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};

@@ -46,7 +46,7 @@ TEST_F(ChartOutput, ExportWritesTheReportOfTheShownReading) {
     EXPECT_EQ(bytes, files::ReportFileBytes(session.birth, session.reading, QLocale()));
     EXPECT_EQ(bytes.count("\r\n"), 26);
     EXPECT_TRUE(bytes.startsWith("Name: Asha Rao\r\nDate of Birth: June 15, 1980\r\n"));
-    EXPECT_TRUE(bytes.contains("\r\nSun 00 Gem 56\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\nSun 00 Gem 40\r\n"));
 }
 
 TEST_F(ChartOutput, PicturesTakeTheFirstFreeNameAndShowTheDisplay) {
@@ -95,7 +95,7 @@ TEST_F(ChartOutput, PrintingPutsTheChartsTextsOnThePage) {
     ASSERT_TRUE(pdftotext.waitForFinished(30000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     for (const char* expected :
-         {"Vedic Planetary Position", "Surya / Sun", "00 Gem 56", "Ketu / South Node", "28 Cap 35",
+         {"Vedic Planetary Position", "Surya / Sun", "00 Gem 40", "Ketu / South Node", "29 Cap 35",
           "Name: Asha Rao", "Date of Birth: June 15, 1980", "Time of Birth: 10 Hour 30 Minute",
           "Latitude: 28 Degree 37 Minute", "Other Vedic Details", "Punarvasu"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
