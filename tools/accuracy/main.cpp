@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "reading/random_births.h"
 #include "tools/accuracy/survey.h"
 
 int main(int argc, char** argv) {
@@ -13,7 +14,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: accuracy-table [BIRTHS [SEED]]\n");
         return 2;
     }
-    const auto births = accuracy::RandomBirths(static_cast<std::size_t>(count), seed);
+    const auto births = reading::RandomBirths(static_cast<std::size_t>(count), seed);
     std::printf("%ld births, 1901 to 2050, seed %llu; errors in minutes of arc\n\n%s", count, seed,
                 accuracy::AccuracyTable(accuracy::SurveyAccuracy(births)).c_str());
     return 0;

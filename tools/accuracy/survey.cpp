@@ -3,11 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <random>
-
-#include "reading/form_values.h"
-#include "reading/time_zones.h"
-#include "reading/validation.h"
 
 namespace accuracy {
 
@@ -30,37 +25,6 @@ double Quantile(const std::vector<double>& sorted, double fraction) {
 }
 
 }  // namespace
-
-std::vector<reading::BirthData> RandomBirths(std::size_t count, std::uint64_t seed) {
-    // The engine's output is fixed by the standard; the distributions are not, so draw by modulo.
-    std::mt19937_64 random(seed);
-    const auto below = [&random](int limit) { return static_cast<int>(random() % limit); };
-    std::vector<reading::BirthData> births;
-    births.reserve(count);
-    while (births.size() < count) {
-        reading::FormValues form;
-        form.name = "Reference";
-        form.dayIndex = below(28);
-        form.monthIndex = below(reading::kMonthCount);
-        form.yearIndex = below(reading::kYearCount);
-        form.hourIndex = below(reading::kHourCount);
-        form.minuteIndex = below(reading::kMinuteCount);
-        form.zoneIndex = below(reading::kTimeZoneCount);
-        form.daylightSaving = below(2) == 1;
-        form.latitudeDegrees = std::to_string(below(66));
-        form.latitudeMinutes = std::to_string(below(60));
-        form.south = below(2) == 1;
-        form.north = !form.south;
-        form.longitudeDegrees = std::to_string(below(180));
-        form.longitudeMinutes = std::to_string(below(60));
-        form.east = below(2) == 1;
-        form.west = !form.east;
-        if (const auto copy = reading::CopyFormToBirthData(form); copy.birth) {
-            births.push_back(*copy.birth);
-        }
-    }
-    return births;
-}
 
 AccuracySurvey SurveyAccuracy(const std::vector<reading::BirthData>& births) {
     std::array<std::vector<double>, kComparedBodyCount> errors;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,11 +8,6 @@
 #include "tools/accuracy/reference_sky.h"
 
 namespace accuracy {
-
-// Births spread over the program's whole range: 1901 to 2050, every zone of the list, both
-// hemispheres, daylight saving on and off, latitudes up to 66° (above the polar circles the
-// ascendant is not well defined). The same seed gives the same births on every machine.
-std::vector<reading::BirthData> RandomBirths(std::size_t count, std::uint64_t seed);
 
 struct BodyAccuracy {
     double medianMinutes = 0;  // of the absolute error, in minutes of arc
