@@ -99,9 +99,11 @@ PositionList ComputePlanetPositions(const BirthData& birth,
     const double days = engine::DaysFromJ2000(universal);
     const double ayanamsa = ascendant.ayanamsaCorrection;
     const std::array<double, engine::kPlanetCount> tropical = engine::PlanetLongitudes(days);
+    const auto sidereal = [&](engine::Planet planet) {
+        return SiderealLongitude(tropical[static_cast<int>(planet)], ayanamsa);
+    };
     const auto planetText = [&](engine::Planet planet) {
-        return engine::ShortPositionTextOf(
-            SiderealLongitude(tropical[static_cast<int>(planet)], ayanamsa));
+        return engine::ShortPositionTextOf(sidereal(planet));
     };
     const double rahu = engine::RahuLongitude(days, ayanamsa);
 
@@ -117,6 +119,23 @@ PositionList ComputePlanetPositions(const BirthData& birth,
     positions[kKetu] = engine::ShortPositionTextOf(engine::KetuLongitude(rahu));
     positions[kAscendant] = engine::ShortPositionTextOf(ascendant.siderealAscendant);
     positions[kMidheaven] = engine::ShortPositionTextOf(ascendant.siderealMidheaven);
+
+    // The same positions to the second of arc: the navamsa is read from them.
+    BodyTexts& longPositions = list.planetLongPositions;
+    const auto planetLongText = [&](engine::Planet planet) {
+        return engine::LongPositionText(sidereal(planet));
+    };
+    longPositions[kSun] = planetLongText(engine::Planet::kSun);
+    longPositions[kMoon] = moonPositionText;
+    longPositions[kMercury] = planetLongText(engine::Planet::kMercury);
+    longPositions[kVenus] = planetLongText(engine::Planet::kVenus);
+    longPositions[kMars] = planetLongText(engine::Planet::kMars);
+    longPositions[kJupiter] = planetLongText(engine::Planet::kJupiter);
+    longPositions[kSaturn] = planetLongText(engine::Planet::kSaturn);
+    longPositions[kRahu] = engine::LongPositionText(rahu);
+    longPositions[kKetu] = engine::LongPositionText(engine::KetuLongitude(rahu));
+    longPositions[kAscendant] = ascendant.ascendantText;
+    longPositions[kMidheaven] = ascendant.midheavenText;
     return list;
 }
 

@@ -40,9 +40,10 @@ struct PositionList {
     BodyTexts planetNames;
     BodyTexts planetLabels;
     BodyTexts planetPositions;
+    BodyTexts planetLongPositions;
 };
 
-// The eleven short position texts with the bodies' names and plain display names.
+// The eleven short and long position texts with the bodies' names and plain display names.
 PositionList ComputePlanetPositions(const BirthData& birth,
                                     const engine::AscendantResult& ascendant,
                                     std::string_view moonPositionText);
