@@ -21,7 +21,8 @@ struct BatchSummary {
 // Reads birth rows as CSV and writes, for each row in input order, one line: the reading's JSON
 // object, or {"line": N, "error": "…"} for a row that cannot be read or that the form's
 // validation refuses. A failing row never stops the rows after it. Blocks of rows are
-// calculated on all the processor's cores; the lines still come out in input order.
-BatchSummary RunBatch(std::istream& in, std::ostream& out);
+// calculated on all the processor's cores; the lines still come out in input order. With
+// withDasha each reading holds its Vimshottari dasha.
+BatchSummary RunBatch(std::istream& in, std::ostream& out, bool withDasha = false);
 
 }  // namespace cli

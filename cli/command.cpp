@@ -42,16 +42,17 @@ std::string OpenInput(const std::string& path, std::ifstream& file) {
 }
 
 // Writes the result of one birth, or its refusal.
-int ReportBirth(const reading::FormValues& form, bool json, std::ostream& out, std::ostream& err) {
+int ReportBirth(const reading::FormValues& form, const Options& options, std::ostream& out,
+                std::ostream& err) {
     reading::BirthData birth;
     reading::ChartReading chart;
     if (const auto refusal = reading::RunCalculation(form, birth, chart)) {
         err << kProgram << ": " << refusal->message << '\n';
         return kExitRefused;
     }
-    if (json) {
+    if (options.json) {
         std::string compact;
-        AppendReadingJson(compact, birth, chart);
+        AppendReadingJson(compact, birth, chart, options.dasha);
         out << IndentJson(compact) << '\n';
     } else {
         out << TerminalReport(birth, chart);
@@ -59,8 +60,9 @@ int ReportBirth(const reading::FormValues& form, bool json, std::ostream& out, s
     return kExitSuccess;
 }
 
-int ReportBatch(const std::string& path, std::istream& standardInput, std::ostream& out,
+int ReportBatch(const Options& options, std::istream& standardInput, std::ostream& out,
                 std::ostream& err) {
+    const std::string& path = options.path;
     std::ifstream file;
     if (path != "-") {
         if (const std::string problem = OpenInput(path, file); !problem.empty()) {
@@ -69,7 +71,7 @@ int ReportBatch(const std::string& path, std::istream& standardInput, std::ostre
         }
     }
     std::istream& in = path == "-" ? standardInput : file;
-    const BatchSummary summary = RunBatch(in, out);
+    const BatchSummary summary = RunBatch(in, out, options.dasha);
     const std::string source = path == "-" ? std::string("standard input") : path;
     if (!summary.headerProblem.empty()) {
         err << kProgram << ": " << source << ": " << summary.headerProblem << '\n';
@@ -87,7 +89,8 @@ int ReportBatch(const std::string& path, std::istream& standardInput, std::ostre
     return kExitSuccess;
 }
 
-int ReportReadingFile(const std::string& path, bool json, std::ostream& out, std::ostream& err) {
+int ReportReadingFile(const Options& options, std::ostream& out, std::ostream& err) {
+    const std::string& path = options.path;
     std::ifstream file;
     if (const std::string problem = OpenInput(path, file); !problem.empty()) {
         err << kProgram << ": " << problem << '\n';
@@ -107,7 +110,7 @@ int ReportReadingFile(const std::string& path, bool json, std::ostream& out, std
     }
     const reading::FormValues form =
         files::ApplyToForm(files::DecodeReadingFile(bytes), reading::FormValues{});
-    return ReportBirth(form, json, out, err);
+    return ReportBirth(form, options, out, err);
 }
 
 void ListZones(std::ostream& out) {
@@ -139,13 +142,13 @@ int RunReportCommand(const QStringList& arguments, std::istream& in, std::ostrea
             ListZones(out);
             break;
         case Mode::kOneBirth:
-            status = ReportBirth(options.form, options.json, out, err);
+            status = ReportBirth(options.form, options, out, err);
             break;
         case Mode::kBatch:
-            status = ReportBatch(options.path, in, out, err);
+            status = ReportBatch(options, in, out, err);
             break;
         case Mode::kReadingFile:
-            status = ReportReadingFile(options.path, options.json, out, err);
+            status = ReportReadingFile(options, out, err);
             break;
     }
     out.flush();

@@ -112,6 +112,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     }
     parser.addOption(QCommandLineOption("dst"));
     parser.addOption(QCommandLineOption("json"));
+    parser.addOption(QCommandLineOption("dasha"));
     parser.addOption(QCommandLineOption("batch", QString(), "file"));
     parser.addOption(QCommandLineOption("list-zones"));
     parser.addOption(QCommandLineOption(QStringList{"h", "help"}));
@@ -125,6 +126,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
 
     Options options;
     options.json = parser.isSet("json");
+    options.dasha = parser.isSet("dasha");
     const QStringList positional = parser.positionalArguments();
     bool anyBirthOption = parser.isSet("dst");
     for (const QString& name : birthOptions) {
@@ -163,6 +165,12 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
                 parsed.usageProblem = "--" + std::string(required) + " is required";
             }
         }
+    }
+    const bool writesJson = options.json || options.mode == Mode::kBatch;
+    const bool computes = options.mode == Mode::kOneBirth || options.mode == Mode::kBatch ||
+                          options.mode == Mode::kReadingFile;
+    if (parsed.usageProblem.empty() && options.dasha && computes && !writesJson) {
+        parsed.usageProblem = "--dasha adds the dasha to the JSON; give it with --json or --batch";
     }
     if (!parsed.usageProblem.empty()) {
         return parsed;
@@ -203,9 +211,10 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
 std::string UsageText() {
     return R"(Usage:
   rashi-report --name NAME --date YYYY-MM-DD --time HH:MM --zone ROW --lat DD:MMN|S
-               --lon DDD:MME|W [--dst] --city CITY --state STATE --country COUNTRY [--json]
-  rashi-report --batch FILE|-
-  rashi-report [--json] READING.vlj
+               --lon DDD:MME|W [--dst] --city CITY --state STATE --country COUNTRY
+               [--json [--dasha]]
+  rashi-report --batch FILE|- [--dasha]
+  rashi-report [--json [--dasha]] READING.vlj
   rashi-report --list-zones | --help | --version
 
 Computes the sidereal birth chart (Rashi chart) of a birth and prints its report.
@@ -226,7 +235,14 @@ Output:
   language of the user's locale.
   --json             print instead one JSON object with the birth ("birth"), the reading
                      ("reading") and the universal time the chart was cast for
-                     ("universalTime", ISO 8601).
+                     ("universalTime", ISO 8601). The reading includes "navamsa": the
+                     navamsa signs of the Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn,
+                     Rahu, Ketu and the ascendant.
+  --dasha            with --json or --batch, the reading also holds "dasha", the Vimshottari
+                     dasha: {"yearDays": 365.25, "balance": {"lord", "years"}, "periods":
+                     nine mahadashas, each {"lord", "start", "end", "antardashas": nine
+                     {"lord", "start", "end"}}}. Dates are YYYY-MM-DD on the birth's local
+                     clock; a year is 365.25 days.
 
 Batch:
   --batch FILE       read births as CSV from FILE ("-" for standard input). The first line is

@@ -12,11 +12,16 @@ namespace cli {
 // "1980-06-15T05:00:00Z": the universal instant as ISO 8601.
 std::string IsoUniversalTime(const engine::CivilDateTime& universal);
 
+// "1980-06-15": a date as ISO 8601.
+std::string IsoDate(const engine::CivilDate& date);
+
 // Appends one compact JSON object with the birth details ("birth", every field by its name),
-// the computed reading ("reading") and the universal instant the chart was cast for
-// ("universalTime").
+// the computed reading ("reading", navamsa included) and the universal instant the chart was
+// cast for ("universalTime"). With withDasha the reading holds its Vimshottari dasha as well
+// ("dasha": the balance at birth and nine periods of nine antardashas, dated on the birth's
+// local clock).
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
-                       const reading::ChartReading& reading);
+                       const reading::ChartReading& reading, bool withDasha = false);
 
 // Appends {"line": N, "error": "…"}: the batch's answer for a row it could not calculate.
 void AppendRowErrorJson(std::string& out, int lineNumber, std::string_view message);

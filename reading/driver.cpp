@@ -5,6 +5,7 @@
 
 #include "engine/zodiac.h"
 #include "reading/nakshatra_lookup.h"
+#include "reading/navamsa.h"
 #include "reading/retrograde_marks.h"
 #include "reading/sign_tables.h"
 #include "reading/stages.h"
@@ -30,6 +31,8 @@ ChartReading CalculateReading(const BirthData& birth) {
     reading.planetPositions = std::move(positions.planetPositions);
     reading.longitudes = positions.longitudes;
     reading.ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection);
+    reading.planetLongPositions = std::move(positions.planetLongPositions);
+    reading.navamsa = NavamsaOf(reading.planetLongPositions);
     reading.ascendantText = std::move(ascendant.ascendantText);
     reading.midheavenText = std::move(ascendant.midheavenText);
     reading.signedAyanamsaText = std::move(ascendant.signedAyanamsaText);

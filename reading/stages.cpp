@@ -126,6 +126,24 @@ PositionList ComputePlanetPositions(const BirthData& birth,
         positions[body] = body == kMoon ? engine::ShortPositionText(moon.positionText)
                                         : engine::ShortPositionTextOf(longitudes[body]);
     }
+
+    // The same positions to the second of arc: the navamsa is read from them.
+    BodyTexts& longPositions = list.planetLongPositions;
+    for (int body = 0; body < kBodyCount; ++body) {
+        switch (body) {
+            case kMoon:
+                longPositions[body] = moon.positionText;
+                break;
+            case kAscendant:
+                longPositions[body] = ascendant.ascendantText;
+                break;
+            case kMidheaven:
+                longPositions[body] = ascendant.midheavenText;
+                break;
+            default:
+                longPositions[body] = engine::LongPositionText(longitudes[body]);
+        }
+    }
     return list;
 }
 

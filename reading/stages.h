@@ -41,10 +41,11 @@ struct PositionList {
     BodyTexts planetNames;
     BodyTexts planetLabels;
     BodyTexts planetPositions;
+    BodyTexts planetLongPositions;
     BodyLongitudes longitudes{};  // sidereal degrees behind each text
 };
 
-// The eleven short position texts with the bodies' names and plain display names.
+// The eleven short and long position texts with the bodies' names and plain display names.
 PositionList ComputePlanetPositions(const BirthData& birth,
                                     const engine::AscendantResult& ascendant,
                                     const MoonReading& moon);

@@ -19,11 +19,11 @@ struct BatchRun {
     std::vector<QJsonObject> lines;
 };
 
-BatchRun RunBatchOn(const std::string& input) {
+BatchRun RunBatchOn(const std::string& input, bool withDasha = false) {
     std::istringstream in(input);
     std::ostringstream out;
     BatchRun run;
-    run.summary = RunBatch(in, out);
+    run.summary = RunBatch(in, out, withDasha);
     std::istringstream written(out.str());
     std::string line;
     while (std::getline(written, line)) {
@@ -124,6 +124,23 @@ TEST(BatchTest, ManyRowsFlushInBlocksWithoutLosingAny) {
     EXPECT_EQ(run.summary.failedRows, 5);
     EXPECT_EQ(run.lines[150]["line"].toInt(), 152);
     EXPECT_EQ(run.lines[499]["reading"].toObject()["pada"].toString(), "4");
+}
+
+TEST(BatchTest, NavamsaAlwaysAndTheDashaWhenAskedFor) {
+    const BatchRun plain = RunBatchOn(kHeader + kDelhiRow);
+    ASSERT_EQ(plain.lines.size(), 1u);
+    const QJsonObject plainReading = plain.lines[0]["reading"].toObject();
+    EXPECT_EQ(plainReading["navamsa"].toArray().size(), 10);
+    EXPECT_FALSE(plainReading.contains("dasha"));
+
+    const BatchRun withDasha = RunBatchOn(kHeader + kDelhiRow + kDelhiRow, true);
+    ASSERT_EQ(withDasha.lines.size(), 2u);
+    const QJsonObject reading = withDasha.lines[0]["reading"].toObject();
+    EXPECT_EQ(reading["dasha"].toObject()["periods"].toArray().size(), 9);
+    QJsonObject withoutDasha = reading;
+    withoutDasha.remove("dasha");
+    EXPECT_EQ(withoutDasha, plainReading);
+    EXPECT_EQ(withDasha.lines[1], withDasha.lines[0]);
 }
 
 }  // namespace

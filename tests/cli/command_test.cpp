@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
@@ -105,7 +106,49 @@ TEST(CommandTest, JsonOfTheDelhiBirth) {
     EXPECT_EQ(chart["lagnaSign"].toString(), "Leo");
     EXPECT_EQ(chart["moonPositionText"].toString(), "0° 13' 14\" Can");
     EXPECT_EQ(chart["retrograde"].toArray().size(), 5);
+    EXPECT_EQ(chart["navamsa"].toArray(),
+              QJsonArray({"Lib", "Can", "Tau", "Lib", "Lib", "Can", "Sag", "Pis", "Vir", "Tau"}));
+    EXPECT_FALSE(chart.contains("dasha")) << "the dasha is only written when asked for";
     EXPECT_EQ(root["universalTime"].toString(), "1980-06-15T05:00:00Z");
+}
+
+// The dasha in the issue's form: nine periods of nine antardashas, touching, dated as
+// YYYY-MM-DD, the first lord the lord of the reading.
+TEST(CommandTest, DashaOfTheDelhiBirthInJson) {
+    const CommandRun run = RunCommand(QStringList(kDelhi) << "--json"
+                                                          << "--dasha");
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    const QJsonObject chart =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object()["reading"].toObject();
+    const QJsonObject dasha = chart["dasha"].toObject();
+    EXPECT_EQ(dasha.keys(), QStringList({"balance", "periods", "yearDays"}));
+    EXPECT_EQ(dasha["yearDays"].toDouble(), 365.25);
+    const QJsonObject balance = dasha["balance"].toObject();
+    EXPECT_EQ(balance["lord"].toString(), chart["nakshatraLord"].toString());
+    // 0° 13′ 14″ Cancer: 11 206″ of Punarvasu's 48 000″ remain, of Jupiter's 16 years.
+    EXPECT_EQ(balance["years"].toDouble(), 3.7353);
+
+    const QJsonArray periods = dasha["periods"].toArray();
+    ASSERT_EQ(periods.size(), 9);
+    EXPECT_EQ(periods[0].toObject()["lord"].toString(), "Jupiter");
+    EXPECT_EQ(periods[0].toObject()["end"].toString(), "1984-03-10");
+    EXPECT_EQ(periods[8].toObject()["lord"].toString(), "Rahu");
+    QString previousEnd = periods[0].toObject()["start"].toString();
+    for (const QJsonValue& value : periods) {
+        const QJsonObject period = value.toObject();
+        EXPECT_EQ(period.keys(), QStringList({"antardashas", "end", "lord", "start"}));
+        EXPECT_EQ(period["start"].toString(), previousEnd);
+        previousEnd = period["end"].toString();
+        const QJsonArray antardashas = period["antardashas"].toArray();
+        ASSERT_EQ(antardashas.size(), 9);
+        EXPECT_EQ(antardashas[0].toObject()["lord"], period["lord"]);
+        EXPECT_EQ(antardashas[0].toObject()["start"], period["start"]);
+        EXPECT_EQ(antardashas[8].toObject()["end"], period["end"]);
+        EXPECT_EQ(antardashas[4].toObject().keys(), QStringList({"end", "lord", "start"}));
+        EXPECT_TRUE(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d$")
+                        .match(antardashas[4].toObject()["end"].toString())
+                        .hasMatch());
+    }
 }
 
 TEST(CommandTest, RefusalGoesToStandardErrorWithStatusOne) {

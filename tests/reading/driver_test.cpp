@@ -4,6 +4,7 @@
 
 #include "tests/support/position_texts.h"
 
+#include "engine/angles.h"
 #include "engine/zodiac.h"
 #include "reading/sample_birth.h"
 #include "reading/stages.h"
@@ -81,6 +82,10 @@ TEST(CalculateReading, DelhiIn1980) {
     EXPECT_EQ(reading.rashi, "Kataka");
     EXPECT_EQ(reading.nakshatraLord, "Jupiter");
     EXPECT_EQ(reading.pada, "4");  // 0° 13′ Cancer is the last quarter of Punarvasu
+    // Counted by hand from the long texts, e.g. Mars at 23° 19′ 34″ Leo: a fixed sign counts
+    // from its ninth, Aries, and 23° 19′ is in its seventh navamsa, Libra.
+    EXPECT_EQ(reading.navamsa,
+              (NavamsaSigns{"Lib", "Can", "Tau", "Lib", "Lib", "Can", "Sag", "Pis", "Vir", "Tau"}));
 }
 
 struct MoonCase {
@@ -111,6 +116,14 @@ TEST(CalculateReading, MoonExamples) {
         EXPECT_EQ(reading.rashi, c.rashi) << c.name;
         EXPECT_EQ(reading.planetPositions[kMoon].substr(3, 3),
                   c.moonText.substr(c.moonText.size() - 3));
+        // Every body's long text is the one its short text was cut from.
+        for (int body = 0; body < kBodyCount; ++body) {
+            EXPECT_EQ(engine::ShortPositionText(reading.planetLongPositions[body]),
+                      reading.planetPositions[body])
+                << c.name << " body " << body;
+        }
+        EXPECT_EQ(reading.planetLongPositions[kMoon], reading.moonPositionText) << c.name;
+        EXPECT_EQ(reading.planetLongPositions[kAscendant], reading.ascendantText) << c.name;
     }
 }
 
