@@ -25,6 +25,7 @@ inline constexpr int kRetrogradePlanetCount = 5;  // Mercury to Saturn
 
 using BodyTexts = std::array<std::string, kBodyCount>;
 using BodyLongitudes = std::array<double, kBodyCount>;
+using BodyArcSeconds = std::array<int, kBodyCount>;  // as the long position texts show them
 
 // The Sun to Ketu and the ascendant: the bodies of the navamsa chart.
 inline constexpr int kNavamsaBodyCount = 10;

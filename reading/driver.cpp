@@ -21,9 +21,10 @@ std::string LastThree(const std::string& text) {
 }  // namespace
 
 ChartReading CalculateReading(const BirthData& birth) {
-    engine::AscendantResult ascendant = ComputeAscendant(birth);
-    MoonReading moon = DeriveMoonReading(birth);
-    PositionList positions = ComputePlanetPositions(birth, ascendant, moon);
+    const BirthMoment moment = MomentOf(birth);
+    engine::AscendantResult ascendant = ComputeAscendant(birth, moment);
+    MoonReading moon = DeriveMoonReading(moment);
+    PositionList positions = ComputePlanetPositions(moment, ascendant, moon);
 
     ChartReading reading;
     reading.planetNames = std::move(positions.planetNames);
@@ -32,11 +33,11 @@ ChartReading CalculateReading(const BirthData& birth) {
     reading.longitudes = positions.longitudes;
     reading.ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection);
     reading.planetLongPositions = std::move(positions.planetLongPositions);
-    reading.navamsa = NavamsaOf(reading.planetLongPositions);
+    reading.navamsa = NavamsaOf(positions.arcSeconds);
     reading.ascendantText = std::move(ascendant.ascendantText);
     reading.midheavenText = std::move(ascendant.midheavenText);
     reading.signedAyanamsaText = std::move(ascendant.signedAyanamsaText);
-    ApplyRetrogradeMarks(MarkRetrogrades(birth), reading);
+    ApplyRetrogradeMarks(MarkRetrogrades(moment.local), reading);
 
     // The ayanamsa is negative for every supported date; the display drops its minus sign.
     reading.ayanamsaText = reading.signedAyanamsaText.substr(1);
@@ -46,7 +47,7 @@ ChartReading CalculateReading(const BirthData& birth) {
     }
     reading.nakshatra = std::move(moon.nakshatra);
     reading.rashi = std::move(moon.rashi);
-    if (const auto lordAndPada = LookUpLordAndPada(reading.nakshatra, moon.positionText)) {
+    if (const auto lordAndPada = LookUpLordAndPada(reading.nakshatra, moon.arcSeconds)) {
         reading.nakshatraLord = lordAndPada->lord;
         reading.pada = lordAndPada->pada;
     }

@@ -43,7 +43,7 @@ std::optional<int> ArcSecondsOfLongText(std::string_view text) {
     if (!sign || !seconds || fields.find_first_not_of(' ') != std::string_view::npos) {
         return std::nullopt;
     }
-    return *sign * kArcSecondsPerSign + *degrees * 3600 + *minutes * 60 + *seconds;
+    return *sign * engine::kArcSecondsPerSign + *degrees * 3600 + *minutes * 60 + *seconds;
 }
 
 }  // namespace reading

@@ -59,35 +59,53 @@ double NorthLatitude(const BirthData& birth) {
     return birth.isSouth ? -magnitude : magnitude;
 }
 
-engine::AscendantResult ComputeAscendant(const BirthData& birth) {
+BirthMoment MomentOf(const BirthData& birth) {
     const engine::CivilDateTime local = LocalClock(birth);
-    const double universalHours = UniversalHoursOf(birth, local);
-    return engine::ComputeAscendant({engine::CenturiesFrom1900(JulianDayOf(local), universalHours),
-                                     universalHours, WestLongitude(birth), NorthLatitude(birth)});
+    return {local,
+            engine::UniversalDateTime(local, birth.zoneHourOffset, birth.zoneMinuteOffset,
+                                      birth.isDaylightSaving),
+            UniversalHoursOf(birth, local), JulianDayOf(local)};
+}
+
+engine::AscendantResult ComputeAscendant(const BirthData& birth) {
+    return ComputeAscendant(birth, MomentOf(birth));
+}
+
+engine::AscendantResult ComputeAscendant(const BirthData& birth, const BirthMoment& moment) {
+    return engine::ComputeAscendant(
+        {engine::CenturiesFrom1900(moment.julianDayNumber, moment.universalHours),
+         moment.universalHours, WestLongitude(birth), NorthLatitude(birth)});
 }
 
 MoonReading DeriveMoonReading(const BirthData& birth) {
-    const engine::CivilDateTime local = LocalClock(birth);
+    return DeriveMoonReading(MomentOf(birth));
+}
+
+MoonReading DeriveMoonReading(const BirthMoment& moment) {
     return MoonReadingAt(engine::MoonSiderealLongitude(
-        engine::CenturiesFromJ2000(JulianDayOf(local), UniversalHoursOf(birth, local))));
+        engine::CenturiesFromJ2000(moment.julianDayNumber, moment.universalHours)));
 }
 
 MoonReading MoonReadingAt(double longitude) {
     MoonReading moon;
     moon.longitude = longitude;
-    moon.positionText = engine::LongPositionText(longitude);
+    moon.arcSeconds = engine::ArcSecondsShown(longitude);
+    moon.positionText = engine::LongPositionTextOfArcSeconds(moon.arcSeconds);
     // Spans of 800 arc-minutes; a boundary belongs to the nakshatra that begins there.
     const int nakshatra = static_cast<int>(std::floor(longitude * 60 / 800));
     moon.nakshatra = NakshatraNames[std::clamp(nakshatra, 0, kNakshatraCount - 1)];
-    // The Rashi is read back from the text, so text and Rashi can never disagree.
-    const std::string_view text = moon.positionText;
-    if (const auto sign = engine::SignIndexOf(text.substr(text.size() - 3))) {
-        moon.rashi = RashiNames[*sign];
-    }
+    // The Rashi is the sign the text shows, so text and Rashi can never disagree.
+    moon.rashi = RashiNames[moon.arcSeconds / engine::kArcSecondsPerSign];
     return moon;
 }
 
 PositionList ComputePlanetPositions(const BirthData& birth,
+                                    const engine::AscendantResult& ascendant,
+                                    const MoonReading& moon) {
+    return ComputePlanetPositions(MomentOf(birth), ascendant, moon);
+}
+
+PositionList ComputePlanetPositions(const BirthMoment& moment,
                                     const engine::AscendantResult& ascendant,
                                     const MoonReading& moon) {
     PositionList list;
@@ -96,9 +114,7 @@ PositionList ComputePlanetPositions(const BirthData& birth,
         list.planetLabels[body] = kPlanetLabels[body];
     }
 
-    const engine::CivilDateTime universal = engine::UniversalDateTime(
-        LocalClock(birth), birth.zoneHourOffset, birth.zoneMinuteOffset, birth.isDaylightSaving);
-    const double days = engine::DaysFromJ2000(universal);
+    const double days = engine::DaysFromJ2000(moment.universal);
     const double ayanamsa = ascendant.ayanamsaCorrection;
     // The elements give longitudes on the J2000 equinox; the ayanamsa is that of the date.
     const double precession = engine::PrecessionSinceJ2000(days);
@@ -121,10 +137,11 @@ PositionList ComputePlanetPositions(const BirthData& birth,
     longitudes[kAscendant] = ascendant.siderealAscendant;
     longitudes[kMidheaven] = ascendant.siderealMidheaven;
 
-    BodyTexts& positions = list.planetPositions;
+    // Each longitude is cut once; both of its texts and the navamsa come from the cut.
     for (int body = 0; body < kBodyCount; ++body) {
-        positions[body] = body == kMoon ? engine::ShortPositionText(moon.positionText)
-                                        : engine::ShortPositionTextOf(longitudes[body]);
+        list.arcSeconds[body] =
+            body == kMoon ? moon.arcSeconds : engine::ArcSecondsShown(longitudes[body]);
+        list.planetPositions[body] = engine::ShortPositionTextOfArcSeconds(list.arcSeconds[body]);
     }
 
     // The same positions to the second of arc: the navamsa is read from them.
@@ -141,7 +158,7 @@ PositionList ComputePlanetPositions(const BirthData& birth,
                 longPositions[body] = ascendant.midheavenText;
                 break;
             default:
-                longPositions[body] = engine::LongPositionText(longitudes[body]);
+                longPositions[body] = engine::LongPositionTextOfArcSeconds(list.arcSeconds[body]);
         }
     }
     return list;

@@ -56,7 +56,7 @@ TEST(ComputePlanetPositions, AssemblesTheListAndWrapsBelowZero) {
     ascendant.ayanamsaCorrection = -23.5;
     ascendant.siderealAscendant = 1.035;     // 1° 2′ 6″ Aries
     ascendant.siderealMidheaven = 274.0851;  // 4° 5′ 6″ Capricorn
-    const MoonReading leo{127.1358, "7\u00B0 8' 9\" Leo", "Magha", "Simha"};
+    const MoonReading leo = MoonReadingAt(127.1359);  // 7° 8′ 9″ Leo
     const PositionList list = ComputePlanetPositions(SampleBirth(), ascendant, leo);
     EXPECT_EQ(list.planetPositions[kMoon], "07 Leo 08");
     EXPECT_EQ(list.planetPositions[kAscendant], "01 Ari 02");
