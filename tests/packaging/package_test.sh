@@ -4,8 +4,9 @@
 set -euo pipefail
 cpack=$1 build=$2 scratch=$3
 
-for tool in dpkg-deb dpkg-shlibdeps lintian appstreamcli man; do
-    if ! command -v "$tool" >/dev/null; then
+bash_completion=/usr/share/bash-completion/bash_completion
+for tool in dpkg-deb dpkg-shlibdeps lintian appstreamcli man "$bash_completion"; do
+    if ! command -v "$tool" >/dev/null && [ ! -r "$tool" ]; then
         echo "$tool is missing; ./scripts/deps installs it"
         exit 77
     fi
@@ -71,7 +72,8 @@ XDG_RUNTIME_DIR=$scratch/runtime QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/
 [ $status -eq 124 ] || fail "the installed rashi-chart ended with status $status on its own:
 $(cat "$scratch/rashi-chart.log")"
 
-appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$scratch/appstream.log" ||
+# The whole tree, so that the metainfo's launcher must be the installed desktop entry.
+appstreamcli validate-tree --no-net "$root" >"$scratch/appstream.log" ||
     fail "appstreamcli: $(cat "$scratch/appstream.log")"
 
 # Every option of --help is in the manual page and in the completion; groff has no complaints.
@@ -90,24 +92,21 @@ done
 # What the completion offers, as bash would ask for it after the given words.
 complete_after() {
     PATH=$root/usr/bin:$PATH bash -c '
-        source /usr/share/bash-completion/bash_completion
         source "$1"
-        shift
+        source "$2"
+        shift 2
         COMP_WORDS=(rashi-report "$@")
         COMP_CWORD=$#
         COMP_LINE="${COMP_WORDS[*]}"
         COMP_POINT=${#COMP_LINE}
         _rashi_report rashi-report "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
-        printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$@"
+        printf "%s\n" "${COMPREPLY[@]}"' _ "$bash_completion" "$completion" "$@"
 }
-if [ -r /usr/share/bash-completion/bash_completion ]; then
-    [ "$(complete_after --list)" = "--list-zones" ] || fail "--list completes to $(complete_after --list)"
-    [ "$(complete_after --zone 7 | xargs)" = "7 70" ] ||
-        fail "--zone 7 completes to $(complete_after --zone 7 | xargs)"
-    [ -z "$(complete_after --name '')" ] || fail "--name offers: $(complete_after --name '')"
-else
-    fail "bash-completion is not installed"
-fi
+[ "$(complete_after --list)" = "--list-zones" ] ||
+    fail "--list completes to $(complete_after --list)"
+[ "$(complete_after --zone 7 | xargs)" = "7 70" ] ||
+    fail "--zone 7 completes to $(complete_after --zone 7 | xargs)"
+[ -z "$(complete_after --name '')" ] || fail "--name offers: $(complete_after --name '')"
 
 # Errors fail the test; warnings are shown for whoever reads the log.
 if ! lintian --fail-on error --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1; then
