@@ -248,12 +248,15 @@ class RandomBirths {
         return std::string(Pick(3), ' ') + text + std::string(Pick(3), ' ');
     }
     // Up to three digits, sometimes with leading zeros, as a degree field may hold them.
+    // The zeros are counted first: inserting them one by one at the front trips a false
+    // -Wrestrict from GCC 12 at -O3.
     std::string Digits(int value) {
-        std::string digits = std::to_string(value);
-        while (digits.size() < 3 && Pick(4) == 0) {
-            digits.insert(0, "0");
+        const std::string digits = std::to_string(value);
+        std::size_t zeros = 0;
+        while (digits.size() + zeros < 3 && Pick(4) == 0) {
+            ++zeros;
         }
-        return digits;
+        return std::string(zeros, '0') + digits;
     }
     std::mt19937 random_{19800615};
 };
