@@ -216,8 +216,8 @@ Birth options:
   --time H:M         local clock time of birth, hour 0 to 24 (24:00 is midnight at the day's end)
   --zone ROW         row 0 to 70 of the time zone list (see --list-zones); 34 is Indian Time
   --dst              the clock was on daylight saving time (one hour ahead of the zone)
-  --lat DD:MMN       latitude: degrees:minutes, then N or S (e.g. 28:37N)
-  --lon DDD:MME      longitude: degrees:minutes, then E or W (e.g. 77:13E)
+  --lat DD:MMN       latitude, 0:00 to 90:00: degrees:minutes, then N or S (e.g. 28:37N)
+  --lon DDD:MME      longitude, 0:00 to 180:00: degrees:minutes, then E or W (e.g. 77:13E)
   --city, --state, --country   the place's names
 
 Output:

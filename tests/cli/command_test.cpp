@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/batch.h"
 #include "files/reading_file.h"
 #include "reading/sample_birth.h"
 
@@ -115,6 +116,24 @@ TEST(CommandTest, RefusalGoesToStandardErrorWithStatusOne) {
     EXPECT_EQ(run.status, kExitRefused);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "rashi-report: Please Enter Your State name\n");
+}
+
+TEST(CommandTest, ImpossiblePlacesAreRefusedAsInTheWindow) {
+    QStringList arguments = kDelhi;
+    arguments[arguments.indexOf("28:37N")] = "95:00N";
+    const CommandRun one = RunCommand(arguments);
+    EXPECT_EQ(one.status, kExitRefused);
+    EXPECT_EQ(one.out, "");
+    EXPECT_EQ(one.err, "rashi-report: Please Enter Degree of Latitude from 0 to 90\n");
+
+    const CommandRun batch = RunCommand(
+        {"--batch", "-"},
+        std::string(kBatchHeader) +
+            "\nAsha Rao,15,6,1980,10,30,34,28,37,false,180,30,true,false,Delhi,Delhi,India\n");
+    EXPECT_EQ(batch.status, kExitRefused);
+    EXPECT_EQ(batch.out,
+              "{\"line\": 2, \"error\": \"Please Enter 0 Minute of Longitude with 180 Degree "
+              "(Longitude goes from 0 to 180 Degree)\"}\n");
 }
 
 TEST(CommandTest, UsageProblemsHaveStatusTwo) {
