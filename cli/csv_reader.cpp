@@ -1,44 +1,175 @@
 #include "cli/csv_reader.h"
 
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
 namespace cli {
 
-CsvReader::CsvReader(std::istream& in) : in_(in) {}
+namespace {
 
-bool CsvReader::ReadLine() {
-    if (!std::getline(in_, line_)) {
+// How much is asked of the stream at a time.
+constexpr std::size_t kReadBytes = 64 * 1024;
+
+// A record's field list that grew past this (a line of commas) is given back, so that the
+// caller's records, reused row after row, do not keep such lists.
+constexpr std::size_t kKeptFieldCapacity = 64;
+
+// Bytes the stream has ready, at most max, after one read of its own when it has none. A read
+// that fails throws before anything is taken, so bytes read earlier are never lost with it.
+std::size_t ReadSome(std::streambuf& source, char* out, std::size_t max) {
+    using Traits = std::streambuf::traits_type;
+    if (Traits::eq_int_type(source.sgetc(), Traits::eof())) {
+        return 0;
+    }
+    const std::streamsize ready = std::max<std::streamsize>(source.in_avail(), 1);
+    const std::streamsize take = std::min(ready, static_cast<std::streamsize>(max));
+    return static_cast<std::size_t>(source.sgetn(out, take));
+}
+
+}  // namespace
+
+CsvReader::CsvReader(std::istream& in, CsvLimits limits) : source_(in.rdbuf()), limits_(limits) {}
+
+bool CsvReader::Refill() {
+    // Bytes before the current record are done with; the record's own may be read again.
+    buffer_.erase(0, rowStart_);
+    position_ -= rowStart_;
+    rowStart_ = 0;
+    if (source_ == nullptr) {
         return false;
     }
-    ++linesRead_;
+    const std::size_t kept = buffer_.size();
+    buffer_.resize(kept + kReadBytes);
+    std::size_t got = 0;
+    try {
+        got = ReadSome(*source_, buffer_.data() + kept, kReadBytes);
+    } catch (...) {
+        buffer_.resize(kept);
+        throw;
+    }
+    buffer_.resize(kept + got);
+    return got > 0;
+}
+
+CsvReader::Line CsvReader::ReadLine(std::size_t maxBytes) {
+    line_.clear();
+    bool started = false;
+    while (true) {
+        if (position_ == buffer_.size() && !Refill()) {
+            if (!started) {
+                return Line::kEnd;
+            }
+            break;  // the last line has no line end
+        }
+        if (!started) {
+            started = true;
+            ++linesRead_;
+        }
+        const char* begin = buffer_.data() + position_;
+        const std::size_t available = buffer_.size() - position_;
+        const auto* end = static_cast<const char*>(std::memchr(begin, '\n', available));
+        const std::size_t length =
+            end != nullptr ? static_cast<std::size_t>(end - begin) : available;
+        // One byte past the limit may still be the CR of a CR LF.
+        const std::size_t room = maxBytes + 1 - line_.size();
+        if (length > room) {
+            position_ += room;
+            skippingLine_ = true;
+            return Line::kTooLong;
+        }
+        line_.append(begin, length);
+        position_ += length;
+        if (end != nullptr) {
+            ++position_;
+            break;
+        }
+    }
     if (!line_.empty() && line_.back() == '\r') {
         line_.pop_back();
     }
-    return true;
+    return line_.size() > maxBytes ? Line::kTooLong : Line::kRead;
+}
+
+void CsvReader::SkipBlankLines() {
+    while (true) {
+        while (position_ < buffer_.size() && buffer_[position_] == '\n') {
+            ++position_;
+            ++linesRead_;
+        }
+        rowStart_ = position_;
+        if (position_ < buffer_.size() || !Refill()) {
+            return;
+        }
+    }
+}
+
+void CsvReader::SkipRestOfLine() {
+    skippingLine_ = false;
+    while (true) {
+        const char* begin = buffer_.data() + position_;
+        const auto* end =
+            static_cast<const char*>(std::memchr(begin, '\n', buffer_.size() - position_));
+        if (end != nullptr) {
+            position_ += static_cast<std::size_t>(end - begin) + 1;
+            return;
+        }
+        position_ = rowStart_ = buffer_.size();
+        if (!Refill()) {
+            return;
+        }
+    }
 }
 
 bool CsvReader::Next(CsvRecord& record) {
-    do {
-        if (!ReadLine()) {
-            return false;
-        }
-    } while (line_.empty());
-
-    record.lineNumber = linesRead_;
+    if (skippingLine_) {
+        SkipRestOfLine();
+    }
     record.fields.clear();
+    if (record.fields.capacity() > kKeptFieldCapacity) {
+        record.fields.shrink_to_fit();
+    }
     record.problem.reset();
 
+    Line read = Line::kRead;
+    do {
+        SkipBlankLines();
+        read = ReadLine(limits_.maxRowBytes);
+        if (read == Line::kEnd) {
+            return false;
+        }
+    } while (read == Line::kRead && line_.empty());
+    record.lineNumber = linesRead_;
+    if (read == Line::kTooLong) {
+        record.problem =
+            "the line is longer than " + std::to_string(limits_.maxRowBytes) + " bytes";
+        return true;
+    }
+
     std::string field;
-    bool quoted = false;        // inside a quoted field
-    bool afterClosing = false;  // just past a quoted field's closing quote
+    bool quoted = false;           // inside a quoted field
+    bool afterClosing = false;     // just past a quoted field's closing quote
+    std::int64_t quoteLine = 0;    // the line where the open quote opened
+    std::size_t resumeOffset = 0;  // from rowStart_, the line after it
+    int rowLines = 1;
     std::size_t i = 0;
     while (true) {
         if (i == line_.size()) {
             if (!quoted) {
                 break;
             }
-            if (!ReadLine()) {
-                record.problem = "a quoted field is not closed";
+            const std::size_t used = position_ - rowStart_;
+            if (rowLines == limits_.maxRowLines || used >= limits_.maxRowBytes ||
+                ReadLine(limits_.maxRowBytes - used) != Line::kRead) {
+                // The quote was most likely a stray one: what it took in is read again as rows.
+                record.fields.clear();
+                record.problem = "unclosed quote opened on line " + std::to_string(quoteLine);
+                position_ = rowStart_ + resumeOffset;
+                linesRead_ = quoteLine;
+                skippingLine_ = false;
                 return true;
             }
+            ++rowLines;
             field += '\n';
             i = 0;
             continue;
@@ -65,6 +196,8 @@ bool CsvReader::Next(CsvRecord& record) {
             return true;
         } else if (c == '"' && field.empty()) {
             quoted = true;
+            quoteLine = linesRead_;
+            resumeOffset = position_ - rowStart_;
         } else {
             field += c;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,6 @@ void AppendReadingJson(std::string& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading);
 
 // Appends {"line": N, "error": "…"}: the batch's answer for a row it could not calculate.
-void AppendRowErrorJson(std::string& out, int lineNumber, std::string_view message);
+void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message);
 
 }  // namespace cli
