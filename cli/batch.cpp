@@ -212,14 +212,17 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, CsvLimits limits) {
     // Rows are read in blocks; each block's charts are shared out among the processor's cores
     // in contiguous slices, and the slices are written in input order.
     const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 16);
-    std::vector<CsvRecord> block(kBlockRows);
+    std::vector<CsvRecord> block;  // grows to kBlockRows only when the input has the rows
     std::vector<SliceResult> slices(workers);
     std::vector<std::exception_ptr> failures(workers);
     bool more = true;
     while (more) {
         std::size_t count = 0;
         std::size_t bytes = 0;
-        while (count < block.size() && bytes < kBlockBytes) {
+        while (count < kBlockRows && bytes < kBlockBytes) {
+            if (count == block.size()) {
+                block.emplace_back();
+            }
             if (!NextRecord(reader, block[count], summary.inputProblem)) {
                 more = false;
                 break;

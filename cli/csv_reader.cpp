@@ -15,16 +15,26 @@ constexpr std::size_t kReadBytes = 64 * 1024;
 // caller's records, reused row after row, do not keep such lists.
 constexpr std::size_t kKeptFieldCapacity = 64;
 
-// Bytes the stream has ready, at most max, after one read of its own when it has none. A read
-// that fails throws before anything is taken, so bytes read earlier are never lost with it.
-std::size_t ReadSome(std::streambuf& source, char* out, std::size_t max) {
+// Appends to buffer the bytes the stream has ready, at most max, after one read of its own when
+// it has none; false at the end of the input. A read that fails throws before anything is taken,
+// so bytes read earlier are never lost with it.
+bool AppendSome(std::streambuf& source, std::string& buffer, std::size_t max) {
     using Traits = std::streambuf::traits_type;
     if (Traits::eq_int_type(source.sgetc(), Traits::eof())) {
-        return 0;
+        return false;
     }
     const std::streamsize ready = std::max<std::streamsize>(source.in_avail(), 1);
-    const std::streamsize take = std::min(ready, static_cast<std::streamsize>(max));
-    return static_cast<std::size_t>(source.sgetn(out, take));
+    const auto take = static_cast<std::size_t>(std::min(ready, static_cast<std::streamsize>(max)));
+    const std::size_t kept = buffer.size();
+    buffer.resize(kept + take);
+    try {
+        buffer.resize(kept + static_cast<std::size_t>(source.sgetn(
+                                 buffer.data() + kept, static_cast<std::streamsize>(take))));
+    } catch (...) {
+        buffer.resize(kept);
+        throw;
+    }
+    return true;
 }
 
 }  // namespace
@@ -36,20 +46,7 @@ bool CsvReader::Refill() {
     buffer_.erase(0, rowStart_);
     position_ -= rowStart_;
     rowStart_ = 0;
-    if (source_ == nullptr) {
-        return false;
-    }
-    const std::size_t kept = buffer_.size();
-    buffer_.resize(kept + kReadBytes);
-    std::size_t got = 0;
-    try {
-        got = ReadSome(*source_, buffer_.data() + kept, kReadBytes);
-    } catch (...) {
-        buffer_.resize(kept);
-        throw;
-    }
-    buffer_.resize(kept + got);
-    return got > 0;
+    return source_ != nullptr && AppendSome(*source_, buffer_, kReadBytes);
 }
 
 CsvReader::Line CsvReader::ReadLine(std::size_t maxBytes) {
@@ -145,7 +142,11 @@ bool CsvReader::Next(CsvRecord& record) {
             "the line is longer than " + std::to_string(limits_.maxRowBytes) + " bytes";
         return true;
     }
+    ParseFields(record);
+    return true;
+}
 
+void CsvReader::ParseFields(CsvRecord& record) {
     std::string field;
     bool quoted = false;           // inside a quoted field
     bool afterClosing = false;     // just past a quoted field's closing quote
@@ -167,7 +168,7 @@ bool CsvReader::Next(CsvRecord& record) {
                 position_ = rowStart_ + resumeOffset;
                 linesRead_ = quoteLine;
                 skippingLine_ = false;
-                return true;
+                return;
             }
             ++rowLines;
             field += '\n';
@@ -193,7 +194,7 @@ bool CsvReader::Next(CsvRecord& record) {
             // Text after a closing quote means the quotes were not meant as CSV quoting; better
             // to refuse the row than to guess what its fields are.
             record.problem = "a quoted field must end at a comma or the end of the line";
-            return true;
+            return;
         } else if (c == '"' && field.empty()) {
             quoted = true;
             quoteLine = linesRead_;
@@ -203,7 +204,6 @@ bool CsvReader::Next(CsvRecord& record) {
         }
     }
     record.fields.push_back(std::move(field));
-    return true;
 }
 
 }  // namespace cli

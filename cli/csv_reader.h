@@ -52,6 +52,9 @@ class CsvReader {
   private:
     enum class Line { kRead, kTooLong, kEnd };
 
+    // Splits the line just read, and the lines after it that a quoted field takes in, into the
+    // record's fields.
+    void ParseFields(CsvRecord& record);
     Line ReadLine(std::size_t maxBytes);
     bool Refill();
     void SkipBlankLines();

@@ -239,7 +239,10 @@ Batch:
                      order, one line holds the JSON object of --json, or
                        {"line": N, "error": "..."}
                      for a row that cannot be read or is refused (N is the line the row starts
-                     on; the header is line 1).
+                     on; the header is line 1). A row spans at most 100 lines and 64 KiB: a
+                     longer line is an error row, and a quote still open past that is one
+                     ("unclosed quote opened on line N"), after which reading goes on with the
+                     line after line N. A failed write stops the batch at once.
 
 Reading file:
   READING.vlj        print the report (or with --json the JSON) of a saved reading file.
@@ -247,8 +250,8 @@ Reading file:
 Exit status:
   0  every chart was computed
   1  the birth was refused (the reason goes to standard error), or a batch row failed
-  2  the options are wrong, an input file cannot be read (or a batch has no usable
-     header), or the output cannot be written
+  2  the options are wrong, an input cannot be read (or a batch has no usable header),
+     the output cannot be written, or memory ran out
 )";
 }
 
