@@ -5,11 +5,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <string>
 
 #include "cli/batch.h"
 #include "cli/json_text.h"
 #include "cli/options.h"
+#include "cli/output_writing.h"
 #include "cli/reading_json.h"
 #include "cli/report_text.h"
 #include "files/reading_file.h"
@@ -71,14 +73,22 @@ int ReportBatch(const Options& options, std::istream& standardInput, std::ostrea
         }
     }
     std::istream& in = path == "-" ? standardInput : file;
-    const BatchSummary summary = RunBatch(in, out, options.dasha);
     const std::string source = path == "-" ? std::string("standard input") : path;
-    if (!summary.headerProblem.empty()) {
-        err << kProgram << ": " << source << ": " << summary.headerProblem << '\n';
+    if (in.rdbuf() == nullptr) {
+        err << kProgram << ": cannot read " << source << ": it is closed\n";
         return kExitUsage;
     }
-    if (in.bad()) {
-        err << kProgram << ": reading " << source << " failed part-way\n";
+    const BatchSummary summary = RunBatch(in, out, {.withDasha = options.dasha});
+    if (!summary.outputProblem.empty()) {
+        err << kProgram << ": cannot write the output: " << summary.outputProblem << '\n';
+        return kExitUsage;
+    }
+    if (!summary.inputProblem.empty()) {
+        err << kProgram << ": cannot read " << source << ": " << summary.inputProblem << '\n';
+        return kExitUsage;
+    }
+    if (!summary.headerProblem.empty()) {
+        err << kProgram << ": " << source << ": " << summary.headerProblem << '\n';
         return kExitUsage;
     }
     if (summary.failedRows > 0) {
@@ -121,10 +131,8 @@ void ListZones(std::ostream& out) {
     }
 }
 
-}  // namespace
-
-int RunReportCommand(const QStringList& arguments, std::istream& in, std::ostream& out,
-                     std::ostream& err) {
+int RunCommand(const QStringList& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.options) {
         return UsageProblem(err, parsed.usageProblem);
@@ -145,18 +153,29 @@ int RunReportCommand(const QStringList& arguments, std::istream& in, std::ostrea
             status = ReportBirth(options.form, options, out, err);
             break;
         case Mode::kBatch:
-            status = ReportBatch(options, in, out, err);
-            break;
+            // The batch flushes every block and reports a failed write itself.
+            return ReportBatch(options, in, out, err);
         case Mode::kReadingFile:
             status = ReportReadingFile(options, out, err);
             break;
     }
-    out.flush();
-    if (!out) {
-        err << kProgram << ": cannot write the output\n";
+    if (auto problem = WriteAndFlush(out, {})) {
+        err << kProgram << ": cannot write the output: " << *problem << '\n';
         return kExitUsage;
     }
     return status;
+}
+
+}  // namespace
+
+int RunReportCommand(const QStringList& arguments, std::istream& in, std::ostream& out,
+                     std::ostream& err) {
+    try {
+        return RunCommand(arguments, in, out, err);
+    } catch (const std::bad_alloc&) {
+        err << kProgram << ": out of memory\n";
+        return kExitUsage;
+    }
 }
 
 }  // namespace cli

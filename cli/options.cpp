@@ -225,8 +225,8 @@ Birth options:
   --time H:M         local clock time of birth, hour 0 to 24 (24:00 is midnight at the day's end)
   --zone ROW         row 0 to 70 of the time zone list (see --list-zones); 34 is Indian Time
   --dst              the clock was on daylight saving time (one hour ahead of the zone)
-  --lat DD:MMN       latitude: degrees:minutes, then N or S (e.g. 28:37N)
-  --lon DDD:MME      longitude: degrees:minutes, then E or W (e.g. 77:13E)
+  --lat DD:MMN       latitude, 0:00 to 90:00: degrees:minutes, then N or S (e.g. 28:37N)
+  --lon DDD:MME      longitude, 0:00 to 180:00: degrees:minutes, then E or W (e.g. 77:13E)
   --city, --state, --country   the place's names
 
 Output:
@@ -255,7 +255,10 @@ Batch:
                      order, one line holds the JSON object of --json, or
                        {"line": N, "error": "..."}
                      for a row that cannot be read or is refused (N is the line the row starts
-                     on; the header is line 1).
+                     on; the header is line 1). A row spans at most 100 lines and 64 KiB: a
+                     longer line is an error row, and a quote still open past that is one
+                     ("unclosed quote opened on line N"), after which reading goes on with the
+                     line after line N. A failed write stops the batch at once.
 
 Reading file:
   READING.vlj        print the report (or with --json the JSON) of a saved reading file.
@@ -263,8 +266,8 @@ Reading file:
 Exit status:
   0  every chart was computed
   1  the birth was refused (the reason goes to standard error), or a batch row failed
-  2  the options are wrong, an input file cannot be read (or a batch has no usable
-     header), or the output cannot be written
+  2  the options are wrong, an input cannot be read (or a batch has no usable header),
+     the output cannot be written, or memory ran out
 )";
 }
 

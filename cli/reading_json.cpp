@@ -184,7 +184,7 @@ void AppendReadingJson(std::string& out, const reading::BirthData& birth,
     json.Text("universalTime", IsoUniversalTime(reading::UniversalInstant(birth)));
 }
 
-void AppendRowErrorJson(std::string& out, int lineNumber, std::string_view message) {
+void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message) {
     out += "{\"line\": ";
     AppendJsonNumber(out, lineNumber);
     out += ", \"error\": ";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,6 @@ void AppendReadingJson(std::string& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha = false);
 
 // Appends {"line": N, "error": "…"}: the batch's answer for a row it could not calculate.
-void AppendRowErrorJson(std::string& out, int lineNumber, std::string_view message);
+void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message);
 
 }  // namespace cli

@@ -7,9 +7,16 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cerrno>
 #include <fstream>
+#include <functional>
+#include <ios>
+#include <new>
 #include <sstream>
+#include <system_error>
 
+#include "cli/batch.h"
 #include "files/reading_file.h"
 #include "reading/sample_birth.h"
 
@@ -160,6 +167,24 @@ TEST(CommandTest, RefusalGoesToStandardErrorWithStatusOne) {
     EXPECT_EQ(run.err, "rashi-report: Please Enter Your State name\n");
 }
 
+TEST(CommandTest, ImpossiblePlacesAreRefusedAsInTheWindow) {
+    QStringList arguments = kDelhi;
+    arguments[arguments.indexOf("28:37N")] = "95:00N";
+    const CommandRun one = RunCommand(arguments);
+    EXPECT_EQ(one.status, kExitRefused);
+    EXPECT_EQ(one.out, "");
+    EXPECT_EQ(one.err, "rashi-report: Please Enter Degree of Latitude from 0 to 90\n");
+
+    const CommandRun batch = RunCommand(
+        {"--batch", "-"},
+        std::string(kBatchHeader) +
+            "\nAsha Rao,15,6,1980,10,30,34,28,37,false,180,30,true,false,Delhi,Delhi,India\n");
+    EXPECT_EQ(batch.status, kExitRefused);
+    EXPECT_EQ(batch.out,
+              "{\"line\": 2, \"error\": \"Please Enter 0 Minute of Longitude with 180 Degree "
+              "(Longitude goes from 0 to 180 Degree)\"}\n");
+}
+
 TEST(CommandTest, UsageProblemsHaveStatusTwo) {
     const CommandRun run = RunCommand({"--zone", "99"});
     EXPECT_EQ(run.status, kExitUsage);
@@ -200,6 +225,120 @@ TEST(CommandTest, UnreadableInputsHaveStatusTwo) {
     EXPECT_TRUE(header.err.starts_with(
         "rashi-report: standard input: the header names an unknown column \"a\""))
         << header.err;
+}
+
+const std::string kRow =
+    "Asha Rao,15,6,1980,10,30,34,28,37,false,77,13,true,false,Delhi,Delhi,India\n";
+
+// Serves a text, then fails the next read the way a stream's buffer does.
+class FailingInput : public std::streambuf {
+  public:
+    FailingInput(std::string text, std::function<void()> fail)
+        : text_(std::move(text)), fail_(std::move(fail)) {}
+
+  protected:
+    int_type underflow() override {
+        if (served_ || text_.empty()) {
+            fail_();
+        }
+        served_ = true;
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+        return traits_type::to_int_type(text_[0]);
+    }
+
+  private:
+    std::string text_;
+    std::function<void()> fail_;
+    bool served_ = false;
+};
+
+CommandRun RunBatchFrom(std::streambuf* input, std::streambuf* output = nullptr) {
+    std::istream in(input);
+    std::ostringstream written;
+    std::ostream out(output != nullptr ? output : written.rdbuf());
+    std::ostringstream err;
+    CommandRun run;
+    run.status = RunReportCommand({"rashi-report", "--batch", "-"}, in, out, err);
+    run.out = written.str();
+    run.err = err.str();
+    return run;
+}
+
+TEST(CommandTest, AFailedReadIsReportedAsItIsAfterTheRowsBeforeIt) {
+    const struct {
+        std::function<void()> fail;
+        std::string message;
+    } cases[] = {
+        {[] {
+             throw std::ios_base::failure("read", std::error_code(EIO, std::generic_category()));
+         },
+         "rashi-report: cannot read standard input: Input/output error\n"},
+        {[] { throw std::bad_alloc(); },
+         "rashi-report: cannot read standard input: out of memory\n"},
+    };
+    for (const auto& c : cases) {
+        FailingInput twoRows(std::string(kBatchHeader) + "\n" + kRow + kRow, c.fail);
+        const CommandRun partWay = RunBatchFrom(&twoRows);
+        EXPECT_EQ(partWay.status, kExitUsage);
+        EXPECT_EQ(partWay.err, c.message);
+        EXPECT_EQ(std::count(partWay.out.begin(), partWay.out.end(), '\n'), 2) << partWay.out;
+
+        FailingInput nothing("", c.fail);
+        const CommandRun atOnce = RunBatchFrom(&nothing);
+        EXPECT_EQ(atOnce.status, kExitUsage);
+        EXPECT_EQ(atOnce.err, c.message);
+    }
+    const CommandRun closed = RunBatchFrom(nullptr);
+    EXPECT_EQ(closed.status, kExitUsage);
+    EXPECT_EQ(closed.err, "rashi-report: cannot read standard input: it is closed\n");
+}
+
+// Serves the header and then rows one at a time, up to a number, counting them.
+class CountedRows : public std::streambuf {
+  public:
+    explicit CountedRows(int rows) : rows_(rows), text_(std::string(kBatchHeader) + "\n") {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+    int served() const { return served_; }
+
+  protected:
+    int_type underflow() override {
+        if (served_ == rows_) {
+            return traits_type::eof();
+        }
+        ++served_;
+        text_ = kRow;
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+        return traits_type::to_int_type(text_[0]);
+    }
+
+  private:
+    int rows_;
+    int served_ = 0;
+    std::string text_;
+};
+
+// Takes nothing, as a full disk.
+class FullOutput : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override {
+        errno = ENOSPC;
+        return traits_type::eof();
+    }
+    std::streamsize xsputn(const char*, std::streamsize) override {
+        errno = ENOSPC;
+        return 0;
+    }
+};
+
+TEST(CommandTest, AFailedWriteStopsTheBatchAtOnce) {
+    constexpr int kRows = 200000;
+    CountedRows rows(kRows);
+    FullOutput full;
+    const CommandRun run = RunBatchFrom(&rows, &full);
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.err, "rashi-report: cannot write the output: No space left on device\n");
+    EXPECT_LT(rows.served(), kRows / 10);  // a block or two, not the whole input
 }
 
 TEST(CommandTest, ListsTheZonesByRow) {
