@@ -88,25 +88,13 @@ int ReportBatch(const std::string& path, std::istream& standardInput, std::ostre
 }
 
 int ReportReadingFile(const std::string& path, bool json, std::ostream& out, std::ostream& err) {
-    std::ifstream file;
-    if (const std::string problem = OpenInput(path, file); !problem.empty()) {
-        err << kProgram << ": " << problem << '\n';
+    // The window's rules: an ordinary file holding a reading; a pipe is refused, not waited on.
+    const files::ReadingFileRead read = files::ReadReadingFile(path);
+    if (!read.fields) {
+        err << kProgram << ": " << path << ": " << read.problem << '\n';
         return kExitUsage;
     }
-    // One byte past the limit is enough to tell that a file is too large.
-    std::string bytes(files::kReadingFileMaxBytes + 1, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file.bad()) {
-        err << kProgram << ": cannot read " << path << '\n';
-        return kExitUsage;
-    }
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    if (const auto problem = files::ReadingFileProblem(bytes)) {
-        err << kProgram << ": " << path << ": " << *problem << '\n';
-        return kExitUsage;
-    }
-    const reading::FormValues form =
-        files::ApplyToForm(files::DecodeReadingFile(bytes), reading::FormValues{});
+    const reading::FormValues form = files::ApplyToForm(*read.fields, reading::FormValues{});
     return ReportBirth(form, json, out, err);
 }
 
