@@ -95,9 +95,9 @@ TEST_F(ReadingFileCommands, DialogsAskWithTheirOwnTextsAndShareTheLastName) {
     EXPECT_EQ(asked[1].title, "Select the destination text file ");
     EXPECT_EQ(asked[1].filter, "Export Chart As Text (*.txt)");
     EXPECT_EQ(asked[1].defaultSuffix, "txt");
-    EXPECT_EQ(asked[1].initialName, path("first.vlj"));
+    EXPECT_EQ(asked[1].initialName, path("first.txt")) << "the shared name, the report's extension";
     EXPECT_TRUE(asked[1].confirmReplace);
-    EXPECT_EQ(asked[2].initialName, path("report.txt"));
+    EXPECT_EQ(asked[2].initialName, path("report.vlj"));
     EXPECT_EQ(asked[3].title, "Select the source file");
     EXPECT_EQ(asked[3].filter, "Velmora Astrology Rashi Chart South (*.vlj)");
     EXPECT_EQ(asked[3].initialName, "");
@@ -105,6 +105,82 @@ TEST_F(ReadingFileCommands, DialogsAskWithTheirOwnTextsAndShareTheLastName) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"first.vlj", "report.txt"}));
     EXPECT_EQ(driver.form().values(), typed) << "a cancelled open changes nothing";
     EXPECT_TRUE(driver.dialogs.messages.empty());
+}
+
+TEST_F(ReadingFileCommands, TheSharedNameKeepsOtherDotsAndTakesTheDialogsExtension) {
+    driver.dialogs.saveAnswers = {path("Mr. Rao"), path("rao.v1.VLJ"), {}, {}};
+    chooseMenu("mnuExport");
+    chooseMenu("mnuSaveAs");
+    chooseMenu("mnuExport");
+    chooseMenu("mnuSaveAs");
+    const auto& asked = driver.dialogs.fileRequests;
+    ASSERT_EQ(asked.size(), 4u);
+    EXPECT_EQ(asked[1].initialName, path("Mr. Rao.vlj"));
+    EXPECT_EQ(asked[2].initialName, path("rao.v1.txt"));
+    EXPECT_EQ(asked[3].initialName, path("rao.v1.vlj"));
+}
+
+// Saving what the file cannot hold asks first, names the field, the characters and what will be
+// stored; cancelling writes nothing, going on writes what was shown.
+TEST_F(ReadingFileCommands, ASaveThatWouldChangeTheEntriesAsksFirst) {
+    reading::FormValues values = reading::SampleBirthForm();
+    values.name = "\u0141ukasz M\u00FCller";
+    values.city = "Z\u00FCrich";
+    driver.chart()->goBack();
+    driver.enter(values);
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown());
+
+    struct SaveCase {
+        const char* menu;
+        const char* file;
+        QString warning;
+    };
+    const std::vector<SaveCase> saves{
+        {"mnuSaveAs", "asha.vlj",
+         "Some characters cannot be kept in the reading file:\n\n"
+         "Name \"\u0141ukasz M\u00FCller\": \"\u0141\" will be written as \"?\"; \"\u00FC\" will "
+         "be left out.\nIt will be stored as \"?ukasz Mller\".\n\n"
+         "City \"Z\u00FCrich\": \"\u00FC\" will be left out.\nIt will be stored as \"Zrich\"."
+         "\n\nSave anyway?"},
+        {"mnuExport", "asha.txt",
+         "Some characters cannot be kept in the text report:\n\n"
+         "Name \"\u0141ukasz M\u00FCller\": \"\u0141\" will be written as \"?\".\n"
+         "It will be stored as \"?ukasz M\u00FCller\".\n\nSave anyway?"},
+    };
+    for (const SaveCase& save : saves) {
+        for (const bool goOn : {false, true}) {
+            driver.dialogs.warnings.clear();
+            driver.dialogs.saveAnswers.push_back(path(save.file));
+            driver.dialogs.proceedAnswers.push_back(goOn);
+            chooseMenu(save.menu);
+            ASSERT_EQ(driver.dialogs.warnings.size(), 1u) << save.menu;
+            EXPECT_EQ(driver.dialogs.warnings[0].text, save.warning);
+            EXPECT_EQ(driver.dialogs.warnings[0].proceed, "Save Anyway");
+            EXPECT_EQ(QFile::exists(path(save.file)), goOn) << save.menu;
+        }
+    }
+    QFile report(path("asha.txt"));
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(report.readAll().startsWith("Name: ?ukasz M\xFCller\r\n"));
+
+    // Opening the saved reading gives back what the warning showed.
+    backToFormWithOtherEntries();
+    driver.dialogs.messages.clear();
+    openFile(path("asha.vlj"));
+    EXPECT_EQ(driver.field("txtName")->text(), "?ukasz Mller");
+    EXPECT_EQ(driver.field("txtCity")->text(), "Zrich");
+    EXPECT_TRUE(driver.chartShown()) << driver.lastMessage();
+    EXPECT_TRUE(driver.dialogs.messages.empty());
+}
+
+TEST_F(ReadingFileCommands, EntriesThatFitAreSavedWithoutAQuestion) {
+    driver.dialogs.saveAnswers = {path("asha.vlj"), path("asha.txt")};
+    chooseMenu("mnuSaveAs");
+    chooseMenu("mnuExport");
+    EXPECT_TRUE(QFile::exists(path("asha.vlj")));
+    EXPECT_TRUE(QFile::exists(path("asha.txt")));
+    EXPECT_TRUE(driver.dialogs.warnings.empty());
 }
 
 TEST_F(ReadingFileCommands, ACapitalisedExtensionIsRefused) {
