@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QToolBar>
+#include <algorithm>
+#include <tuple>
 
 #include "chart_fixture.h"
 #include "files/reading_file.h"
@@ -211,6 +213,36 @@ TEST_F(ReadingFileCommands, ABinaryFileIsRefused) {
     backToFormWithOtherEntries();
     openFile(path("binary.vlj"));
     expectRefusedWithNothingChanged("binary");
+}
+
+// Files whose lines are no reading: the form keeps what the user typed, and the message says why.
+TEST_F(ReadingFileCommands, AFileThatIsNoReadingLeavesTheFormAsItWas) {
+    const std::string saved = files::EncodeReadingFile(files::FieldsForSave(
+        driver.program->session().birth, reading::SampleBirthForm().zoneIndex));
+    std::string crOnly = saved;
+    std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+    std::string fourDigitDegree = saved;
+    const std::string scrambled28 = files::EncodeReadingFile({"28"}).substr(0, 2);
+    fourDigitDegree.replace(fourDigitDegree.find("\r\n" + scrambled28) + 2, 2,
+                            files::EncodeReadingFile({"2876"}).substr(0, 4));
+    std::string randomBytes;
+    for (int i = 0; i < 500; ++i) {
+        randomBytes += static_cast<char>(1 + (i * 7919) % 255);
+    }
+    const std::vector<std::tuple<const char*, std::string, const char*>> files{
+        {"empty.vlj", "", "The file is empty."},
+        {"random.vlj", randomBytes, "holds control characters"},
+        {"notes.vlj", "Born in Delhi in 1980\r\n", "Line 1 (Name) holds control characters."},
+        {"mac.vlj", crOnly, "Line 1 (Name) holds control characters."},
+        {"degree.vlj", fourDigitDegree, "Line 10 (Latitude degrees) has more digits"},
+    };
+    backToFormWithOtherEntries();
+    for (const auto& [name, bytes, reason] : files) {
+        writeFile(name, QByteArray::fromStdString(bytes));
+        driver.dialogs.messages.clear();
+        openFile(path(name));
+        expectRefusedWithNothingChanged(reason);
+    }
 }
 
 TEST_F(ReadingFileCommands, ASixteenLineFileEmptiesTheCountryAndTheCalculationSaysSo) {
