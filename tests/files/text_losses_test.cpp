@@ -67,17 +67,5 @@ TEST(TextLosses, NameTheFieldTheCharactersAndWhatIsStored) {
     }
 }
 
-TEST(TextLosses, FollowTheOrderOfTheFields) {
-    reading::BirthData birth;
-    birth.name = "\u0141";
-    birth.country = "\u0142";
-    birth.city = "\u00FF";
-    const std::vector<TextLoss> losses = ReadingFileLosses(birth);
-    ASSERT_EQ(losses.size(), 3u);
-    EXPECT_EQ(losses[0].field, "Name");
-    EXPECT_EQ(losses[1].field, "City");
-    EXPECT_EQ(losses[2].field, "Country");
-}
-
 }  // namespace
 }  // namespace files

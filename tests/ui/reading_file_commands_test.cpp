@@ -105,6 +105,7 @@ TEST_F(ReadingFileCommands, DialogsAskWithTheirOwnTextsAndShareTheLastName) {
     EXPECT_EQ(asked[3].initialName, "");
 
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"first.vlj", "report.txt"}));
+    EXPECT_TRUE(driver.dialogs.warnings.empty()) << "entries that fit are saved without a question";
     EXPECT_EQ(driver.form().values(), typed) << "a cancelled open changes nothing";
     EXPECT_TRUE(driver.dialogs.messages.empty());
 }
@@ -174,15 +175,6 @@ TEST_F(ReadingFileCommands, ASaveThatWouldChangeTheEntriesAsksFirst) {
     EXPECT_EQ(driver.field("txtCity")->text(), "Zrich");
     EXPECT_TRUE(driver.chartShown()) << driver.lastMessage();
     EXPECT_TRUE(driver.dialogs.messages.empty());
-}
-
-TEST_F(ReadingFileCommands, EntriesThatFitAreSavedWithoutAQuestion) {
-    driver.dialogs.saveAnswers = {path("asha.vlj"), path("asha.txt")};
-    chooseMenu("mnuSaveAs");
-    chooseMenu("mnuExport");
-    EXPECT_TRUE(QFile::exists(path("asha.vlj")));
-    EXPECT_TRUE(QFile::exists(path("asha.txt")));
-    EXPECT_TRUE(driver.dialogs.warnings.empty());
 }
 
 TEST_F(ReadingFileCommands, ACapitalisedExtensionIsRefused) {

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -174,18 +173,6 @@ TEST_F(SingleInstance, ASecondStartAsksTheRunningCopyToShowItsWindowAfterTheMess
     EXPECT_EQ(dialogs.texts(), QStringList{"Application is already running"});
     ASSERT_TRUE(asked.wait(5000));
     EXPECT_EQ(asked.count(), 1);
-}
-
-TEST_F(SingleInstance, OnlyTheShowRequestIsHeard) {
-    ui::SingleInstanceLock running(lockPath());
-    ASSERT_EQ(running.tryAcquire(), State::kAcquired);
-    QSignalSpy asked(&running, &ui::SingleInstanceLock::showRequested);
-    QLocalSocket stranger;
-    stranger.connectToServer(lockPath() + QStringLiteral(".socket"));
-    ASSERT_TRUE(stranger.waitForConnected(5000));
-    stranger.write(QByteArray(100000, 'x'));
-    stranger.waitForBytesWritten(5000);
-    EXPECT_FALSE(asked.wait(300));
 }
 
 TEST_F(SingleInstance, TwoLocksInOneProgramDoNotBothHold) {
