@@ -11,7 +11,8 @@ namespace files {
 
 namespace {
 
-// The kind of a special file in the words the system uses for a folder.
+// Why a file of this kind is no ordinary file, worded as the system words its own errors
+// ("Is a directory").
 std::optional<std::string> NotRegularReason(mode_t mode) {
     if (S_ISREG(mode)) {
         return std::nullopt;
