@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
     }
 
     ui::RashiProgram program(dialogs);
+    QObject::connect(&lock, &ui::SingleInstanceLock::showRequested, &program,
+                     &ui::RashiProgram::bringToFront);
     QObject::connect(&program, &ui::RashiProgram::finished, &application, &QApplication::quit,
                      Qt::QueuedConnection);
     program.start();

@@ -78,7 +78,7 @@ int ReportBatch(const Options& options, std::istream& standardInput, std::ostrea
         err << kProgram << ": cannot read " << source << ": it is closed\n";
         return kExitUsage;
     }
-    const BatchSummary summary = RunBatch(in, out, {.withDasha = options.dasha});
+    const BatchSummary summary = RunBatch(in, out, {.withDasha = options.dasha, .limits = {}});
     if (!summary.outputProblem.empty()) {
         err << kProgram << ": cannot write the output: " << summary.outputProblem << '\n';
         return kExitUsage;
@@ -101,25 +101,13 @@ int ReportBatch(const Options& options, std::istream& standardInput, std::ostrea
 
 int ReportReadingFile(const Options& options, std::ostream& out, std::ostream& err) {
     const std::string& path = options.path;
-    std::ifstream file;
-    if (const std::string problem = OpenInput(path, file); !problem.empty()) {
-        err << kProgram << ": " << problem << '\n';
+    // The window's rules: an ordinary file holding a reading; a pipe is refused, not waited on.
+    const files::ReadingFileRead read = files::ReadReadingFile(path);
+    if (!read.fields) {
+        err << kProgram << ": " << path << ": " << read.problem << '\n';
         return kExitUsage;
     }
-    // One byte past the limit is enough to tell that a file is too large.
-    std::string bytes(files::kReadingFileMaxBytes + 1, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file.bad()) {
-        err << kProgram << ": cannot read " << path << '\n';
-        return kExitUsage;
-    }
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    if (const auto problem = files::ReadingFileProblem(bytes)) {
-        err << kProgram << ": " << path << ": " << *problem << '\n';
-        return kExitUsage;
-    }
-    const reading::FormValues form =
-        files::ApplyToForm(files::DecodeReadingFile(bytes), reading::FormValues{});
+    const reading::FormValues form = files::ApplyToForm(*read.fields, reading::FormValues{});
     return ReportBirth(form, options, out, err);
 }
 

@@ -1,6 +1,6 @@
 // The chart window's commands that write files and print. A file that
 // cannot be written is reported with its name and the system's reason; the file that was there
-// before stays as it was.
+// before stays as it was. A save that would change what the user entered asks first.
 #include <QPrinter>
 
 #include "files/chart_picture.h"
@@ -8,10 +8,12 @@
 #include "files/printing.h"
 #include "files/reading_file_io.h"
 #include "files/report_export.h"
+#include "files/text_losses.h"
 #include "ui/chart_display.h"
 #include "ui/chart_painter.h"
 #include "ui/chart_window.h"
 #include "ui/file_requests.h"
+#include "ui/loss_warning.h"
 #include "ui/reading_session.h"
 #include "ui/user_dialogs.h"
 
@@ -35,6 +37,10 @@ void ChartWindow::saveReadingAs() {
         return;
     }
     session_.lastFileName = path;
+    if (!ConfirmLosses(dialogs_, this, files::ReadingFileLosses(session_.birth),
+                       QStringLiteral("the reading file"))) {
+        return;
+    }
     ShowProblem(dialogs_, this, files::SaveReadingFile(path, session_.birth, session_.zoneIndex));
 }
 
@@ -58,6 +64,10 @@ void ChartWindow::exportAsText() {
         return;
     }
     session_.lastFileName = path;
+    if (!ConfirmLosses(dialogs_, this, files::ReportLosses(session_.birth),
+                       QStringLiteral("the text report"))) {
+        return;
+    }
     ShowProblem(dialogs_, this, files::ExportReport(path, session_.birth, session_.reading));
 }
 

@@ -199,10 +199,10 @@ void InputForm::createControls() {
 
     for (QLineEdit* field : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
         field->setMaxLength(kDegreeFieldLength);
-        field->installEventFilter(new KeyFilter(FieldKind::kDigits, dialogs_, field));
+        new KeyFilter(FieldKind::kDigits, dialogs_, field);
     }
     for (QLineEdit* field : {txtName, txtCity, txtState, txtCountry}) {
-        field->installEventFilter(new KeyFilter(FieldKind::kLetters, dialogs_, field));
+        new KeyFilter(FieldKind::kLetters, dialogs_, field);
     }
 
     connect(cmdCalculate, &QPushButton::clicked, this, &InputForm::calculateRequested);

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 
 #include "files/printing.h"
@@ -53,6 +54,15 @@ void QtUserDialogs::showMessage(QWidget* parent, const QString& text, MessageKin
                     title.isEmpty() ? QString::fromLatin1(kProgramTitle) : title, text,
                     QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool QtUserDialogs::askToProceed(QWidget* parent, const QString& text, const QString& proceed) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramTitle), text,
+                    QMessageBox::Cancel, parent);
+    const QPushButton* proceedButton = box.addButton(proceed, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == proceedButton;
 }
 
 QString QtUserDialogs::askSaveFileName(QWidget* parent, const FileRequest& request) {

@@ -32,6 +32,10 @@ class UserDialogs {
     virtual void showMessage(QWidget* parent, const QString& text, MessageKind kind,
                              const QString& title = {}) = 0;
 
+    // A warning with the warning icon that asks whether to go on: true when the user chose the
+    // button labelled proceed, false for Cancel (also the default, so Enter loses nothing).
+    virtual bool askToProceed(QWidget* parent, const QString& text, const QString& proceed) = 0;
+
     // The chosen file's path, or an empty text when the user cancelled.
     virtual QString askSaveFileName(QWidget* parent, const FileRequest& request) = 0;
     virtual QString askOpenFileName(QWidget* parent, const FileRequest& request) = 0;
@@ -58,6 +62,7 @@ class QtUserDialogs final : public UserDialogs {
   public:
     void showMessage(QWidget* parent, const QString& text, MessageKind kind,
                      const QString& title = {}) override;
+    bool askToProceed(QWidget* parent, const QString& text, const QString& proceed) override;
     QString askSaveFileName(QWidget* parent, const FileRequest& request) override;
     QString askOpenFileName(QWidget* parent, const FileRequest& request) override;
     bool runPrintDialog(QWidget* parent, QPrinter& printer) override;

@@ -26,7 +26,7 @@ BatchRun RunBatchOn(const std::string& input, bool withDasha = false) {
     std::istringstream in(input);
     std::ostringstream out;
     BatchRun run;
-    run.summary = RunBatch(in, out, {.withDasha = withDasha});
+    run.summary = RunBatch(in, out, {.withDasha = withDasha, .limits = {}});
     std::istringstream written(out.str());
     std::string line;
     while (std::getline(written, line)) {

@@ -2,19 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <ios>
 #include <new>
 #include <sstream>
 #include <system_error>
+#include <thread>
 
 #include "cli/batch.h"
 #include "files/reading_file.h"
@@ -395,6 +402,37 @@ TEST(CommandTest, ReadingFileFaults) {
     EXPECT_EQ(missing.status, kExitUsage);
     EXPECT_TRUE(missing.err.ends_with("none.vlj: No such file or directory\n"));
     EXPECT_EQ(missing.out, "");
+
+    // The window's rules: a file whose lines are no reading is refused, not calculated.
+    const CommandRun text = RunCommand({WriteFile(dir, "text.vlj", "Name: Asha\n")});
+    EXPECT_EQ(text.status, kExitUsage);
+    EXPECT_TRUE(text.err.ends_with("text.vlj: Line 1 (Name) holds control characters.\n"))
+        << text.err;
+}
+
+TEST(CommandTest, APipeGivenAsAReadingFileIsRefusedAtOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pipe = dir.filePath("pipe.vlj");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // Should the reader wait for a writer, this one comes after a few seconds and ends the wait,
+    // so a failure shows as a failure rather than a test that never ends.
+    std::atomic<bool> finished = false;
+    std::thread writer([&] {
+        for (int tenth = 0; tenth < 50 && !finished; ++tenth) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    });
+    const CommandRun run = RunCommand({pipe});
+    finished = true;
+    writer.join();
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.err,
+              "rashi-report: " + pipe.toStdString() + ": Is a named pipe, not a regular file\n");
 }
 
 }  // namespace

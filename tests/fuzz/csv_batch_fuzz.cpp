@@ -64,7 +64,7 @@ std::vector<std::int64_t> LinesNotBlank(std::string_view text) {
 std::string BatchOutput(const std::string& input, cli::BatchSummary& summary) {
     std::istringstream in(input);
     std::ostringstream out;
-    summary = cli::RunBatch(in, out, {.limits = kLimits});
+    summary = cli::RunBatch(in, out, {.withDasha = false, .limits = kLimits});
     return out.str();
 }
 

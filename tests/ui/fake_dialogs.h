@@ -26,10 +26,23 @@ class FakeDialogs final : public ui::UserDialogs {
         ui::MessageKind kind;
         QString title;
     };
+    struct Warning {
+        QString text;
+        QString proceed;  // the label of the button that goes on
+    };
 
     void showMessage(QWidget*, const QString& text, ui::MessageKind kind,
                      const QString& title) override {
         messages.push_back({text, kind, title});
+    }
+    bool askToProceed(QWidget*, const QString& text, const QString& proceed) override {
+        warnings.push_back({text, proceed});
+        if (proceedAnswers.empty()) {
+            return false;
+        }
+        const bool answer = proceedAnswers.front();
+        proceedAnswers.pop_front();
+        return answer;
     }
     QString askSaveFileName(QWidget*, const ui::FileRequest& request) override {
         return answer(request, saveAnswers);
@@ -58,6 +71,8 @@ class FakeDialogs final : public ui::UserDialogs {
         return shown;
     }
 
+    // Whether the next warnings are answered by going on; none left cancels.
+    std::deque<bool> proceedAnswers;
     // The file names the next file dialogs give, in turn; none left (or an empty one) cancels.
     std::deque<QString> saveAnswers;
     std::deque<QString> openAnswers;
@@ -67,6 +82,7 @@ class FakeDialogs final : public ui::UserDialogs {
     std::function<int(QDialog&)> modalAnswer;
 
     std::vector<Message> messages;
+    std::vector<Warning> warnings;
     std::vector<ui::FileRequest> fileRequests;
     std::vector<QString> modalWindows;
     std::vector<QUrl> pages;

@@ -20,6 +20,7 @@ namespace {
 class NoDialogs final : public ui::UserDialogs {
   public:
     void showMessage(QWidget*, const QString&, ui::MessageKind, const QString&) override {}
+    bool askToProceed(QWidget*, const QString&, const QString&) override { return false; }
     QString askSaveFileName(QWidget*, const ui::FileRequest&) override { return {}; }
     QString askOpenFileName(QWidget*, const ui::FileRequest&) override { return {}; }
     bool runPrintDialog(QWidget*, QPrinter&) override { return false; }
