@@ -9,7 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rashi-chart"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmora Astrology Rashi Chart East"));
+    // No display name: the window system would append it to every window's title, and each
+    // window's title is its caption alone.
     QApplication::setWindowIcon(ui::ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("rashi-chart"));
     // The input form stays hidden while a chart is shown; the program ends when it says so.

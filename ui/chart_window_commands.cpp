@@ -3,6 +3,7 @@
 // before stays as it was.
 #include <QPrinter>
 
+#include "files/chart_documents.h"
 #include "files/chart_picture.h"
 #include "files/file_problem.h"
 #include "files/printing.h"
@@ -12,6 +13,7 @@
 #include "ui/chart_painter.h"
 #include "ui/chart_window.h"
 #include "ui/file_requests.h"
+#include "ui/program_texts.h"
 #include "ui/reading_session.h"
 #include "ui/user_dialogs.h"
 
@@ -24,6 +26,11 @@ void ShowProblem(UserDialogs& dialogs, QWidget* parent,
     if (problem) {
         dialogs.showMessage(parent, problem->text, MessageKind::kError, problem->title);
     }
+}
+
+// The display's drawing, for pages and documents.
+std::function<void(QPainter&)> DrawingOf(const ChartDisplay& display) {
+    return [&display](QPainter& painter) { display.paint(painter); };
 }
 
 }  // namespace
@@ -51,6 +58,27 @@ void ChartWindow::saveAsJpeg() {
     ShowProblem(dialogs_, this, files::SaveChartPicture(path, picture).problem);
 }
 
+// "Save As &PDF" and "Save As &SVG": the display's drawing as a document, named as the picture.
+void ChartWindow::saveAsPdf() {
+    const QString path = dialogs_.askSaveFileName(this, SavePdfRequest());
+    if (path.isEmpty()) {
+        return;
+    }
+    const QByteArray pdf = files::ChartPdf(kChartDisplaySize, DrawingOf(*display_),
+                                           QString::fromLatin1(kMainWindowCaption));
+    ShowProblem(dialogs_, this, files::SaveUnderFreeName(path, files::kPdfExtension, pdf).problem);
+}
+
+void ChartWindow::saveAsSvg() {
+    const QString path = dialogs_.askSaveFileName(this, SaveSvgRequest());
+    if (path.isEmpty()) {
+        return;
+    }
+    const QByteArray svg = files::ChartSvg(kChartDisplaySize, DrawingOf(*display_),
+                                           QString::fromLatin1(kMainWindowCaption));
+    ShowProblem(dialogs_, this, files::SaveUnderFreeName(path, files::kSvgExtension, svg).problem);
+}
+
 // "&Export Chart As Text": the 26-line report; its name is shared with Save As.
 void ChartWindow::exportAsText() {
     const QString path = dialogs_.askSaveFileName(this, ExportReportRequest(session_.lastFileName));
@@ -62,8 +90,15 @@ void ChartWindow::exportAsText() {
 }
 
 // "&Print" and the toolbar's "Print": the display on one page, drawn as on the screen. A
-// cancelled dialog prints nothing and says nothing.
+// cancelled dialog prints nothing and says nothing. Without any printer there is nothing to
+// choose in the dialog, so the user is offered a PDF file instead.
 void ChartWindow::printChart() {
+    if (dialogs_.printerNames().isEmpty()) {
+        if (dialogs_.askYesNo(this, QString::fromLatin1(kNoPrinterQuestion))) {
+            saveAsPdf();
+        }
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     // The display is wider than high: across the page it prints largest. The dialog may change it.
     printer.setPageOrientation(QPageLayout::Landscape);
@@ -71,8 +106,7 @@ void ChartWindow::printChart() {
         return;
     }
     ShowProblem(dialogs_, this,
-                files::PrintDrawing(printer, QSizeF(kChartDisplaySize),
-                                    [this](QPainter& painter) { display_->paint(painter); }));
+                files::PrintDrawing(printer, QSizeF(kChartDisplaySize), DrawingOf(*display_)));
 }
 
 }  // namespace ui
