@@ -144,6 +144,18 @@ TEST_P(BoxTextLayoutInEveryBox, TenEntriesStayInsideTheBoxAndReadable) {
     EXPECT_EQ(layout.lines.back().text, "Ketu");
 }
 
+TEST_P(BoxTextLayoutInEveryBox, SixLongEntriesGoIntoColumnsRatherThanBelowSevenPoints) {
+    const int box = GetParam();
+    const ui::BoxTextLayout layout = ui::LayoutBoxText(
+        box, "Asc\r\nChandra\r\nBudha (R) \r\nShukra (R) \r\nMangala (R) \r\nShani (R) ",
+        ui::ProgramFontMeasure());
+    ASSERT_TRUE(layout.fits);
+    EXPECT_GE(layout.pointSize, 7.0);
+    for (const auto& line : layout.lines) {
+        EXPECT_TRUE(Inside(box, line, layout.lineHeight)) << line.text;
+    }
+}
+
 TEST_P(BoxTextLayoutInEveryBox, OneEntryKeepsTheChartsOwnSize) {
     const int box = GetParam();
     const ui::BoxTextLayout layout = ui::LayoutBoxText(box, "Chandra", ui::ProgramFontMeasure());
