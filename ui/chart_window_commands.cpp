@@ -33,6 +33,19 @@ std::function<void(QPainter&)> DrawingOf(const ChartDisplay& display) {
     return [&display](QPainter& painter) { display.paint(painter); };
 }
 
+using DocumentWriter = QByteArray (*)(QSize, const std::function<void(QPainter&)>&, const QString&);
+
+void SaveDocument(UserDialogs& dialogs, QWidget* parent, const ChartDisplay& display,
+                  const FileRequest& request, const char* extension, DocumentWriter write) {
+    const QString path = dialogs.askSaveFileName(parent, request);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QByteArray document =
+        write(kChartDisplaySize, DrawingOf(display), QString::fromLatin1(kMainWindowCaption));
+    ShowProblem(dialogs, parent, files::SaveUnderFreeName(path, extension, document).problem);
+}
+
 }  // namespace
 
 // "Save &As" and the toolbar's "Save": the birth details and the time zone's list position.
@@ -60,23 +73,13 @@ void ChartWindow::saveAsJpeg() {
 
 // "Save As &PDF" and "Save As &SVG": the display's drawing as a document, named as the picture.
 void ChartWindow::saveAsPdf() {
-    const QString path = dialogs_.askSaveFileName(this, SavePdfRequest());
-    if (path.isEmpty()) {
-        return;
-    }
-    const QByteArray pdf = files::ChartPdf(kChartDisplaySize, DrawingOf(*display_),
-                                           QString::fromLatin1(kMainWindowCaption));
-    ShowProblem(dialogs_, this, files::SaveUnderFreeName(path, files::kPdfExtension, pdf).problem);
+    SaveDocument(dialogs_, this, *display_, SavePdfRequest(), files::kPdfExtension,
+                 files::ChartPdf);
 }
 
 void ChartWindow::saveAsSvg() {
-    const QString path = dialogs_.askSaveFileName(this, SaveSvgRequest());
-    if (path.isEmpty()) {
-        return;
-    }
-    const QByteArray svg = files::ChartSvg(kChartDisplaySize, DrawingOf(*display_),
-                                           QString::fromLatin1(kMainWindowCaption));
-    ShowProblem(dialogs_, this, files::SaveUnderFreeName(path, files::kSvgExtension, svg).problem);
+    SaveDocument(dialogs_, this, *display_, SaveSvgRequest(), files::kSvgExtension,
+                 files::ChartSvg);
 }
 
 // "&Export Chart As Text": the 26-line report; its name is shared with Save As.
