@@ -350,27 +350,6 @@ void ChartWindow::captureChartPicture() {
     }
 }
 
-void ChartWindow::zoomIn() {
-    setZoom(ZoomedIn(zoom_));
-}
-
-void ChartWindow::zoomOut() {
-    setZoom(ZoomedOut(zoom_));
-}
-
-void ChartWindow::resetZoom() {
-    setZoom(1.0);
-}
-
-void ChartWindow::setZoom(double zoom) {
-    zoom_ = zoom;
-    fitDisplay();
-}
-
-void ChartWindow::fitDisplay() {
-    display_->resize(DisplaySizeFor(kChartDisplaySize, scroller_->maximumViewportSize(), zoom_));
-}
-
 bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == scroller_ && event->type() == QEvent::Resize) {
         fitDisplay();

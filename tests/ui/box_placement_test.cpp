@@ -2,6 +2,8 @@
 // its box.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
 
 #include "reading/body_names.h"
@@ -102,10 +104,17 @@ TEST(BoxEntries, SplitsAtEveryLineBreak) {
     EXPECT_EQ(ui::BoxEntries("Asc\r\nShani (R) "), (std::vector<std::string>{"Asc", "Shani (R) "}));
 }
 
-TEST(ProgramFont, RendersRealGlyphs) {
-    const QFontMetrics metrics(ui::ProgramFont(8.25));
-    EXPECT_LT(metrics.horizontalAdvance(QLatin1Char('i')),
-              metrics.horizontalAdvance(QLatin1Char('W')));
+TEST(ProgramFont, IsTheShippedFaceAndRendersRealGlyphs) {
+    EXPECT_TRUE(QFile::exists(":/fonts/DejaVuSans.ttf"));
+    EXPECT_TRUE(QFile::exists(":/fonts/DejaVuSans-Bold.ttf"));
+    for (const bool bold : {false, true}) {
+        const QFont font = ui::PaintFont(8.25, bold, nullptr);
+        EXPECT_EQ(QFontInfo(font).family(), "DejaVu Sans");
+        EXPECT_EQ(QFontInfo(font).bold(), bold);
+        const QFontMetrics metrics(font);
+        EXPECT_LT(metrics.horizontalAdvance(QLatin1Char('i')),
+                  metrics.horizontalAdvance(QLatin1Char('W')));
+    }
 }
 
 // The fullest box there can be: "Asc" and nine names, four of them marked retrograde.
