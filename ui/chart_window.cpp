@@ -247,6 +247,9 @@ QWidget* ChartWindow::createChartArea(ChartDisplayContent content) {
     scroller_->setAlignment(Qt::AlignCenter);
     scroller_->setWidget(display_);
     scroller_->installEventFilter(this);
+    // Ctrl and the wheel zoom, over the chart or the margin around it.
+    scroller_->viewport()->installEventFilter(this);
+    display_->installEventFilter(this);
 
     displayWindow_ = mdiArea_->addSubWindow(scroller_, Qt::FramelessWindowHint);
     displayWindow_->setWindowTitle(display_->windowTitle());
@@ -353,6 +356,10 @@ void ChartWindow::captureChartPicture() {
 bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == scroller_ && event->type() == QEvent::Resize) {
         fitDisplay();
+    }
+    if ((watched == scroller_->viewport() || watched == display_) &&
+        event->type() == QEvent::Wheel && zoomByWheel(static_cast<const QWheelEvent&>(*event))) {
+        return true;
     }
     // The display closes only with the window around it.
     if (watched == displayWindow_ && event->type() == QEvent::Close && isVisible()) {

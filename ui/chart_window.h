@@ -12,6 +12,7 @@ class QMdiSubWindow;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
+class QWheelEvent;
 
 namespace links {
 class LinkLabel;
@@ -79,6 +80,7 @@ class ChartWindow : public QMainWindow {
     void closeForForm();
     void setZoom(double zoom);
     void fitDisplay();
+    bool zoomByWheel(const QWheelEvent& wheel);
 
     // The commands that write files and print (chart_window_commands.cpp).
     void saveReadingAs();

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "form_driver.h"
 #include "ui/chart_display.h"
@@ -191,6 +192,13 @@ TEST_F(ChartWindowTest, TheChartScalesWithTheWindowAndZoomsWithTheKeys) {
         EXPECT_DOUBLE_EQ(window->zoom(), zoom);
         ExpectFills(display, room, zoom);
     }
+
+    // The wheel with Ctrl held zooms too.
+    const QPointF centre(display.width() / 2.0, display.height() / 2.0);
+    QWheelEvent wheel(centre, display.mapToGlobal(centre), {}, {0, 120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&display, &wheel);
+    EXPECT_DOUBLE_EQ(window->zoom(), 1.0);
 
     // The logo is found where it is drawn, at any scale.
     driver.dialogs.pages.clear();
