@@ -53,4 +53,12 @@ FileRequest SavePictureRequest() {
     return {{}, Text(files::kPictureFilter), Text(files::kPictureSuffix), {}, false};
 }
 
+FileRequest SavePdfRequest() {
+    return {{}, Text(files::kPdfFilter), Text(files::kPdfSuffix), {}, false};
+}
+
+FileRequest SaveSvgRequest() {
+    return {{}, Text(files::kSvgFilter), Text(files::kSvgSuffix), {}, false};
+}
+
 }  // namespace ui

@@ -20,5 +20,8 @@ FileRequest ExportReportRequest(const QString& initialName);
 // Saving the chart picture. A taken name gets a number rather than being replaced, so the
 // dialog does not ask before replacing.
 FileRequest SavePictureRequest();
+// Saving the chart as a PDF or SVG document, named as the picture is.
+FileRequest SavePdfRequest();
+FileRequest SaveSvgRequest();
 
 }  // namespace ui

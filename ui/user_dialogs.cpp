@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QUrl>
 
@@ -80,6 +81,18 @@ QString QtUserDialogs::askOpenFileName(QWidget* parent, const FileRequest& reque
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return ChosenFile(dialog);
+}
+
+bool QtUserDialogs::askYesNo(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question,
+                    title.isEmpty() ? QString::fromLatin1(kProgramTitle) : title, text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QStringList QtUserDialogs::printerNames() {
+    return QPrinterInfo::availablePrinterNames();
 }
 
 bool QtUserDialogs::runPrintDialog(QWidget* parent, QPrinter& printer) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string_view>
 
 class QDialog;
@@ -40,6 +41,12 @@ class UserDialogs {
     virtual QString askSaveFileName(QWidget* parent, const FileRequest& request) = 0;
     virtual QString askOpenFileName(QWidget* parent, const FileRequest& request) = 0;
 
+    // A modal question with Yes and No buttons, Yes the default; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title = {}) = 0;
+
+    // The printers set up on the system; empty when there is none.
+    virtual QStringList printerNames() = 0;
+
     // Shows the print dialog for printer; true when the user confirmed it.
     virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
 
@@ -65,6 +72,8 @@ class QtUserDialogs final : public UserDialogs {
     bool askToProceed(QWidget* parent, const QString& text, const QString& proceed) override;
     QString askSaveFileName(QWidget* parent, const FileRequest& request) override;
     QString askOpenFileName(QWidget* parent, const FileRequest& request) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title = {}) override;
+    QStringList printerNames() override;
     bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
     int runModal(QDialog& dialog) override;
     bool openWebPage(const QUrl& address) override;
