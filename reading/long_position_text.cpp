@@ -1,7 +1,5 @@
 #include "reading/long_position_text.h"
 
-#include <charconv>
-
 #include "engine/angles.h"
 #include "engine/zodiac.h"
 
@@ -9,23 +7,23 @@ namespace reading {
 
 namespace {
 
-// Reads a whole number after optional blanks, then expects mark; moves text past both.
-std::optional<int> TakeField(std::string_view& text, std::string_view mark, int limit) {
-    const auto start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) {
-        return std::nullopt;
+// Reads, from position at, optional blanks, a whole number below limit of at most two digits,
+// then mark; moves at past all of them. Written out by hand: every chart reads ten texts.
+std::optional<int> TakeField(std::string_view text, std::size_t& at, std::string_view mark,
+                             int limit) {
+    while (at < text.size() && text[at] == ' ') {
+        ++at;
     }
+    const std::size_t first = at;
     int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data() + start, end, value);
-    if (error != std::errc{} || value < 0 || value >= limit) {
+    while (at < text.size() && at - first < 2 && text[at] >= '0' && text[at] <= '9') {
+        value = 10 * value + (text[at] - '0');
+        ++at;
+    }
+    if (at == first || value >= limit || text.substr(at, mark.size()) != mark) {
         return std::nullopt;
     }
-    text.remove_prefix(static_cast<std::size_t>(stop - text.data()));
-    if (!text.starts_with(mark)) {
-        return std::nullopt;
-    }
-    text.remove_prefix(mark.size());
+    at += mark.size();
     return value;
 }
 
@@ -36,11 +34,12 @@ std::optional<int> ArcSecondsOfLongText(std::string_view text) {
         return std::nullopt;
     }
     const auto sign = engine::SignIndexOf(text.substr(text.size() - 3));
-    std::string_view fields = text.substr(0, text.size() - 3);
-    const auto degrees = TakeField(fields, engine::kDegreeMark, 30);
-    const auto minutes = degrees ? TakeField(fields, "'", 60) : std::nullopt;
-    const auto seconds = minutes ? TakeField(fields, "\"", 60) : std::nullopt;
-    if (!sign || !seconds || fields.find_first_not_of(' ') != std::string_view::npos) {
+    const std::string_view fields = text.substr(0, text.size() - 3);
+    std::size_t at = 0;
+    const auto degrees = TakeField(fields, at, engine::kDegreeMark, 30);
+    const auto minutes = degrees ? TakeField(fields, at, "'", 60) : std::nullopt;
+    const auto seconds = minutes ? TakeField(fields, at, "\"", 60) : std::nullopt;
+    if (!sign || !seconds || fields.find_first_not_of(' ', at) != std::string_view::npos) {
         return std::nullopt;
     }
     return *sign * kArcSecondsPerSign + *degrees * 3600 + *minutes * 60 + *seconds;
