@@ -23,4 +23,9 @@ inline constexpr std::string_view kReportTitle = "Select the destination text fi
 inline constexpr std::string_view kPictureFilter = "JPEG Image (*.jpg)";
 inline constexpr std::string_view kPictureSuffix = "JPG";
 
+// Saving the Vimshottari dasha as CSV.
+inline constexpr std::string_view kDashaCsvTitle = "Save the Vimshottari dasha as CSV";
+inline constexpr std::string_view kDashaCsvFilter = "CSV (comma-separated values) (*.csv)";
+inline constexpr std::string_view kDashaCsvSuffix = "csv";
+
 }  // namespace files

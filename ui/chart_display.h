@@ -9,7 +9,8 @@ class QPainter;
 namespace ui {
 
 // The chart display (frmDisplay): one reading's chart, planet table, Vedic details and birth
-// details, all drawn by PaintChartDisplay. It never changes after it is filled.
+// details, all drawn by PaintChartDisplay. Its texts never change after it is filled; only the
+// choice between the Rashi and the Navamsa chart does.
 class ChartDisplay : public QWidget {
     Q_OBJECT
 
@@ -17,6 +18,10 @@ class ChartDisplay : public QWidget {
     explicit ChartDisplay(ChartDisplayContent content, QWidget* parent = nullptr);
 
     const ChartDisplayContent& content() const { return content_; }
+
+    // The chart shown: the Rashi chart at first, or the Navamsa chart.
+    ChartKind chart() const { return chart_; }
+    void setChart(ChartKind chart);
 
     // Draws the display from the painter's origin, in logical pixels: the one drawing that the
     // screen, the picture and the printed page share.
@@ -36,7 +41,10 @@ class ChartDisplay : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void describeChart();
+
     ChartDisplayContent content_;
+    ChartKind chart_ = ChartKind::kRashi;
 };
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 
 #include "ui/chart_display_content.h"
 
@@ -19,6 +20,7 @@ class LinkLabel;
 namespace ui {
 
 class ChartDisplay;
+class DashaWindow;
 class UserDialogs;
 struct ReadingSession;
 
@@ -37,8 +39,16 @@ class ChartWindow : public QMainWindow {
     // allows.
     QSize fullSize() const;
 
-    // The picture of the chart display taken when the window last became active.
+    // The picture of the chart display taken when the window last became active or switched
+    // charts: always the chart shown.
     const QImage& lastPicture() const { return lastPicture_; }
+
+    // Shows the Rashi or the Navamsa chart; the View menu and the toolbar follow.
+    void showChart(ChartKind chart);
+
+    // Opens the reading's Vimshottari dasha window, or brings the open one forward.
+    void openDashaWindow();
+    DashaWindow* dashaWindow() const;
 
     // New: shows the input form, then closes this window.
     void startNew();
@@ -82,6 +92,7 @@ class ChartWindow : public QMainWindow {
     ChartDisplay* display_ = nullptr;
     QImage lastPicture_;
     bool closingForForm_ = false;
+    QPointer<DashaWindow> dashaWindow_;
 
     QMdiArea* mdiArea_ = nullptr;
     QMdiSubWindow* displayWindow_ = nullptr;
@@ -105,6 +116,10 @@ class ChartWindow : public QMainWindow {
     QAction* mnuBack = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuToolBar = nullptr;
+    QAction* mnuRashiChart = nullptr;
+    QAction* mnuNavamsaChart = nullptr;
+    QAction* mnuDasha = nullptr;
+    QAction* tbNavamsa = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
     QAction* mnuUpdate = nullptr;

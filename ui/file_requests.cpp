@@ -36,4 +36,9 @@ FileRequest SavePictureRequest() {
     return {{}, Text(files::kPictureFilter), Text(files::kPictureSuffix), {}, false};
 }
 
+FileRequest SaveDashaCsvRequest(const QString& initialName) {
+    return {Text(files::kDashaCsvTitle), Text(files::kDashaCsvFilter), Text(files::kDashaCsvSuffix),
+            initialName};
+}
+
 }  // namespace ui

@@ -18,5 +18,7 @@ FileRequest ExportReportRequest(const QString& initialName);
 // Saving the chart picture. A taken name gets a number rather than being replaced, so the
 // dialog does not ask before replacing.
 FileRequest SavePictureRequest();
+// Saving the dasha as CSV, first offered under initialName.
+FileRequest SaveDashaCsvRequest(const QString& initialName);
 
 }  // namespace ui

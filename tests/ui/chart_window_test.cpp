@@ -59,6 +59,11 @@ TEST_F(ChartWindowTest, MenusInTheirOrderWithSeparators) {
                                      "E&xit",
                                      "&View",
                                      "&Toolbar",
+                                     "-",
+                                     "&Rashi Chart",
+                                     "&Navamsa Chart",
+                                     "-",
+                                     "Vimshottari &Dasha",
                                      "&Help",
                                      "&Online Help",
                                      "&Visit Us Online",
@@ -90,7 +95,7 @@ TEST_F(ChartWindowTest, PanelsButtonsAndLabels) {
     EXPECT_EQ(child<QLabel>("lblURL")->cursor().shape(), Qt::PointingHandCursor);
 }
 
-TEST_F(ChartWindowTest, ToolbarHasFourPicturedButtonsWithTheirKeysAsTips) {
+TEST_F(ChartWindowTest, ToolbarHasPicturedButtonsWithTheirKeysAsTips) {
     auto* toolbar = child<QToolBar>("TB");
     QStringList tips;
     for (QAction* button : toolbar->actions()) {
@@ -98,7 +103,7 @@ TEST_F(ChartWindowTest, ToolbarHasFourPicturedButtonsWithTheirKeysAsTips) {
         EXPECT_FALSE(button->icon().isNull());
         EXPECT_EQ(button->icon().availableSizes().value(0), QSize(16, 15));
     }
-    EXPECT_EQ(tips, QStringList({"New", "Save", "Print", "Help"}));
+    EXPECT_EQ(tips, QStringList({"New", "Save", "Print", "Navamsa Chart", "Help"}));
 }
 
 TEST_F(ChartWindowTest, ToolbarMenuHidesAndShowsTheToolbar) {
