@@ -161,6 +161,9 @@ void DashaWindow::markRunning() {
     mahadasha->setExpanded(true);
     tvwDasha->setCurrentItem(antardasha);
     tvwDasha->scrollToItem(antardasha);
+    // Bold dates are wider; they must not be cut short.
+    tvwDasha->resizeColumnToContents(kStartColumn);
+    tvwDasha->resizeColumnToContents(kEndColumn);
     lblRunning->setText(QStringLiteral("Running today: %1, from %2 to %3")
                             .arg(antardasha->text(kPeriodColumn), antardasha->text(kStartColumn),
                                  antardasha->text(kEndColumn)));
