@@ -3,13 +3,13 @@
 #include <cmath>
 
 #include "reading/long_position_text.h"
+#include "reading/sign_tables.h"
 #include "reading/stages.h"
 
 namespace reading {
 
 namespace {
 
-constexpr int kArcSecondsPerNakshatra = 800 * 60;  // 13° 20′
 constexpr double kMinutesPerDay = 24 * 60;
 
 // Every boundary of the dasha, of mahadashas and antardashas alike, lies a whole number of

@@ -93,7 +93,7 @@ DashaWindow::DashaWindow(reading::VimshottariDasha dasha, const QString& personN
     cmdSaveCsv->setToolTip(QStringLiteral("Save the dasha as a CSV file for spreadsheets"));
     cmdClose = new QPushButton(QStringLiteral("C&lose"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    // Enter in the list opens a period; it must not press a button.
+    // Enter in the list must not press a button behind the user's back.
     for (QPushButton* button : {cmdCopy, cmdSaveCsv, cmdClose}) {
         button->setAutoDefault(false);
     }
