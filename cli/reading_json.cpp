@@ -4,6 +4,7 @@
 
 #include "cli/json_text.h"
 #include "reading/driver.h"
+#include "reading/iso_dates.h"
 #include "reading/vimshottari_dasha.h"
 
 namespace cli {
@@ -92,8 +93,8 @@ void AppendBirth(std::string& out, const reading::BirthData& birth) {
 
 void AppendPeriodTimes(Members& json, const reading::DashaPeriod& period) {
     json.Text("lord", period.lord);
-    json.Text("start", IsoDate(reading::DateOfMoment(period.start)));
-    json.Text("end", IsoDate(reading::DateOfMoment(period.end)));
+    json.Text("start", reading::IsoDate(reading::DateOfMoment(period.start)));
+    json.Text("end", reading::IsoDate(reading::DateOfMoment(period.end)));
 }
 
 void AppendAntardasha(std::string& out, const reading::DashaPeriod& antardasha) {
@@ -147,31 +148,7 @@ void AppendChart(std::string& out, const reading::ChartReading& chart,
     }
 }
 
-// Writes value into text at position, zero-padded to width digits. Digit by digit: snprintf
-// would be a noticeable share of a batch row.
-void PutDigits(std::string& text, std::size_t position, std::size_t width, int value) {
-    for (std::size_t i = position + width; i-- > position;) {
-        text[i] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    }
-}
-
 }  // namespace
-
-std::string IsoUniversalTime(const engine::CivilDateTime& universal) {
-    std::string text = IsoDate({universal.year, universal.month, universal.day}) + "T00:00:00Z";
-    PutDigits(text, 11, 2, universal.hour);
-    PutDigits(text, 14, 2, universal.minute);
-    return text;
-}
-
-std::string IsoDate(const engine::CivilDate& date) {
-    std::string text = "0000-00-00";
-    PutDigits(text, 0, 4, date.year);
-    PutDigits(text, 5, 2, date.month);
-    PutDigits(text, 8, 2, date.day);
-    return text;
-}
 
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha) {
@@ -181,7 +158,7 @@ void AppendReadingJson(std::string& out, const reading::BirthData& birth,
     json.Key("reading");
     AppendChart(out, reading,
                 withDasha ? reading::ComputeVimshottariDasha(birth, reading) : std::nullopt);
-    json.Text("universalTime", IsoUniversalTime(reading::UniversalInstant(birth)));
+    json.Text("universalTime", reading::IsoUniversalTime(reading::UniversalInstant(birth)));
 }
 
 void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message) {

@@ -4,17 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calendar.h"
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
 
 namespace cli {
-
-// "1980-06-15T05:00:00Z": the universal instant as ISO 8601.
-std::string IsoUniversalTime(const engine::CivilDateTime& universal);
-
-// "1980-06-15": a date as ISO 8601.
-std::string IsoDate(const engine::CivilDate& date);
 
 // Appends one compact JSON object with the birth details ("birth", every field by its name),
 // the computed reading ("reading", navamsa included) and the universal instant the chart was

@@ -29,4 +29,9 @@ inline constexpr std::string_view kPdfSuffix = "pdf";
 inline constexpr std::string_view kSvgFilter = "SVG Image (*.svg)";
 inline constexpr std::string_view kSvgSuffix = "svg";
 
+// Saving the Vimshottari dasha as CSV.
+inline constexpr std::string_view kDashaCsvTitle = "Save the Vimshottari dasha as CSV";
+inline constexpr std::string_view kDashaCsvFilter = "CSV (comma-separated values) (*.csv)";
+inline constexpr std::string_view kDashaCsvSuffix = "csv";
+
 }  // namespace files

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace reading {
 
@@ -27,9 +28,10 @@ using BodyTexts = std::array<std::string, kBodyCount>;
 using BodyLongitudes = std::array<double, kBodyCount>;
 using BodyArcSeconds = std::array<int, kBodyCount>;  // as the long position texts show them
 
-// The Sun to Ketu and the ascendant: the bodies of the navamsa chart.
+// The Sun to Ketu and the ascendant: the bodies of the navamsa chart. Their navamsa signs are
+// abbreviations from the sign table itself, which lives as long as the program.
 inline constexpr int kNavamsaBodyCount = 10;
-using NavamsaSigns = std::array<std::string, kNavamsaBodyCount>;
+using NavamsaSigns = std::array<std::string_view, kNavamsaBodyCount>;
 
 // The computed reading. Angles leave the engine only as texts.
 struct ChartReading {

@@ -7,8 +7,8 @@ namespace reading {
 
 namespace {
 
-constexpr int kArcSecondsPerQuarter = 200 * 60;  // 3° 20′
 constexpr int kQuartersPerNakshatra = 4;
+constexpr int kArcSecondsPerQuarter = kArcSecondsPerNakshatra / kQuartersPerNakshatra;
 
 }  // namespace
 

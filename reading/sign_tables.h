@@ -17,6 +17,7 @@ inline constexpr const std::array<std::string_view, engine::kSignCount>& RashiNa
     engine::kRashiNames;
 
 inline constexpr int kNakshatraCount = 27;
+inline constexpr int kArcSecondsPerNakshatra = 800 * 60;  // 13° 20′
 
 // Nakshatra n spans sidereal longitudes from n × 13° 20′ up to (n + 1) × 13° 20′. The spellings
 // are keys of the lord table.

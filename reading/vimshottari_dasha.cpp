@@ -3,13 +3,13 @@
 #include <cmath>
 
 #include "reading/long_position_text.h"
+#include "reading/sign_tables.h"
 #include "reading/stages.h"
 
 namespace reading {
 
 namespace {
 
-constexpr int kArcSecondsPerNakshatra = 800 * 60;  // 13° 20′
 constexpr double kMinutesPerDay = 24 * 60;
 
 // Every boundary of the dasha, of mahadashas and antardashas alike, lies a whole number of
@@ -19,11 +19,10 @@ constexpr double kMinutesPerDay = 24 * 60;
 class Boundaries {
   public:
     explicit Boundaries(double cycleStart) : cycleStart_(cycleStart) {}
-    double At(int steps) const {
-        return cycleStart_ + steps * kDaysPerDashaYear / kDashaCycleYears;
-    }
+    double At(int steps) const { return cycleStart_ + steps * kDaysPerStep; }
 
   private:
+    static constexpr double kDaysPerStep = kDaysPerDashaYear / kDashaCycleYears;
     double cycleStart_;
 };
 
@@ -45,7 +44,8 @@ std::optional<VimshottariDasha> ComputeVimshottariDasha(std::string_view moonPos
     const int firstLord = DashaLordOfNakshatra(nakshatra);
     const int firstYears = kDashaLords[firstLord].years;
 
-    VimshottariDasha dasha;
+    std::optional<VimshottariDasha> result(std::in_place);
+    VimshottariDasha& dasha = *result;
     dasha.birth = MomentOfDate({local.year, local.month, local.day}) +
                   (local.hour * 60 + local.minute) / kMinutesPerDay;
     dasha.balanceYears = (1 - passed) * firstYears;
@@ -67,7 +67,7 @@ std::optional<VimshottariDasha> ComputeVimshottariDasha(std::string_view moonPos
             steps += length;
         }
     }
-    return dasha;
+    return result;
 }
 
 std::optional<VimshottariDasha> ComputeVimshottariDasha(const BirthData& birth,

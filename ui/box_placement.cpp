@@ -22,6 +22,22 @@ void AddEntry(std::string& boxText, std::string_view entry) {
     boxText += entry;
 }
 
+// "Asc" in the Lagna's box, then the bodies' labels in the boxes of their signs; the box of a
+// body is found by box(body), which may find none.
+template <typename BoxOfBody>
+BoxTexts Place(std::string_view lagnaSign, const reading::BodyTexts& labels, BoxOfBody box) {
+    BoxTexts boxes;
+    if (const auto lagnaBox = BoxOfSign(lagnaSign)) {
+        boxes[*lagnaBox] = "Asc";
+    }
+    for (int body = 0; body < reading::kChartBodyCount; ++body) {
+        if (const std::optional<int> found = box(body)) {
+            AddEntry(boxes[*found], labels[body]);
+        }
+    }
+    return boxes;
+}
+
 }  // namespace
 
 std::optional<int> BoxOfPosition(std::string_view positionText) {
@@ -36,16 +52,13 @@ std::optional<int> BoxOfPosition(std::string_view positionText) {
 
 BoxTexts PlaceInBoxes(std::string_view lagnaSign, const reading::BodyTexts& labels,
                       const reading::BodyTexts& positions) {
-    BoxTexts boxes;
-    if (const auto lagnaBox = BoxOfSign(lagnaSign)) {
-        boxes[*lagnaBox] = "Asc";
-    }
-    for (int body = 0; body < reading::kChartBodyCount; ++body) {
-        if (const auto box = BoxOfPosition(positions[body])) {
-            AddEntry(boxes[*box], labels[body]);
-        }
-    }
-    return boxes;
+    return Place(lagnaSign, labels, [&](int body) { return BoxOfPosition(positions[body]); });
+}
+
+BoxTexts PlaceNavamsaInBoxes(const reading::NavamsaSigns& navamsa,
+                             const reading::BodyTexts& labels) {
+    return Place(navamsa[reading::kAscendant], labels,
+                 [&](int body) { return BoxOfSign(navamsa[body]); });
 }
 
 std::vector<std::string> BoxEntries(std::string_view boxText) {

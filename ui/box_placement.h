@@ -27,6 +27,11 @@ std::optional<int> BoxOfPosition(std::string_view positionText);
 BoxTexts PlaceInBoxes(std::string_view lagnaSign, const reading::BodyTexts& labels,
                       const reading::BodyTexts& positions);
 
+// The same for the navamsa chart: "Asc" in the box of the ascendant's navamsa sign, then the
+// labels of the Sun to Ketu, each in the box of its navamsa sign.
+BoxTexts PlaceNavamsaInBoxes(const reading::NavamsaSigns& navamsa,
+                             const reading::BodyTexts& labels);
+
 // The entries of a box text, in order; an empty text has none.
 std::vector<std::string> BoxEntries(std::string_view boxText);
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "files/chart_picture.h"
+#include "reading/sign_tables.h"
 #include "ui/chart_painter.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
@@ -15,9 +16,21 @@ namespace ui {
 
 namespace {
 
-// Readers of the screen get the display's texts, since it is drawn rather than built of labels.
-QString AccessibleText(const ChartDisplayContent& content) {
+// Readers of the screen get the display's texts, since it is drawn rather than built of labels:
+// the shown chart box by box, then the birth lines, details and positions.
+QString AccessibleText(const ChartDisplayContent& content, ChartKind chart) {
     QStringList parts;
+    const BoxTexts& boxes = content.boxTextsOf(chart);
+    for (int box = 0; box < kBoxCount; ++box) {
+        if (!boxes[box].empty()) {
+            const std::string_view sign = reading::RashiNames[box];
+            QString entries = QString::fromStdString(boxes[box]);
+            entries.replace(QString::fromLatin1(kBoxLineBreak.data(), kBoxLineBreak.size()),
+                            QStringLiteral(", "));
+            parts << QString::fromLatin1(sign.data(), static_cast<qsizetype>(sign.size())) +
+                         QStringLiteral(": ") + entries;
+        }
+    }
     for (const auto& line : content.birthLines) {
         parts << QString::fromStdString(line);
     }
@@ -40,8 +53,18 @@ ChartDisplay::ChartDisplay(ChartDisplayContent content, QWidget* parent)
     resize(kChartDisplaySize);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Rashi chart"));
-    setAccessibleDescription(AccessibleText(content_));
+    describeChart();
+}
+
+void ChartDisplay::setChart(ChartKind chart) {
+    chart_ = chart;
+    describeChart();
+    update();
+}
+
+void ChartDisplay::describeChart() {
+    setAccessibleName(QString::fromLatin1(ChartCaption(chart_)));
+    setAccessibleDescription(AccessibleText(content_, chart_));
 }
 
 QSize ChartDisplay::sizeHint() const {
@@ -49,7 +72,7 @@ QSize ChartDisplay::sizeHint() const {
 }
 
 void ChartDisplay::paint(QPainter& painter) const {
-    PaintChartDisplay(painter, content_, palette());
+    PaintChartDisplay(painter, content_, palette(), chart_);
 }
 
 QImage ChartDisplay::picture() const {

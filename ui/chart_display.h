@@ -10,8 +10,9 @@ class QTransform;
 namespace ui {
 
 // The chart display (frmDisplay): one reading's chart, planet table, Vedic details and birth
-// details, all drawn by PaintChartDisplay. It never changes after it is filled. Whatever its size,
-// the drawing fills it as far as its proportions allow, centred.
+// details, all drawn by PaintChartDisplay. Its texts never change after it is filled; only the
+// choice between the Rashi and the Navamsa chart does. Whatever its size, the drawing fills it as
+// far as its proportions allow, centred.
 class ChartDisplay : public QWidget {
     Q_OBJECT
 
@@ -19,6 +20,10 @@ class ChartDisplay : public QWidget {
     explicit ChartDisplay(ChartDisplayContent content, QWidget* parent = nullptr);
 
     const ChartDisplayContent& content() const { return content_; }
+
+    // The chart shown: the Rashi chart at first, or the Navamsa chart.
+    ChartKind chart() const { return chart_; }
+    void setChart(ChartKind chart);
 
     // Draws the display from the painter's origin, in logical pixels: the one drawing that the
     // screen, the picture and the printed page share.
@@ -43,8 +48,10 @@ class ChartDisplay : public QWidget {
 
   private:
     bool overLogo(const QPointF& position) const;
+    void describeChart();
 
     ChartDisplayContent content_;
+    ChartKind chart_ = ChartKind::kRashi;
 };
 
 }  // namespace ui

@@ -6,6 +6,10 @@
 
 namespace ui {
 
+const char* ChartCaption(ChartKind chart) {
+    return chart == ChartKind::kNavamsa ? "Navamsa Chart" : "Rashi Chart";
+}
+
 ChartDisplayContent FillDisplay(const reading::BirthData& birth,
                                 const reading::ChartReading& reading, std::string_view monthName) {
     ChartDisplayContent content;
@@ -16,6 +20,7 @@ ChartDisplayContent FillDisplay(const reading::BirthData& birth,
     }
     content.boxTexts =
         PlaceInBoxes(reading.lagnaSign, reading.planetLabels, reading.planetPositions);
+    content.navamsaBoxTexts = PlaceNavamsaInBoxes(reading.navamsa, reading.planetLabels);
     content.birthLines = {reading::NameLine(birth),
                           reading::CityLine(birth),
                           reading::StateLine(birth),

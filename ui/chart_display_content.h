@@ -13,9 +13,17 @@ namespace ui {
 inline constexpr int kDetailCount = 6;
 inline constexpr int kBirthLineCount = 8;
 
+// The two charts the display can show: the Rashi chart places the bodies by their signs, the
+// Navamsa chart by their navamsa signs.
+enum class ChartKind { kRashi, kNavamsa };
+
+// The chart's own name, shown in it: "Rashi Chart" or "Navamsa Chart".
+const char* ChartCaption(ChartKind chart);
+
 // Every text the chart display shows for one reading.
 struct ChartDisplayContent {
     BoxTexts boxTexts;
+    BoxTexts navamsaBoxTexts;
     std::array<std::string, reading::kChartBodyCount> planetPositions;
     // Ayanamsa, Lagna, Nakshatra, Rashi, Pada, Lord.
     std::array<std::string, kDetailCount> detailValues;
@@ -23,6 +31,10 @@ struct ChartDisplayContent {
     std::array<std::string, kBirthLineCount> birthLines;
 
     friend bool operator==(const ChartDisplayContent&, const ChartDisplayContent&) = default;
+
+    const BoxTexts& boxTextsOf(ChartKind chart) const {
+        return chart == ChartKind::kNavamsa ? navamsaBoxTexts : boxTexts;
+    }
 };
 
 // The display's texts for a finished calculation; the month's name comes from the caller, who

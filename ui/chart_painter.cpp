@@ -52,7 +52,7 @@ void DrawWholeText(QPainter& painter, const QRectF& cell, const QString& text, d
                      shown);
 }
 
-void PaintChart(QPainter& painter, const ChartDisplayContent& content) {
+void PaintChart(QPainter& painter, const ChartDisplayContent& content, ChartKind kind) {
     const TwipsRect& chart = layout::kChart;
     painter.fillRect(ToPixelsF(chart), QColor(kChartColour));
 
@@ -70,9 +70,17 @@ void PaintChart(QPainter& painter, const ChartDisplayContent& content) {
     }
     painter.restore();
 
+    // The chart's name in the centre square, which no sign uses.
+    painter.setFont(PaintFont(layout::kDisplayFontSize, true, painter.device()));
+    const TwipsRect centre = layout::ChartSquare(4);
+    painter.drawText(
+        ToPixelsF({chart.left + centre.left, chart.top + centre.top, centre.width, centre.height}),
+        Qt::AlignCenter | Qt::TextWordWrap, QString::fromLatin1(ChartCaption(kind)));
+
     const ProgramFontMeasure measure;
+    const BoxTexts& boxTexts = content.boxTextsOf(kind);
     for (int box = 0; box < kBoxCount; ++box) {
-        const BoxTextLayout boxLayout = LayoutBoxText(box, content.boxTexts[box], measure);
+        const BoxTextLayout boxLayout = LayoutBoxText(box, boxTexts[box], measure);
         if (boxLayout.lines.empty()) {
             continue;
         }
@@ -210,19 +218,19 @@ void PaintLogo(QPainter& painter, const QRectF& area) {
 }
 
 void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content,
-                       const QPalette& palette) {
+                       const QPalette& palette, ChartKind chart) {
     painter.save();
     painter.fillRect(QRectF(QPointF(0, 0), QSizeF(kChartDisplaySize)), Qt::white);
     PaintLogo(painter, ChartLogoArea());
-    PaintChart(painter, content);
+    PaintChart(painter, content, chart);
     PaintBirthLines(painter, content);
     PaintDetails(painter, content, palette);
     PaintPlanetTable(painter, content, palette);
     painter.restore();
 }
 
-void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content) {
-    PaintChartDisplay(painter, content, QGuiApplication::palette());
+void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content, ChartKind chart) {
+    PaintChartDisplay(painter, content, QGuiApplication::palette(), chart);
 }
 
 }  // namespace ui

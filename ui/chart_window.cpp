@@ -1,6 +1,7 @@
 #include "ui/chart_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -137,6 +138,19 @@ void ChartWindow::createActions() {
     mnuZoomFit = make("mnuZoomFit", "&Fit to Window");
     mnuZoomFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(mnuZoomFit, &QAction::triggered, this, &ChartWindow::resetZoom);
+    // The two charts are one choice: exactly one entry is checked.
+    auto* charts = new QActionGroup(this);
+    mnuRashiChart = make("mnuRashiChart", "&Rashi Chart");
+    mnuNavamsaChart = make("mnuNavamsaChart", "&Navamsa Chart");
+    for (QAction* chart : {mnuRashiChart, mnuNavamsaChart}) {
+        chart->setCheckable(true);
+        charts->addAction(chart);
+    }
+    mnuRashiChart->setChecked(true);
+    connect(mnuRashiChart, &QAction::triggered, this, [this] { showChart(ChartKind::kRashi); });
+    connect(mnuNavamsaChart, &QAction::triggered, this, [this] { showChart(ChartKind::kNavamsa); });
+    mnuDasha = make("mnuDasha", "Vimshottari &Dasha");
+    connect(mnuDasha, &QAction::triggered, this, &ChartWindow::openDashaWindow);
 
     mnuOnline = makePage("mnuOnline", "&Online Help", links::kHelpPage);
     mnuVisit = makePage("mnuVisit", "&Visit Us Online", links::kHomePage);
@@ -173,6 +187,11 @@ void ChartWindow::createMenus() {
     view->addAction(mnuZoomIn);
     view->addAction(mnuZoomOut);
     view->addAction(mnuZoomFit);
+    view->addSeparator();
+    view->addAction(mnuRashiChart);
+    view->addAction(mnuNavamsaChart);
+    view->addSeparator();
+    view->addAction(mnuDasha);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -216,6 +235,7 @@ QToolBar* ChartWindow::createToolBar() {
     const std::pair<const char*, QIcon> buttons[] = {{"New", NewPicture()},
                                                      {"Save", SavePicture()},
                                                      {"Print", PrintPicture()},
+                                                     {"Navamsa", NavamsaPicture()},
                                                      {"Help", HelpPicture()}};
     for (const auto& [key, picture] : buttons) {
         QAction* button = TB->addAction(picture, QString::fromLatin1(key));
@@ -223,6 +243,11 @@ QToolBar* ChartWindow::createToolBar() {
         button->setToolTip(QString::fromLatin1(key));
         button->setData(QString::fromLatin1(key));
     }
+    // Pressed while the Navamsa chart is shown; a click switches to the other chart.
+    tbNavamsa = TB->findChild<QAction*>(QStringLiteral("tbNavamsa"));
+    tbNavamsa->setCheckable(true);
+    tbNavamsa->setText(QString::fromLatin1(ChartCaption(ChartKind::kNavamsa)));
+    tbNavamsa->setToolTip(tbNavamsa->text());
     connect(TB, &QToolBar::actionTriggered, this,
             [this](QAction* button) { onToolbarButton(button->data().toString()); });
     connect(mnuToolBar, &QAction::toggled, TB, &QToolBar::setVisible);
@@ -335,6 +360,9 @@ void ChartWindow::onToolbarButton(const QString& key) {
         saveReadingAs();
     } else if (key == QLatin1String("Print")) {
         printChart();
+    } else if (key == QLatin1String("Navamsa")) {
+        showChart(display_->chart() == ChartKind::kNavamsa ? ChartKind::kRashi
+                                                           : ChartKind::kNavamsa);
     } else if (key == QLatin1String("Help")) {
         dialogs_.openVendorPage(links::kHelpPage);
     }

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 
 #include "ui/chart_display_content.h"
 
@@ -21,6 +22,7 @@ class LinkLabel;
 namespace ui {
 
 class ChartDisplay;
+class DashaWindow;
 class UserDialogs;
 struct ReadingSession;
 
@@ -39,7 +41,8 @@ class ChartWindow : public QMainWindow {
     // allows.
     QSize fullSize() const;
 
-    // The picture of the chart display taken when the window last became active.
+    // The picture of the chart display taken when the window last became active or switched
+    // charts: always the chart shown.
     const QImage& lastPicture() const { return lastPicture_; }
 
     // The display's zoom: 1 shows it as large as the window allows, proportions kept.
@@ -47,6 +50,12 @@ class ChartWindow : public QMainWindow {
     void zoomIn();
     void zoomOut();
     void resetZoom();
+    // Shows the Rashi or the Navamsa chart; the View menu and the toolbar follow.
+    void showChart(ChartKind chart);
+
+    // Opens the reading's Vimshottari dasha window, or brings the open one forward.
+    void openDashaWindow();
+    DashaWindow* dashaWindow() const;
 
     // New: shows the input form, then closes this window.
     void startNew();
@@ -96,6 +105,7 @@ class ChartWindow : public QMainWindow {
     QImage lastPicture_;
     bool closingForForm_ = false;
     double zoom_ = 1.0;
+    QPointer<DashaWindow> dashaWindow_;
 
     QMdiArea* mdiArea_ = nullptr;
     QScrollArea* scroller_ = nullptr;
@@ -125,6 +135,10 @@ class ChartWindow : public QMainWindow {
     QAction* mnuZoomIn = nullptr;
     QAction* mnuZoomOut = nullptr;
     QAction* mnuZoomFit = nullptr;
+    QAction* mnuRashiChart = nullptr;
+    QAction* mnuNavamsaChart = nullptr;
+    QAction* mnuDasha = nullptr;
+    QAction* tbNavamsa = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
     QAction* mnuUpdate = nullptr;

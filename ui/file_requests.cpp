@@ -61,4 +61,9 @@ FileRequest SaveSvgRequest() {
     return {{}, Text(files::kSvgFilter), Text(files::kSvgSuffix), {}, false};
 }
 
+FileRequest SaveDashaCsvRequest(const QString& initialName) {
+    return {Text(files::kDashaCsvTitle), Text(files::kDashaCsvFilter), Text(files::kDashaCsvSuffix),
+            initialName};
+}
+
 }  // namespace ui

@@ -23,5 +23,7 @@ FileRequest SavePictureRequest();
 // Saving the chart as a PDF or SVG document, named as the picture is.
 FileRequest SavePdfRequest();
 FileRequest SaveSvgRequest();
+// Saving the dasha as CSV, first offered under initialName.
+FileRequest SaveDashaCsvRequest(const QString& initialName);
 
 }  // namespace ui

@@ -79,6 +79,17 @@ QIcon PrintPicture() {
     });
 }
 
+QIcon NavamsaPicture() {
+    return DrawnIcon([](QPainter& p) {
+        // The chart figure with a 9 for the ninths of the signs.
+        PaintChartEmblem(p, QRectF(0, 0, 16, 15));
+        QImage probe(1, 1, QImage::Format_RGB32);
+        p.setFont(PaintFont(6.75, true, &probe));
+        p.setPen(QColor(0x80, 0x20, 0x10));
+        p.drawText(QRectF(0, 0, 16, 15), Qt::AlignCenter, QStringLiteral("9"));
+    });
+}
+
 QIcon HelpPicture() {
     return DrawnIcon([](QPainter& p) {
         // A question mark in a blue disc.

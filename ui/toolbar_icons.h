@@ -4,10 +4,11 @@
 
 namespace ui {
 
-// The toolbar's four pictures, 16 × 15 (and twice that for sharp screens), drawn by the program.
+// The toolbar's pictures, 16 × 15 (and twice that for sharp screens), drawn by the program.
 QIcon NewPicture();
 QIcon SavePicture();
 QIcon PrintPicture();
+QIcon NavamsaPicture();
 QIcon HelpPicture();
 
 // The program's own icon: a small East Indian chart.

@@ -126,7 +126,7 @@ TEST(CommandTest, JsonOfTheDelhiBirth) {
     EXPECT_EQ(root["universalTime"].toString(), "1980-06-15T05:00:00Z");
 }
 
-// The dasha in the form: nine periods of nine antardashas, touching, dated as
+// The dasha in its documented form: nine periods of nine antardashas, touching, dated as
 // YYYY-MM-DD, the first lord the lord of the reading.
 TEST(CommandTest, DashaOfTheDelhiBirthInJson) {
     const CommandRun run = RunCommand(QStringList(kDelhi) << "--json"

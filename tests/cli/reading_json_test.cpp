@@ -8,15 +8,17 @@
 
 #include "engine/angles.h"
 #include "reading/driver.h"
+#include "reading/iso_dates.h"
 #include "reading/sample_birth.h"
 
 namespace cli {
 namespace {
 
 TEST(ReadingJsonTest, UniversalTimeAsIso8601) {
-    EXPECT_EQ(IsoUniversalTime({1980, 6, 15, 5, 0}), "1980-06-15T05:00:00Z");
-    EXPECT_EQ(IsoUniversalTime({1900, 12, 31, 11, 0}), "1900-12-31T11:00:00Z");
-    EXPECT_EQ(IsoUniversalTime({2051, 1, 1, 23, 59}), "2051-01-01T23:59:00Z");
+    EXPECT_EQ(reading::IsoUniversalTime({1980, 6, 15, 5, 0}), "1980-06-15T05:00:00Z");
+    EXPECT_EQ(reading::IsoUniversalTime({1900, 12, 31, 11, 0}), "1900-12-31T11:00:00Z");
+    EXPECT_EQ(reading::IsoUniversalTime({2051, 1, 1, 23, 59}), "2051-01-01T23:59:00Z");
+    EXPECT_EQ(reading::IsoDate({2096, 10, 9}), "2096-10-09");
 }
 
 // The instant crosses the day, month and year when the zone or hour 24 carries it.

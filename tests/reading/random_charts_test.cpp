@@ -26,7 +26,7 @@ class ChartChecksum {
                 Add(text);
             }
         }
-        for (const std::string& sign : chart.navamsa) {
+        for (const std::string_view sign : chart.navamsa) {
             Add(sign);
         }
         for (const std::string* text :

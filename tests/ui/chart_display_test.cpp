@@ -100,8 +100,11 @@ TEST(PaintChartDisplay, DrawsTheChartInItsColourWithTheBoxTexts) {
     const QImage image = Paint(ui::FillDisplay(MidnightBirth(), SomeReading(), "March"));
     // White around the chart, the chart colour inside it (chart at 88, 120, about 353 square).
     EXPECT_EQ(image.pixel(40, 300), qRgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(264, 296), ui::kChartColour);  // inside the empty centre square
-    EXPECT_FALSE(HasInk(image, QRect(215, 247, 95, 95)));
+    // The centre square holds only the chart's name, in its middle.
+    EXPECT_EQ(image.pixel(264, 250), ui::kChartColour);
+    EXPECT_FALSE(HasInk(image, QRect(215, 247, 95, 35)));
+    EXPECT_TRUE(HasInk(image, QRect(215, 285, 95, 20)));
+    EXPECT_FALSE(HasInk(image, QRect(215, 310, 95, 35)));
     // Square edges and a diagonal.
     EXPECT_EQ(qGray(image.pixel(205, 180)), 0);
     EXPECT_TRUE(HasInk(image, QRect(144, 176, 3, 3), 160));
@@ -142,7 +145,7 @@ TEST(PaintChartDisplay, APageHoldsRealTextNotAPicture) {
     const QString text = QString::fromUtf8(convert.readAllStandardOutput());
     for (const char* expected :
          {"Vedic Planetary Position", "Other Vedic Details", "Date of Birth: March 7, 1985",
-          "Shani (R)", "Vrishabha", "Rahu / North Node", "20 Lib 07", "Chandra"}) {
+          "Shani (R)", "Vrishabha", "Rahu / North Node", "20 Lib 07", "Chandra", "Rashi Chart"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
 }

@@ -94,7 +94,7 @@ void ExpectChartTextOnOnePage(const QString& pdf) {
     for (const char* expected :
          {"Vedic Planetary Position", "Surya / Sun", "00 Gem 40", "Ketu / South Node", "29 Cap 35",
           "Name: Asha Rao", "Date of Birth: June 15, 1980", "Time of Birth: 10 Hour 30 Minute",
-          "Latitude: 28 Degree 37 Minute", "Other Vedic Details", "Punarvasu"}) {
+          "Latitude: 28 Degree 37 Minute", "Other Vedic Details", "Punarvasu", "Rashi Chart"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
                                                                 << text.toStdString();
     }
@@ -185,6 +185,47 @@ TEST_F(ChartOutput, WithoutAPrinterPrintSaysSoAndOffersAPdf) {
     ASSERT_EQ(driver.dialogs.questions.size(), 2u);
     EXPECT_TRUE(driver.dialogs.questions[0].startsWith("No printer is set up on this computer"));
     EXPECT_TRUE(driver.dialogs.questions[0].contains("PDF"));
+}
+
+// How far apart two pictures of the same size are, pixel by pixel.
+qint64 Difference(const QImage& a, const QImage& b) {
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+        }
+    }
+    return sum;
+}
+
+TEST_F(ChartOutput, PicturesAndPagesTakeTheChartShown) {
+    const QImage rashi = driver.chart()->display()->picture();
+    chooseMenu("mnuNavamsaChart");
+    const QImage navamsa = driver.chart()->display()->picture();
+    driver.dialogs.saveAnswers.push_back(path("navamsa"));
+    chooseMenu("mnuSaveAsJpeg");
+    const QImage saved(path("navamsa.jpg"), "JPG");
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_LT(Difference(saved, navamsa) * 4, Difference(saved, rashi));
+    driver.dialogs.saveAnswers.push_back(path("navamsa"));
+    chooseMenu("mnuSaveAsSvg");
+    QFile svg(path("navamsa.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray svgText = svg.readAll();
+    EXPECT_TRUE(svgText.contains(">Navamsa Chart</text>"));
+
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    answerPrintDialogWithPdf(true);
+    chooseMenu("mnuPrint");
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {pdf, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(text.contains("Navamsa Chart")) << text.toStdString();
+    EXPECT_EQ(text.count("Rashi Chart"), 1) << "the logo's words alone";
+    EXPECT_TRUE(text.contains("Name: Asha Rao"));
 }
 
 TEST_F(ChartOutput, ACancelledPrintDialogPrintsNothingAndSaysNothing) {

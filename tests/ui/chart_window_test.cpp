@@ -70,6 +70,11 @@ TEST_F(ChartWindowTest, MenusInTheirOrderWithSeparators) {
                                      "Zoom &In",
                                      "Zoom &Out",
                                      "&Fit to Window",
+                                     "-",
+                                     "&Rashi Chart",
+                                     "&Navamsa Chart",
+                                     "-",
+                                     "Vimshottari &Dasha",
                                      "&Help",
                                      "&Online Help",
                                      "&Visit Us Online",
@@ -101,7 +106,7 @@ TEST_F(ChartWindowTest, PanelsButtonsAndLabels) {
     EXPECT_EQ(child<QLabel>("lblURL")->cursor().shape(), Qt::PointingHandCursor);
 }
 
-TEST_F(ChartWindowTest, ToolbarHasFourPicturedButtonsWithTheirKeysAsTips) {
+TEST_F(ChartWindowTest, ToolbarHasPicturedButtonsWithTheirKeysAsTips) {
     auto* toolbar = child<QToolBar>("TB");
     QStringList tips;
     for (QAction* button : toolbar->actions()) {
@@ -109,7 +114,7 @@ TEST_F(ChartWindowTest, ToolbarHasFourPicturedButtonsWithTheirKeysAsTips) {
         EXPECT_FALSE(button->icon().isNull());
         EXPECT_EQ(button->icon().availableSizes().value(0), QSize(16, 15));
     }
-    EXPECT_EQ(tips, QStringList({"New", "Save", "Print", "Help"}));
+    EXPECT_EQ(tips, QStringList({"New", "Save", "Print", "Navamsa Chart", "Help"}));
 }
 
 TEST_F(ChartWindowTest, ToolbarMenuHidesAndShowsTheToolbar) {

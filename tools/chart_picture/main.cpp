@@ -1,7 +1,8 @@
 // Renders the chart of a sample birth (15 June 1980, 10:30 Indian time, Delhi) to a PNG file:
-// the chart display alone, or with --window the whole chart window around it.
+// the chart display alone, or with --window the whole chart window around it; with --navamsa it
+// shows the Navamsa chart.
 //
-//   chart-picture [--window] OUTPUT.png
+//   chart-picture [--window] [--navamsa] OUTPUT.png
 #include <QApplication>
 #include <QImage>
 #include <QTextStream>
@@ -30,14 +31,17 @@ class NoDialogs final : public ui::UserDialogs {
     bool openWebPage(const QUrl&) override { return false; }
 };
 
-QImage RenderDisplay(const ui::ChartDisplayContent& content) {
-    const ui::ChartDisplay display(content);
+QImage RenderDisplay(const ui::ChartDisplayContent& content, ui::ChartKind chart) {
+    ui::ChartDisplay display(content);
+    display.setChart(chart);
     return display.picture();
 }
 
-QImage RenderWindow(const ui::ChartDisplayContent& content, ui::ReadingSession& session) {
+QImage RenderWindow(const ui::ChartDisplayContent& content, ui::ReadingSession& session,
+                    ui::ChartKind chart) {
     NoDialogs dialogs;
     ui::ChartWindow window(content, session, dialogs);
+    window.showChart(chart);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     window.show();
     window.resize(window.fullSize());
@@ -59,8 +63,11 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     QStringList arguments = QApplication::arguments().mid(1);
     const bool wholeWindow = arguments.removeAll(QStringLiteral("--window")) > 0;
+    const ui::ChartKind chart = arguments.removeAll(QStringLiteral("--navamsa")) > 0
+                                    ? ui::ChartKind::kNavamsa
+                                    : ui::ChartKind::kRashi;
     if (arguments.size() != 1) {
-        err << "usage: chart-picture [--window] OUTPUT.png\n";
+        err << "usage: chart-picture [--window] [--navamsa] OUTPUT.png\n";
         return 2;
     }
 
@@ -74,7 +81,8 @@ int main(int argc, char* argv[]) {
     const ui::ChartDisplayContent content =
         ui::FillDisplay(session.birth, session.reading, ui::MonthNameForUser(session.birth.month));
 
-    const QImage image = wholeWindow ? RenderWindow(content, session) : RenderDisplay(content);
+    const QImage image =
+        wholeWindow ? RenderWindow(content, session, chart) : RenderDisplay(content, chart);
     if (!image.save(arguments.first(), "PNG")) {
         err << "Cannot write " << arguments.first() << '\n';
         return 1;

@@ -1,0 +1,207 @@
+#include "ui/dasha_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "files/dasha_csv.h"
+#include "files/safe_file.h"
+#include "ui/file_requests.h"
+#include "ui/program_fonts.h"
+#include "ui/user_dialogs.h"
+
+namespace ui {
+
+namespace {
+
+enum Column { kPeriodColumn, kStartColumn, kEndColumn, kColumnCount };
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QDate QDateOf(const engine::CivilDate& date) {
+    return {date.year, date.month, date.day};
+}
+
+// Dates in the user's language with the year in full: the periods span 120 years.
+QString DateText(double moment) {
+    return QLocale().toString(QDateOf(reading::DateOfMoment(moment)), QStringLiteral("d MMM yyyy"));
+}
+
+QString AntardashaName(const reading::Mahadasha& mahadasha, const reading::DashaPeriod& sub) {
+    return FromView(mahadasha.period.lord) + QStringLiteral(" / ") + FromView(sub.lord);
+}
+
+void SetRunning(QTreeWidgetItem* item, bool running) {
+    for (int column = 0; column < kColumnCount; ++column) {
+        QFont font = item->font(column);
+        font.setBold(running);
+        item->setFont(column, font);
+    }
+    const QString description =
+        QStringLiteral("from %1 to %2").arg(item->text(kStartColumn), item->text(kEndColumn));
+    item->setData(kPeriodColumn, Qt::AccessibleDescriptionRole,
+                  running ? description + QStringLiteral(", running now") : description);
+}
+
+QTreeWidgetItem* PeriodItem(const QString& name, const reading::DashaPeriod& period) {
+    auto* item =
+        new QTreeWidgetItem(QStringList{name, DateText(period.start), DateText(period.end)});
+    SetRunning(item, false);
+    return item;
+}
+
+}  // namespace
+
+DashaWindow::DashaWindow(reading::VimshottariDasha dasha, const QString& personName, QDate today,
+                         UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), dasha_(dasha), personName_(personName), today_(today), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("frmDasha"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Vimshottari Dasha - %1").arg(personName_));
+    setFont(ProgramFont(9.75));
+
+    lblBalance = new QLabel(QString::fromStdString(reading::BalanceLine(dasha_)), this);
+    lblBalance->setObjectName(QStringLiteral("lblBalance"));
+    lblBalance->setFont(ProgramFont(9.75, true));
+    lblBalance->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblRunning = new QLabel(this);
+    lblRunning->setObjectName(QStringLiteral("lblRunning"));
+
+    tvwDasha = new QTreeWidget(this);
+    tvwDasha->setObjectName(QStringLiteral("tvwDasha"));
+    tvwDasha->setAccessibleName(QStringLiteral("Mahadashas and their antardashas"));
+    tvwDasha->setColumnCount(kColumnCount);
+    tvwDasha->setHeaderLabels(
+        {QStringLiteral("Dasha"), QStringLiteral("Start"), QStringLiteral("End")});
+    tvwDasha->setUniformRowHeights(true);
+    tvwDasha->setAlternatingRowColors(true);
+    fillTree();
+
+    cmdCopy = new QPushButton(QStringLiteral("&Copy"), this);
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdCopy->setToolTip(QStringLiteral("Copy the dasha as text"));
+    cmdSaveCsv = new QPushButton(QStringLiteral("Save As &CSV"), this);
+    cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
+    cmdSaveCsv->setToolTip(QStringLiteral("Save the dasha as a CSV file for spreadsheets"));
+    cmdClose = new QPushButton(QStringLiteral("C&lose"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    // Enter in the list must not press a button behind the user's back.
+    for (QPushButton* button : {cmdCopy, cmdSaveCsv, cmdClose}) {
+        button->setAutoDefault(false);
+    }
+    connect(cmdCopy, &QPushButton::clicked, this, &DashaWindow::copyAsText);
+    connect(cmdSaveCsv, &QPushButton::clicked, this, &DashaWindow::saveAsCsv);
+    connect(cmdClose, &QPushButton::clicked, this, &DashaWindow::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdSaveCsv);
+    buttons->addWidget(cmdClose);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(lblBalance);
+    column->addWidget(lblRunning);
+    column->addWidget(tvwDasha, 1);
+    column->addLayout(buttons);
+
+    setTabOrder(tvwDasha, cmdCopy);
+    setTabOrder(cmdCopy, cmdSaveCsv);
+    setTabOrder(cmdSaveCsv, cmdClose);
+    tvwDasha->setFocus();
+    resize(520, 560);
+    markRunning();
+}
+
+void DashaWindow::fillTree() {
+    for (const reading::Mahadasha& mahadasha : dasha_.mahadashas) {
+        QTreeWidgetItem* item = PeriodItem(FromView(mahadasha.period.lord), mahadasha.period);
+        for (const reading::DashaPeriod& antardasha : mahadasha.antardashas) {
+            item->addChild(PeriodItem(AntardashaName(mahadasha, antardasha), antardasha));
+        }
+        tvwDasha->addTopLevelItem(item);
+    }
+    for (int column = 0; column < kColumnCount; ++column) {
+        tvwDasha->resizeColumnToContents(column);
+    }
+    tvwDasha->header()->setStretchLastSection(false);
+    tvwDasha->header()->setSectionResizeMode(kPeriodColumn, QHeaderView::Stretch);
+}
+
+void DashaWindow::setToday(QDate today) {
+    today_ = today;
+    markRunning();
+}
+
+void DashaWindow::markRunning() {
+    for (int m = 0; m < tvwDasha->topLevelItemCount(); ++m) {
+        QTreeWidgetItem* mahadasha = tvwDasha->topLevelItem(m);
+        SetRunning(mahadasha, false);
+        for (int a = 0; a < mahadasha->childCount(); ++a) {
+            SetRunning(mahadasha->child(a), false);
+        }
+    }
+    const auto running = reading::RunningOn(dasha_, {today_.year(), today_.month(), today_.day()});
+    if (!running) {
+        lblRunning->setText(QStringLiteral("No period of this dasha runs today."));
+        tvwDasha->setCurrentItem(tvwDasha->topLevelItem(0));
+        return;
+    }
+    QTreeWidgetItem* mahadasha = tvwDasha->topLevelItem(running->mahadasha);
+    QTreeWidgetItem* antardasha = mahadasha->child(running->antardasha);
+    SetRunning(mahadasha, true);
+    SetRunning(antardasha, true);
+    mahadasha->setExpanded(true);
+    tvwDasha->setCurrentItem(antardasha);
+    tvwDasha->scrollToItem(antardasha);
+    // Bold dates are wider; they must not be cut short.
+    tvwDasha->resizeColumnToContents(kStartColumn);
+    tvwDasha->resizeColumnToContents(kEndColumn);
+    lblRunning->setText(QStringLiteral("Running today: %1, from %2 to %3")
+                            .arg(antardasha->text(kPeriodColumn), antardasha->text(kStartColumn),
+                                 antardasha->text(kEndColumn)));
+}
+
+QString DashaWindow::text() const {
+    QStringList lines{windowTitle(), lblBalance->text()};
+    const auto line = [](const QTreeWidgetItem* item, const QString& indent) {
+        return indent + item->text(kPeriodColumn) + QLatin1Char('\t') + item->text(kStartColumn) +
+               QLatin1Char('\t') + item->text(kEndColumn);
+    };
+    for (int m = 0; m < tvwDasha->topLevelItemCount(); ++m) {
+        const QTreeWidgetItem* mahadasha = tvwDasha->topLevelItem(m);
+        lines << line(mahadasha, {});
+        for (int a = 0; a < mahadasha->childCount(); ++a) {
+            lines << line(mahadasha->child(a), QStringLiteral("    "));
+        }
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void DashaWindow::copyAsText() {
+    QApplication::clipboard()->setText(text());
+}
+
+void DashaWindow::saveAsCsv() {
+    // A slash in the name would make the offered name a folder.
+    QString offered = personName_.trimmed() + QStringLiteral(" dasha.csv");
+    offered.replace(QLatin1Char('/'), QLatin1Char('-'))
+        .replace(QLatin1Char('\\'), QLatin1Char('-'));
+    const QString path = dialogs_.askSaveFileName(this, SaveDashaCsvRequest(offered));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto problem =
+            files::WriteFileSafely(path, QByteArray::fromStdString(files::DashaCsv(dasha_)))) {
+        dialogs_.showMessage(this, problem->text, MessageKind::kError, problem->title);
+    }
+}
+
+}  // namespace ui
