@@ -25,13 +25,13 @@ class AtlasReader {
     explicit AtlasReader(std::string_view text) : text_(text) {}
 
     bool nextLine() {
+        ++lineNumber_;
         if (position_ >= text_.size()) {
             return fail("the file ends early");
         }
         const std::size_t end = std::min(text_.find('\n', position_), text_.size());
         line_ = text_.substr(position_, end - position_);
         position_ = end + 1;
-        ++lineNumber_;
         fieldStart_ = 0;
         return true;
     }
@@ -76,8 +76,11 @@ class AtlasReader {
             std::from_chars(field.data(), field.data() + field.size(), parsed);
         if (field.empty() || error != std::errc() || end != field.data() + field.size() ||
             parsed < low || parsed > high) {
-            return fail("\"" + std::string(field) + "\" is not a number from " +
-                        std::to_string(low) + " to " + std::to_string(high));
+            // Appended piece by piece: GCC 12 at -O3 warns falsely about "text" + string.
+            std::string why(1, '"');
+            why.append(field).append("\" is not a number from ").append(std::to_string(low));
+            why.append(" to ").append(std::to_string(high));
+            return fail(why);
         }
         value = static_cast<Number>(parsed);
         return true;
@@ -300,8 +303,7 @@ Place Atlas::at(std::size_t number) const {
     return place;
 }
 
-std::vector<bool> Atlas::matchingCountries(const std::string& text) const {
-    const std::string wanted = SearchKey(text);
+std::vector<bool> Atlas::matchingCountries(const std::string& wanted) const {
     std::vector<bool> matches(countries_.size());
     for (std::size_t i = 0; i < countries_.size(); ++i) {
         matches[i] = countries_[i].key.starts_with(wanted) || countries_[i].code == wanted;
@@ -309,13 +311,11 @@ std::vector<bool> Atlas::matchingCountries(const std::string& text) const {
     return matches;
 }
 
-std::vector<bool> Atlas::matchingStates(const std::string& text) const {
-    const std::string wanted = SearchKey(text);
+std::vector<bool> Atlas::matchingStates(const std::string& wanted) const {
     std::vector<bool> matches(states_.size() + 1);  // the last stands for "no state"
     for (std::size_t i = 0; i < states_.size(); ++i) {
         matches[i] = states_[i].key.starts_with(wanted);
     }
-    matches.back() = wanted.empty();
     return matches;
 }
 
@@ -325,13 +325,19 @@ std::vector<std::size_t> Atlas::search(const PlaceQuery& query, std::size_t limi
     if (name.empty() || limit == 0) {
         return found;
     }
-    const bool anyState = SearchKey(query.state).empty();
-    const bool anyCountry = SearchKey(query.country).empty();
-    const bool anyRegion = SearchKey(query.stateOrCountry).empty();
-    const std::vector<bool> states = matchingStates(query.state);
-    const std::vector<bool> countries = matchingCountries(query.country);
-    const std::vector<bool> regionStates = matchingStates(query.stateOrCountry);
-    const std::vector<bool> regionCountries = matchingCountries(query.stateOrCountry);
+    // Which states and countries the query allows, worked out once for the whole run of keys.
+    const auto allowed = [this](const std::string& text, bool states) {
+        const std::string wanted = SearchKey(text);
+        return wanted.empty() ? std::vector<bool>()
+                              : (states ? matchingStates(wanted) : matchingCountries(wanted));
+    };
+    const std::vector<bool> states = allowed(query.state, true);
+    const std::vector<bool> countries = allowed(query.country, false);
+    const std::vector<bool> regionStates = allowed(query.stateOrCountry, true);
+    const std::vector<bool> regionCountries = allowed(query.stateOrCountry, false);
+    const bool anyState = states.empty();
+    const bool anyCountry = countries.empty();
+    const bool anyRegion = regionStates.empty();
     const auto wanted = [&](const PlaceRecord& place) {
         const std::size_t state = place.state == kNoState ? states_.size() : place.state;
         return (anyState || states[state]) && (anyCountry || countries[place.country]) &&

@@ -70,8 +70,9 @@ class Atlas {
     static constexpr std::uint16_t kNoState = 0xFFFF;
 
     std::string_view key(std::size_t index) const;
-    std::vector<bool> matchingCountries(const std::string& text) const;
-    std::vector<bool> matchingStates(const std::string& text) const;
+    // For each country (state), whether its name starts with the wanted search key.
+    std::vector<bool> matchingCountries(const std::string& wanted) const;
+    std::vector<bool> matchingStates(const std::string& wanted) const;
 
     std::vector<Region> countries_;
     std::vector<Region> states_;

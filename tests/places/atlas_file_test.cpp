@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QTimeZone>
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -87,5 +88,42 @@ TEST(AtlasFile, FitsInItsMemoryBudget) {
     EXPECT_LT(TheAtlas().memoryBytes(), 30u << 20);
 }
 
+struct SearchCase {
+    const char* query;
+    const char* name;  // the first answer
+    const char* state;
+    const char* country;
+};
+
+// The search as users meet it: old names, accents, letter case, a beginning only, a state or a
+// country after the name; the most populous match comes first.
+TEST(AtlasFile, SearchFindsTheMostPopulousMatchFirst) {
+    const SearchCase cases[] = {
+        {"Delhi", "Delhi", "Delhi", "India"},
+        {"Calcutta", "Kolkata", "West Bengal", "India"},
+        {"bombay", "Mumbai", "Maharashtra", "India"},
+        {"Benares", "Varanasi", "Uttar Pradesh", "India"},
+        {"sao paulo", "São Paulo", "São Paulo", "Brazil"},
+        {"SÃO PAULO", "São Paulo", "São Paulo", "Brazil"},
+        {"Lon", "London", "England", "United Kingdom"},
+        {"Delhi, United States", "Delhi", "California", "United States"},
+        {"Delhi, New York, US", "Delhi", "New York", "United States"},
+        {"Kolkata, West Bengal, India", "Kolkata", "West Bengal", "India"},
+        {"saint etienne", "Saint-Étienne", "Auvergne-Rhône-Alpes", "France"},
+        {"Zurich", "Zürich", "Zurich", "Switzerland"},
+    };
+    const Atlas& atlas = TheAtlas();
+    for (const SearchCase& want : cases) {
+        const std::vector<std::size_t> found = atlas.search(ParsePlaceText(want.query), 5);
+        ASSERT_FALSE(found.empty()) << want.query;
+        EXPECT_TRUE(std::is_sorted(found.begin(), found.end())) << want.query;
+        const Place first = atlas.at(found.front());
+        EXPECT_EQ(first.name, want.name) << want.query;
+        EXPECT_EQ(first.state, want.state) << want.query;
+        EXPECT_EQ(first.country, want.country) << want.query;
+    }
+    EXPECT_TRUE(atlas.search(ParsePlaceText("Kolkata, Nepal"), 5).empty());
+    EXPECT_TRUE(atlas.search(ParsePlaceText(" , India"), 5).empty());
+}
 }  // namespace
 }  // namespace places
