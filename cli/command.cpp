@@ -10,6 +10,7 @@
 #include "cli/batch.h"
 #include "cli/json_text.h"
 #include "cli/options.h"
+#include "cli/place_entry.h"
 #include "cli/reading_json.h"
 #include "cli/report_text.h"
 #include "files/reading_file.h"
@@ -41,8 +42,9 @@ std::string OpenInput(const std::string& path, std::ifstream& file) {
     return {};
 }
 
-// Writes the result of one birth, or its refusal.
-int ReportBirth(const reading::FormValues& form, bool json, std::ostream& out, std::ostream& err) {
+// Writes the result of one birth, or its refusal; placeJson is its "place" member, if any.
+int ReportBirth(const reading::FormValues& form, bool json, std::ostream& out, std::ostream& err,
+                std::string_view placeJson = {}) {
     reading::BirthData birth;
     reading::ChartReading chart;
     if (const auto refusal = reading::RunCalculation(form, birth, chart)) {
@@ -51,7 +53,7 @@ int ReportBirth(const reading::FormValues& form, bool json, std::ostream& out, s
     }
     if (json) {
         std::string compact;
-        AppendReadingJson(compact, birth, chart);
+        AppendReadingJson(compact, birth, chart, placeJson);
         out << IndentJson(compact) << '\n';
     } else {
         out << TerminalReport(birth, chart);
@@ -110,6 +112,38 @@ int ReportReadingFile(const std::string& path, bool json, std::ostream& out, std
     return ReportBirth(form, json, out, err);
 }
 
+// A birth at a place of the atlas (--place).
+int ReportBirthAtPlace(const Options& options, std::ostream& out, std::ostream& err) {
+    reading::FormValues form = options.form;
+    const PlaceEntry entry = EnterPlace(*options.place, options.zoneGiven, form);
+    if (!entry.problem.empty()) {
+        err << kProgram << ": " << entry.problem
+            << " Give --zone (and --dst) with --place to choose the zone.\n";
+        return kExitUsage;
+    }
+    if (!entry.others.empty()) {
+        err << kProgram << ": " << form.city << ", " << form.state << ", " << form.country
+            << " is taken; the name also finds";
+        for (const std::string& other : entry.others) {
+            err << (&other == &entry.others.front() ? " " : "; ") << other;
+        }
+        err << '\n';
+    }
+    if (!entry.note.empty()) {
+        err << kProgram << ": " << entry.note << '\n';
+    }
+    return ReportBirth(form, options.json, out, err, entry.json);
+}
+
+int FindPlaces(const std::string& text, std::ostream& out, std::ostream& err) {
+    std::string problem;
+    if (!ListPlaces(text, out, problem)) {
+        err << kProgram << ": " << problem << '\n';
+        return kExitRefused;
+    }
+    return kExitSuccess;
+}
+
 void ListZones(std::ostream& out) {
     for (int row = 0; row < reading::kTimeZoneCount; ++row) {
         char number[8];
@@ -139,7 +173,11 @@ int RunReportCommand(const QStringList& arguments, std::istream& in, std::ostrea
             ListZones(out);
             break;
         case Mode::kOneBirth:
-            status = ReportBirth(options.form, options.json, out, err);
+            status = options.place ? ReportBirthAtPlace(options, out, err)
+                                   : ReportBirth(options.form, options.json, out, err);
+            break;
+        case Mode::kFindPlaces:
+            status = FindPlaces(options.findText, out, err);
             break;
         case Mode::kBatch:
             status = ReportBatch(options.path, in, out, err);

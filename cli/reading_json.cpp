@@ -122,13 +122,17 @@ std::string IsoUniversalTime(const engine::CivilDateTime& universal) {
 }
 
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
-                       const reading::ChartReading& reading) {
+                       const reading::ChartReading& reading, std::string_view placeJson) {
     Members json(out);
     json.Key("birth");
     AppendBirth(out, birth);
     json.Key("reading");
     AppendChart(out, reading);
     json.Text("universalTime", IsoUniversalTime(reading::UniversalInstant(birth)));
+    if (!placeJson.empty()) {
+        json.Key("place");
+        out += placeJson;
+    }
 }
 
 void AppendRowErrorJson(std::string& out, int lineNumber, std::string_view message) {

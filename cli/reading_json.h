@@ -14,9 +14,9 @@ std::string IsoUniversalTime(const engine::CivilDateTime& universal);
 
 // Appends one compact JSON object with the birth details ("birth", every field by its name),
 // the computed reading ("reading") and the universal instant the chart was cast for
-// ("universalTime").
+// ("universalTime"); placeJson, when given, is the object of the member "place".
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
-                       const reading::ChartReading& reading);
+                       const reading::ChartReading& reading, std::string_view placeJson = {});
 
 // Appends {"line": N, "error": "…"}: the batch's answer for a row it could not calculate.
 void AppendRowErrorJson(std::string& out, int lineNumber, std::string_view message);

@@ -71,8 +71,7 @@ ZoneSetting SettleZone(const Place& place, const LocalMoment& moment, const Loca
         setting.line = where + OffsetText(offset.offsetSeconds) + ", no zone in the list";
         setting.problem = "In " + PlaceLabel(place) + " on " + DateText(moment) +
                           " the clocks were " + OffsetText(offset.offsetSeconds) +
-                          " from Greenwich, and no time zone in the list has that offset. The "
-                          "time zone was left as it was.";
+                          " from Greenwich, and no time zone in the list has that offset.";
     }
     return setting;
 }
