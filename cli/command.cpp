@@ -122,8 +122,7 @@ int ReportBirthAtPlace(const Options& options, std::ostream& out, std::ostream& 
         return kExitUsage;
     }
     if (!entry.others.empty()) {
-        err << kProgram << ": " << form.city << ", " << form.state << ", " << form.country
-            << " is taken; the name also finds";
+        err << kProgram << ": " << entry.label << " is taken; the name also finds";
         for (const std::string& other : entry.others) {
             err << (&other == &entry.others.front() ? " " : "; ") << other;
         }

@@ -74,6 +74,7 @@ PlaceEntry EnterPlace(std::string_view text, bool keepZone, reading::FormValues&
         return entry;
     }
     const places::Place place = atlas->at(found.front());
+    entry.label = places::PlaceLabel(place);
     for (std::size_t i = 1; i < found.size(); ++i) {
         entry.others.push_back(places::PlaceLabel(atlas->at(found[i])));
     }

@@ -11,6 +11,7 @@ namespace cli {
 
 // What putting a place from the atlas into a birth gave.
 struct PlaceEntry {
+    std::string label;                // the place taken, "Kolkata, West Bengal, India"
     std::string problem;              // why the birth cannot be calculated there; empty when fine
     std::string note;                 // something the user should know, e.g. a time that came twice
     std::vector<std::string> others;  // up to five other matches, "Delhi, New York, United States"
