@@ -212,7 +212,6 @@ Atlas::Loaded Atlas::Parse(std::string_view text) {
     atlas.places_.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         std::string_view name;
-        std::string_view state;
         PlaceRecord record{};
         if (!reader.nextLine() || !reader.text(name)) {
             return failed();
