@@ -119,6 +119,7 @@ class AtlasReader {
     std::string problem_;
 };
 
+constexpr std::size_t kMaxKeyLength = 255;
 constexpr long long kMaxLatitude = 90LL * kCoordinateUnitsPerDegree;
 constexpr long long kMaxLongitude = 180LL * kCoordinateUnitsPerDegree;
 
@@ -152,7 +153,15 @@ Atlas::Loaded Atlas::Parse(std::string_view text) {
     using namespace atlas_format;
     AtlasReader reader(text);
     Atlas atlas;
+    atlas.text_ = text;
+    const auto offsetOf = [&](std::string_view field) {
+        return static_cast<std::uint32_t>(field.data() - text.data());
+    };
     Loaded loaded;
+    if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
+        loaded.problem = "the file is too large";
+        return loaded;
+    }
     const auto failed = [&] {
         loaded.problem = reader.problem();
         return loaded;
@@ -220,9 +229,8 @@ Atlas::Loaded Atlas::Parse(std::string_view text) {
             reader.fail("a place needs a name");
             return failed();
         }
-        record.nameOffset = static_cast<std::uint32_t>(atlas.nameText_.size());
+        record.nameOffset = offsetOf(name);
         record.nameLength = static_cast<std::uint16_t>(name.size());
-        atlas.nameText_ += name;
         const long long lastState = static_cast<long long>(atlas.states_.size()) - 1;
         const long long lastCountry = static_cast<long long>(atlas.countries_.size()) - 1;
         const long long lastZone = static_cast<long long>(atlas.zones_.size()) - 1;
@@ -242,51 +250,43 @@ Atlas::Loaded Atlas::Parse(std::string_view text) {
     if (!reader.section(kKeys, count)) {
         return failed();
     }
-    atlas.keys_.reserve(count + 1);
-    atlas.keyText_.reserve(text.size() / 4);
+    atlas.keys_.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         std::string_view key;
-        KeyRecord record{};
+        std::uint32_t place = 0;
         if (!reader.nextLine() || !reader.text(key) ||
-            !reader.number(record.place, 0, static_cast<long long>(atlas.places_.size()) - 1) ||
+            !reader.number(place, 0, static_cast<long long>(atlas.places_.size()) - 1) ||
             !reader.lineEnds()) {
             return failed();
         }
+        if (key.empty() || key.size() > kMaxKeyLength) {
+            reader.fail("a key must have 1 to " + std::to_string(kMaxKeyLength) + " bytes");
+            return failed();
+        }
         // The search halves the key list, so it must be in order.
-        const std::string_view previous =
-            atlas.keys_.empty()
-                ? std::string_view()
-                : std::string_view(atlas.keyText_).substr(atlas.keys_.back().offset);
-        if (key.empty() || key < previous) {
+        if (!atlas.keys_.empty() && key < atlas.key(atlas.keys_.size() - 1)) {
             reader.fail("the keys are not in order");
             return failed();
         }
-        record.offset = static_cast<std::uint32_t>(atlas.keyText_.size());
-        atlas.keyText_ += key;
-        atlas.keys_.push_back(record);
+        atlas.keys_.push_back({offsetOf(key), place, static_cast<std::uint32_t>(key.size())});
     }
-    // A closing record marks where the last key ends.
-    atlas.keys_.push_back({static_cast<std::uint32_t>(atlas.keyText_.size()), 0});
     if (!reader.atEnd()) {
         reader.nextLine();
         reader.fail("the file goes on after its last section");
         return failed();
     }
-    atlas.nameText_.shrink_to_fit();
-    atlas.keyText_.shrink_to_fit();
     loaded.atlas = std::move(atlas);
     return loaded;
 }
 
 std::string_view Atlas::key(std::size_t index) const {
-    const std::uint32_t begin = keys_[index].offset;
-    return std::string_view(keyText_).substr(begin, keys_[index + 1].offset - begin);
+    return text_.substr(keys_[index].offset, keys_[index].length);
 }
 
 Place Atlas::at(std::size_t number) const {
     const PlaceRecord& record = places_.at(number);
     Place place;
-    place.name = nameText_.substr(record.nameOffset, record.nameLength);
+    place.name = text_.substr(record.nameOffset, record.nameLength);
     if (record.state != kNoState) {
         place.state = states_[record.state].name;
     }
@@ -347,7 +347,7 @@ std::vector<std::size_t> Atlas::search(const PlaceQuery& query, std::size_t limi
     // most populous first, so the best matches are the smallest numbers: keep the smallest
     // limit of them, each once.
     std::size_t low = 0;
-    std::size_t high = keys_.size() - 1;
+    std::size_t high = keys_.size();
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
         if (key(middle) < name) {
@@ -356,7 +356,7 @@ std::vector<std::size_t> Atlas::search(const PlaceQuery& query, std::size_t limi
             high = middle;
         }
     }
-    for (std::size_t i = low; i + 1 < keys_.size(); ++i) {
+    for (std::size_t i = low; i < keys_.size(); ++i) {
         const std::string_view candidate = key(i);
         if (!candidate.starts_with(name)) {
             break;
@@ -389,8 +389,7 @@ std::vector<std::size_t> Atlas::find(PlaceQuery query, std::size_t limit) const 
 }
 
 std::size_t Atlas::memoryBytes() const {
-    std::size_t bytes = sizeof(Atlas) + nameText_.capacity() + keyText_.capacity() +
-                        places_.capacity() * sizeof(PlaceRecord) +
+    std::size_t bytes = sizeof(Atlas) + places_.capacity() * sizeof(PlaceRecord) +
                         keys_.capacity() * sizeof(KeyRecord);
     for (const auto* regions : {&countries_, &states_}) {
         for (const Region& region : *regions) {

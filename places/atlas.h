@@ -29,7 +29,8 @@ PlaceQuery ParsePlaceText(std::string_view text);
 class Atlas {
   public:
     struct Loaded;
-    // Reads the atlas file's text; on failure says which line is wrong and why.
+    // Reads the atlas file's text; on failure says which line is wrong and why. The atlas refers
+    // to the names and keys inside text, which must outlive it.
     static Loaded Parse(std::string_view text);
 
     std::size_t size() const { return places_.size(); }
@@ -43,12 +44,12 @@ class Atlas {
     // Whole-name matches when there are any, else matches of the name's beginning.
     std::vector<std::size_t> find(PlaceQuery query, std::size_t limit) const;
 
-    // Memory held by the atlas, in bytes.
+    // Memory held by the atlas besides the text it was read from, in bytes.
     std::size_t memoryBytes() const;
 
   private:
     struct PlaceRecord {
-        std::uint32_t nameOffset;
+        std::uint32_t nameOffset;  // into text_
         std::uint16_t nameLength;
         std::uint16_t state;  // kNoState when the source names none
         std::uint16_t country;
@@ -58,8 +59,9 @@ class Atlas {
         std::uint32_t population;
     };
     struct KeyRecord {
-        std::uint32_t offset;  // into keyText_; a key ends where the next begins
-        std::uint32_t place;
+        std::uint32_t offset;  // into text_
+        std::uint32_t place : 24;
+        std::uint32_t length : 8;
     };
     struct Region {
         std::string name;
@@ -77,9 +79,8 @@ class Atlas {
     std::vector<Region> countries_;
     std::vector<Region> states_;
     std::vector<std::string> zones_;
-    std::string nameText_;
+    std::string_view text_;
     std::vector<PlaceRecord> places_;
-    std::string keyText_;
     std::vector<KeyRecord> keys_;
 };
 

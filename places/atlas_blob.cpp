@@ -1,31 +1,30 @@
-// The atlas file, compressed at configure time (places/CMakeLists.txt), assembled into the
-// program's read-only data as it is: no C++ array of millions of bytes to compile.
-// RASHI_ATLAS_SHA256 is on the command line only so that a compiler cache sees a new file.
+// The atlas file, assembled into the program's read-only data as it is: no C++ array of
+// millions of bytes to compile, and nothing to unpack when it is read. RASHI_ATLAS_SHA256 is on
+// the command line only so that a compiler cache sees a changed file.
 #include "places/atlas_blob.h"
 
 __asm__(
     ".section .rodata\n"
     ".balign 16\n"
-    ".global rashi_atlas_gzip\n"
-    ".hidden rashi_atlas_gzip\n"
-    "rashi_atlas_gzip:\n"
-    ".incbin \"" RASHI_ATLAS_GZIP
+    ".global rashi_atlas_text\n"
+    ".hidden rashi_atlas_text\n"
+    "rashi_atlas_text:\n"
+    ".incbin \"" RASHI_ATLAS_FILE
     "\"\n"
-    ".global rashi_atlas_gzip_end\n"
-    ".hidden rashi_atlas_gzip_end\n"
-    "rashi_atlas_gzip_end:\n"
+    ".global rashi_atlas_text_end\n"
+    ".hidden rashi_atlas_text_end\n"
+    "rashi_atlas_text_end:\n"
     ".previous\n");
 
 extern "C" {
-extern const unsigned char rashi_atlas_gzip[];
-extern const unsigned char rashi_atlas_gzip_end[];
+extern const char rashi_atlas_text[];
+extern const char rashi_atlas_text_end[];
 }
 
 namespace places {
 
-std::string_view CompressedAtlas() {
-    return {reinterpret_cast<const char*>(rashi_atlas_gzip),
-            static_cast<std::size_t>(rashi_atlas_gzip_end - rashi_atlas_gzip)};
+std::string_view BuiltInAtlasText() {
+    return {rashi_atlas_text, static_cast<std::size_t>(rashi_atlas_text_end - rashi_atlas_text)};
 }
 
 }  // namespace places

@@ -4,7 +4,7 @@
 
 namespace places {
 
-// The built-in atlas file as gzip data.
-std::string_view CompressedAtlas();
+// The built-in atlas file's text, which lasts as long as the program.
+std::string_view BuiltInAtlasText();
 
 }  // namespace places

@@ -10,7 +10,7 @@ namespace places {
 // a place up does not pay for it; later calls share it, from any thread.
 const Atlas* BuiltInAtlas();
 
-// Unpacks and reads the built-in atlas afresh: what the first use costs.
+// Reads the built-in atlas afresh: what the first use costs.
 Atlas::Loaded ReadBuiltInAtlas();
 
 // Why BuiltInAtlas() gave nothing; empty when it gave the atlas.
