@@ -118,6 +118,10 @@ ColumnMap MapHeader(const CsvRecord& header) {
         if (name == "zone") {
             map.zoneGiven = seen[i];
         }
+        if (place && name == "dst" && seen[i] && !map.zoneGiven) {
+            map.problem = "the column dst goes with place only together with the column zone";
+            return map;
+        }
         const bool optional =
             place ? PlaceReplacesColumn(name) || PlaceAllowsColumn(name) : name == kPlaceColumn;
         if (!seen[i] && !optional) {

@@ -127,11 +127,16 @@ TEST(BatchPlaceColumn, StandsForCoordinatesNamesAndZone) {
     EXPECT_NE(run.out.find("{\"line\": 3, \"error\": \"In Kathmandu"), std::string::npos)
         << run.out;
 
-    const CommandRun both =
-        RunCommand({"--batch", "-"}, "name,day,month,year,hour,minute,place,latDeg\n");
-    EXPECT_EQ(both.status, kExitUsage);
-    EXPECT_NE(both.err.find("the column place stands for the column \"latDeg\""), std::string::npos)
-        << both.err;
+    const std::pair<const char*, const char*> headers[] = {
+        {"name,day,month,year,hour,minute,place,latDeg\n",
+         "the column place stands for the column \"latDeg\""},
+        {"name,day,month,year,hour,minute,place,dst\n", "only together with the column zone"},
+    };
+    for (const auto& [header, problem] : headers) {
+        const CommandRun refused = RunCommand({"--batch", "-"}, header);
+        EXPECT_EQ(refused.status, kExitUsage);
+        EXPECT_NE(refused.err.find(problem), std::string::npos) << refused.err;
+    }
 }
 
 }  // namespace
