@@ -1,6 +1,7 @@
 // The window program: one copy at a time, starting with the input form.
 #include <QApplication>
 
+#include "ui/program_fonts.h"
 #include "ui/rashi_program.h"
 #include "ui/single_instance.h"
 #include "ui/toolbar_icons.h"
@@ -9,8 +10,11 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rashi-chart"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmora Astrology Rashi Chart East"));
+    // No display name: the window system would append it to every window's title, and each
+    // window's title is its caption alone.
     QApplication::setWindowIcon(ui::ProgramIcon());
+    // Every window, message box and dialog speaks in the program's own shipped font.
+    QApplication::setFont(ui::ProgramFont(8.25));
     QGuiApplication::setDesktopFileName(QStringLiteral("rashi-chart"));
     // The input form stays hidden while a chart is shown; the program ends when it says so.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -22,6 +26,8 @@ int main(int argc, char* argv[]) {
     }
 
     ui::RashiProgram program(dialogs);
+    QObject::connect(&lock, &ui::SingleInstanceLock::showRequested, &program,
+                     &ui::RashiProgram::bringToFront);
     QObject::connect(&program, &ui::RashiProgram::finished, &application, &QApplication::quit,
                      Qt::QueuedConnection);
     program.start();

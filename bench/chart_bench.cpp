@@ -3,6 +3,7 @@
 
 #include "bench/sample_births.h"
 #include "reading/driver.h"
+#include "reading/random_births.h"
 
 namespace {
 
@@ -23,6 +24,18 @@ void BM_WholeChart_VariedBirths(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WholeChart_VariedBirths);
+
+// 100 000 distinct random births in turn: too many for the branch predictor and the caches to
+// learn, so this is what a batch of real births costs.
+void BM_WholeChart_DistinctBirths(benchmark::State& state) {
+    static const std::vector<reading::BirthData> births = reading::RandomBirths(100000, 7);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(reading::CalculateReading(births[next]));
+        next = next + 1 == births.size() ? 0 : next + 1;
+    }
+}
+BENCHMARK(BM_WholeChart_DistinctBirths);
 
 // What the window and the command line run per chart: validation, copy into the birth record,
 // the calculation, and the records replaced.

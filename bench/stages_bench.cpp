@@ -180,8 +180,7 @@ void BM_ComputePlanetPositions(benchmark::State& state) {
     const engine::AscendantResult ascendant = reading::ComputeAscendant(birth);
     const reading::MoonReading moon = reading::DeriveMoonReading(birth);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            reading::ComputePlanetPositions(birth, ascendant, moon.positionText));
+        benchmark::DoNotOptimize(reading::ComputePlanetPositions(birth, ascendant, moon));
     }
 }
 BENCHMARK(BM_ComputePlanetPositions);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
+#include <new>
 #include <optional>
 #include <span>
 #include <thread>
@@ -9,6 +11,7 @@
 
 #include "cli/csv_reader.h"
 #include "cli/form_entry.h"
+#include "cli/output_writing.h"
 #include "cli/place_entry.h"
 #include "cli/reading_json.h"
 #include "reading/driver.h"
@@ -166,17 +169,41 @@ std::optional<std::string> FillForm(const ColumnMap& map, const CsvRecord& row,
 // Rows read before their charts are calculated, and the fewest rows worth a thread of their own.
 constexpr std::size_t kBlockRows = 8192;
 constexpr std::size_t kMinimumSlice = 256;
+// The most CSV text a block holds (rows of the usual size reach kBlockRows first). With the
+// JSON lines of its rows, which may escape a byte as six, a block stays within a few tens of MiB.
+constexpr std::size_t kBlockBytes = 1024 * 1024;
+
+std::size_t RecordBytes(const CsvRecord& record) {
+    std::size_t bytes = sizeof(CsvRecord);
+    for (const std::string& field : record.fields) {
+        bytes += sizeof(std::string) + field.size();
+    }
+    return bytes;
+}
+
+// The next record, or false at the end of the input or when a read fails; then problem says why.
+bool NextRecord(CsvReader& reader, CsvRecord& record, std::string& problem) {
+    try {
+        return reader.Next(record);
+    } catch (const std::bad_alloc&) {
+        problem = "out of memory";
+    } catch (const std::ios_base::failure& failure) {
+        problem = failure.code().message();
+    }
+    return false;
+}
 
 struct SliceResult {
     std::string lines;  // one JSON line per row, each ended by LF
-    int failedRows = 0;
+    std::int64_t failedRows = 0;
 };
 
 // The output lines of consecutive rows. Touches nothing but its arguments and its result, so
 // slices of a block can be calculated side by side.
-SliceResult CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows) {
+SliceResult CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool withDasha) {
+    // About 1 200 bytes a chart, and 7 000 more for a dasha.
     SliceResult result;
-    result.lines.reserve(rows.size() * 1200);
+    result.lines.reserve(rows.size() * (withDasha ? 8200 : 1200));
     reading::BirthData birth;
     reading::ChartReading chart;
     for (const CsvRecord& record : rows) {
@@ -193,7 +220,7 @@ SliceResult CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows)
             ++result.failedRows;
             AppendRowErrorJson(result.lines, record.lineNumber, *problem);
         } else {
-            AppendReadingJson(result.lines, birth, chart, placeJson);
+            AppendReadingJson(result.lines, birth, chart, withDasha, placeJson);
         }
         result.lines += '\n';
     }
@@ -202,13 +229,15 @@ SliceResult CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows)
 
 }  // namespace
 
-BatchSummary RunBatch(std::istream& in, std::ostream& out) {
+BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& settings) {
     BatchSummary summary;
-    CsvReader reader(in);
+    CsvReader reader(in, settings.limits);
     CsvRecord header;
-    if (!reader.Next(header)) {
-        summary.headerProblem =
-            "the input is empty; it must start with the header line " + std::string(kBatchHeader);
+    if (!NextRecord(reader, header, summary.inputProblem)) {
+        if (summary.inputProblem.empty()) {
+            summary.headerProblem = "the input is empty; it must start with the header line " +
+                                    std::string(kBatchHeader);
+        }
         return summary;
     }
     const ColumnMap map = MapHeader(header);
@@ -220,12 +249,26 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out) {
     // Rows are read in blocks; each block's charts are shared out among the processor's cores
     // in contiguous slices, and the slices are written in input order.
     const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 16);
-    std::vector<CsvRecord> block(kBlockRows);
+    std::vector<CsvRecord> block;  // grows to kBlockRows only when the input has the rows
     std::vector<SliceResult> slices(workers);
-    while (true) {
+    std::vector<std::exception_ptr> failures(workers);
+    bool more = true;
+    while (more) {
         std::size_t count = 0;
-        while (count < block.size() && reader.Next(block[count])) {
+        std::size_t bytes = 0;
+        while (count < kBlockRows && bytes < kBlockBytes) {
+            if (count == block.size()) {
+                block.emplace_back();
+            }
+            if (!NextRecord(reader, block[count], summary.inputProblem)) {
+                more = false;
+                break;
+            }
+            bytes += RecordBytes(block[count]);
             ++count;
+            if (reader.InLongLine()) {
+                break;  // the rest of the line may never end: answer the rows read so far first
+            }
         }
         if (count == 0) {
             break;
@@ -241,20 +284,31 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out) {
         {
             std::vector<std::jthread> helpers;
             for (std::size_t i = 1; i < sliceCount; ++i) {
-                helpers.emplace_back([&, i] { slices[i] = CalculateRows(map, slice(i)); });
+                // An exception must not leave a thread: it would end the program unreported.
+                helpers.emplace_back([&, i] {
+                    try {
+                        slices[i] = CalculateRows(map, slice(i), settings.withDasha);
+                    } catch (...) {
+                        failures[i] = std::current_exception();
+                    }
+                });
             }
-            slices[0] = CalculateRows(map, slice(0));
+            slices[0] = CalculateRows(map, slice(0), settings.withDasha);
         }  // the helpers are joined here
         for (std::size_t i = 0; i < sliceCount; ++i) {
-            out.write(slices[i].lines.data(), static_cast<std::streamsize>(slices[i].lines.size()));
+            if (failures[i]) {
+                std::rethrow_exception(failures[i]);
+            }
+        }
+        for (std::size_t i = 0; i < sliceCount; ++i) {
+            if (auto problem = WriteAndFlush(out, slices[i].lines)) {
+                summary.outputProblem = *problem;
+                return summary;
+            }
             summary.failedRows += slices[i].failedRows;
         }
-        summary.rows += static_cast<int>(count);
-        if (count < block.size()) {
-            break;
-        }
+        summary.rows += static_cast<std::int64_t>(count);
     }
-    out.flush();
     return summary;
 }
 

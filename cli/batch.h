@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
+
+#include "cli/csv_reader.h"
 
 namespace cli {
 
@@ -14,14 +17,24 @@ inline constexpr std::string_view kBatchHeader =
 
 struct BatchSummary {
     std::string headerProblem;  // not empty when no row could be read at all
-    int rows = 0;
-    int failedRows = 0;
+    std::string inputProblem;  // why reading stopped before the end ("out of memory", errno's text)
+    std::string outputProblem;  // why writing failed; the batch stopped there
+    std::int64_t rows = 0;
+    std::int64_t failedRows = 0;
 };
 
 // Reads birth rows as CSV and writes, for each row in input order, one line: the reading's JSON
 // object, or {"line": N, "error": "…"} for a row that cannot be read or that the form's
 // validation refuses. A failing row never stops the rows after it. Blocks of rows are
-// calculated on all the processor's cores; the lines still come out in input order.
-BatchSummary RunBatch(std::istream& in, std::ostream& out);
+// calculated on all the processor's cores; the lines still come out in input order, and each
+// block's lines are written before the next block is read. Memory stays bounded whatever the
+// input: a block holds at most a few MiB of rows, and each row is bounded by limits.
+// A read that fails ends the input after the rows read before it have been written; a write that
+// fails stops the batch at once. With withDasha each reading holds its Vimshottari dasha.
+struct BatchSettings {
+    bool withDasha = false;
+    CsvLimits limits;
+};
+BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& settings = {});
 
 }  // namespace cli

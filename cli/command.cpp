@@ -5,11 +5,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <string>
 
 #include "cli/batch.h"
 #include "cli/json_text.h"
 #include "cli/options.h"
+#include "cli/output_writing.h"
 #include "cli/place_entry.h"
 #include "cli/reading_json.h"
 #include "cli/report_text.h"
@@ -43,17 +45,17 @@ std::string OpenInput(const std::string& path, std::ifstream& file) {
 }
 
 // Writes the result of one birth, or its refusal; placeJson is its "place" member, if any.
-int ReportBirth(const reading::FormValues& form, bool json, std::ostream& out, std::ostream& err,
-                std::string_view placeJson = {}) {
+int ReportBirth(const reading::FormValues& form, const Options& options, std::ostream& out,
+                std::ostream& err, std::string_view placeJson = {}) {
     reading::BirthData birth;
     reading::ChartReading chart;
     if (const auto refusal = reading::RunCalculation(form, birth, chart)) {
         err << kProgram << ": " << refusal->message << '\n';
         return kExitRefused;
     }
-    if (json) {
+    if (options.json) {
         std::string compact;
-        AppendReadingJson(compact, birth, chart, placeJson);
+        AppendReadingJson(compact, birth, chart, options.dasha, placeJson);
         out << IndentJson(compact) << '\n';
     } else {
         out << TerminalReport(birth, chart);
@@ -61,8 +63,9 @@ int ReportBirth(const reading::FormValues& form, bool json, std::ostream& out, s
     return kExitSuccess;
 }
 
-int ReportBatch(const std::string& path, std::istream& standardInput, std::ostream& out,
+int ReportBatch(const Options& options, std::istream& standardInput, std::ostream& out,
                 std::ostream& err) {
+    const std::string& path = options.path;
     std::ifstream file;
     if (path != "-") {
         if (const std::string problem = OpenInput(path, file); !problem.empty()) {
@@ -71,14 +74,22 @@ int ReportBatch(const std::string& path, std::istream& standardInput, std::ostre
         }
     }
     std::istream& in = path == "-" ? standardInput : file;
-    const BatchSummary summary = RunBatch(in, out);
     const std::string source = path == "-" ? std::string("standard input") : path;
-    if (!summary.headerProblem.empty()) {
-        err << kProgram << ": " << source << ": " << summary.headerProblem << '\n';
+    if (in.rdbuf() == nullptr) {
+        err << kProgram << ": cannot read " << source << ": it is closed\n";
         return kExitUsage;
     }
-    if (in.bad()) {
-        err << kProgram << ": reading " << source << " failed part-way\n";
+    const BatchSummary summary = RunBatch(in, out, {.withDasha = options.dasha, .limits = {}});
+    if (!summary.outputProblem.empty()) {
+        err << kProgram << ": cannot write the output: " << summary.outputProblem << '\n';
+        return kExitUsage;
+    }
+    if (!summary.inputProblem.empty()) {
+        err << kProgram << ": cannot read " << source << ": " << summary.inputProblem << '\n';
+        return kExitUsage;
+    }
+    if (!summary.headerProblem.empty()) {
+        err << kProgram << ": " << source << ": " << summary.headerProblem << '\n';
         return kExitUsage;
     }
     if (summary.failedRows > 0) {
@@ -89,27 +100,16 @@ int ReportBatch(const std::string& path, std::istream& standardInput, std::ostre
     return kExitSuccess;
 }
 
-int ReportReadingFile(const std::string& path, bool json, std::ostream& out, std::ostream& err) {
-    std::ifstream file;
-    if (const std::string problem = OpenInput(path, file); !problem.empty()) {
-        err << kProgram << ": " << problem << '\n';
+int ReportReadingFile(const Options& options, std::ostream& out, std::ostream& err) {
+    const std::string& path = options.path;
+    // The window's rules: an ordinary file holding a reading; a pipe is refused, not waited on.
+    const files::ReadingFileRead read = files::ReadReadingFile(path);
+    if (!read.fields) {
+        err << kProgram << ": " << path << ": " << read.problem << '\n';
         return kExitUsage;
     }
-    // One byte past the limit is enough to tell that a file is too large.
-    std::string bytes(files::kReadingFileMaxBytes + 1, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file.bad()) {
-        err << kProgram << ": cannot read " << path << '\n';
-        return kExitUsage;
-    }
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    if (const auto problem = files::ReadingFileProblem(bytes)) {
-        err << kProgram << ": " << path << ": " << *problem << '\n';
-        return kExitUsage;
-    }
-    const reading::FormValues form =
-        files::ApplyToForm(files::DecodeReadingFile(bytes), reading::FormValues{});
-    return ReportBirth(form, json, out, err);
+    const reading::FormValues form = files::ApplyToForm(*read.fields, reading::FormValues{});
+    return ReportBirth(form, options, out, err);
 }
 
 // A birth at a place of the atlas (--place).
@@ -131,7 +131,7 @@ int ReportBirthAtPlace(const Options& options, std::ostream& out, std::ostream& 
     if (!entry.note.empty()) {
         err << kProgram << ": " << entry.note << '\n';
     }
-    return ReportBirth(form, options.json, out, err, entry.json);
+    return ReportBirth(form, options, out, err, entry.json);
 }
 
 int FindPlaces(const std::string& text, std::ostream& out, std::ostream& err) {
@@ -151,10 +151,8 @@ void ListZones(std::ostream& out) {
     }
 }
 
-}  // namespace
-
-int RunReportCommand(const QStringList& arguments, std::istream& in, std::ostream& out,
-                     std::ostream& err) {
+int RunCommand(const QStringList& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.options) {
         return UsageProblem(err, parsed.usageProblem);
@@ -173,24 +171,35 @@ int RunReportCommand(const QStringList& arguments, std::istream& in, std::ostrea
             break;
         case Mode::kOneBirth:
             status = options.place ? ReportBirthAtPlace(options, out, err)
-                                   : ReportBirth(options.form, options.json, out, err);
+                                   : ReportBirth(options.form, options, out, err);
             break;
         case Mode::kFindPlaces:
             status = FindPlaces(options.findText, out, err);
             break;
         case Mode::kBatch:
-            status = ReportBatch(options.path, in, out, err);
-            break;
+            // The batch flushes every block and reports a failed write itself.
+            return ReportBatch(options, in, out, err);
         case Mode::kReadingFile:
-            status = ReportReadingFile(options.path, options.json, out, err);
+            status = ReportReadingFile(options, out, err);
             break;
     }
-    out.flush();
-    if (!out) {
-        err << kProgram << ": cannot write the output\n";
+    if (auto problem = WriteAndFlush(out, {})) {
+        err << kProgram << ": cannot write the output: " << *problem << '\n';
         return kExitUsage;
     }
     return status;
+}
+
+}  // namespace
+
+int RunReportCommand(const QStringList& arguments, std::istream& in, std::ostream& out,
+                     std::ostream& err) {
+    try {
+        return RunCommand(arguments, in, out, err);
+    } catch (const std::bad_alloc&) {
+        err << kProgram << ": out of memory\n";
+        return kExitUsage;
+    }
 }
 
 }  // namespace cli

@@ -1,44 +1,176 @@
 #include "cli/csv_reader.h"
 
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
 namespace cli {
 
-CsvReader::CsvReader(std::istream& in) : in_(in) {}
+namespace {
 
-bool CsvReader::ReadLine() {
-    if (!std::getline(in_, line_)) {
+// How much is asked of the stream at a time.
+constexpr std::size_t kReadBytes = 64 * 1024;
+
+// A record's field list that grew past this (a line of commas) is given back, so that the
+// caller's records, reused row after row, do not keep such lists.
+constexpr std::size_t kKeptFieldCapacity = 64;
+
+// Appends to buffer the bytes the stream has ready, at most max, after one read of its own when
+// it has none; false at the end of the input. A read that fails throws before anything is taken,
+// so bytes read earlier are never lost with it.
+bool AppendSome(std::streambuf& source, std::string& buffer, std::size_t max) {
+    using Traits = std::streambuf::traits_type;
+    if (Traits::eq_int_type(source.sgetc(), Traits::eof())) {
         return false;
     }
-    ++linesRead_;
-    if (!line_.empty() && line_.back() == '\r') {
-        line_.pop_back();
+    const std::streamsize ready = std::max<std::streamsize>(source.in_avail(), 1);
+    const auto take = static_cast<std::size_t>(std::min(ready, static_cast<std::streamsize>(max)));
+    const std::size_t kept = buffer.size();
+    buffer.resize(kept + take);
+    try {
+        buffer.resize(kept + static_cast<std::size_t>(source.sgetn(
+                                 buffer.data() + kept, static_cast<std::streamsize>(take))));
+    } catch (...) {
+        buffer.resize(kept);
+        throw;
     }
     return true;
 }
 
-bool CsvReader::Next(CsvRecord& record) {
-    do {
-        if (!ReadLine()) {
-            return false;
-        }
-    } while (line_.empty());
+}  // namespace
 
-    record.lineNumber = linesRead_;
+CsvReader::CsvReader(std::istream& in, CsvLimits limits) : source_(in.rdbuf()), limits_(limits) {}
+
+bool CsvReader::Refill() {
+    // Bytes before the current record are done with; the record's own may be read again.
+    buffer_.erase(0, rowStart_);
+    position_ -= rowStart_;
+    rowStart_ = 0;
+    return source_ != nullptr && AppendSome(*source_, buffer_, kReadBytes);
+}
+
+CsvReader::Line CsvReader::ReadLine(std::size_t maxBytes) {
+    line_.clear();
+    bool started = false;
+    while (true) {
+        if (position_ == buffer_.size() && !Refill()) {
+            if (!started) {
+                return Line::kEnd;
+            }
+            break;  // the last line has no line end
+        }
+        if (!started) {
+            started = true;
+            ++linesRead_;
+        }
+        const char* begin = buffer_.data() + position_;
+        const std::size_t available = buffer_.size() - position_;
+        const auto* end = static_cast<const char*>(std::memchr(begin, '\n', available));
+        const std::size_t length =
+            end != nullptr ? static_cast<std::size_t>(end - begin) : available;
+        // One byte past the limit may still be the CR of a CR LF.
+        const std::size_t room = maxBytes + 1 - line_.size();
+        if (length > room) {
+            position_ += room;
+            skippingLine_ = true;
+            return Line::kTooLong;
+        }
+        line_.append(begin, length);
+        position_ += length;
+        if (end != nullptr) {
+            ++position_;
+            break;
+        }
+    }
+    if (!line_.empty() && line_.back() == '\r') {
+        line_.pop_back();
+    }
+    return line_.size() > maxBytes ? Line::kTooLong : Line::kRead;
+}
+
+void CsvReader::SkipBlankLines() {
+    while (true) {
+        while (position_ < buffer_.size() && buffer_[position_] == '\n') {
+            ++position_;
+            ++linesRead_;
+        }
+        rowStart_ = position_;
+        if (position_ < buffer_.size() || !Refill()) {
+            return;
+        }
+    }
+}
+
+void CsvReader::SkipRestOfLine() {
+    skippingLine_ = false;
+    while (true) {
+        const char* begin = buffer_.data() + position_;
+        const auto* end =
+            static_cast<const char*>(std::memchr(begin, '\n', buffer_.size() - position_));
+        if (end != nullptr) {
+            position_ += static_cast<std::size_t>(end - begin) + 1;
+            return;
+        }
+        position_ = rowStart_ = buffer_.size();
+        if (!Refill()) {
+            return;
+        }
+    }
+}
+
+bool CsvReader::Next(CsvRecord& record) {
+    if (skippingLine_) {
+        SkipRestOfLine();
+    }
     record.fields.clear();
+    if (record.fields.capacity() > kKeptFieldCapacity) {
+        record.fields.shrink_to_fit();
+    }
     record.problem.reset();
 
+    Line read = Line::kRead;
+    do {
+        SkipBlankLines();
+        read = ReadLine(limits_.maxRowBytes);
+        if (read == Line::kEnd) {
+            return false;
+        }
+    } while (read == Line::kRead && line_.empty());
+    record.lineNumber = linesRead_;
+    if (read == Line::kTooLong) {
+        record.problem =
+            "the line is longer than " + std::to_string(limits_.maxRowBytes) + " bytes";
+        return true;
+    }
+    ParseFields(record);
+    return true;
+}
+
+void CsvReader::ParseFields(CsvRecord& record) {
     std::string field;
-    bool quoted = false;        // inside a quoted field
-    bool afterClosing = false;  // just past a quoted field's closing quote
+    bool quoted = false;           // inside a quoted field
+    bool afterClosing = false;     // just past a quoted field's closing quote
+    std::int64_t quoteLine = 0;    // the line where the open quote opened
+    std::size_t resumeOffset = 0;  // from rowStart_, the line after it
+    int rowLines = 1;
     std::size_t i = 0;
     while (true) {
         if (i == line_.size()) {
             if (!quoted) {
                 break;
             }
-            if (!ReadLine()) {
-                record.problem = "a quoted field is not closed";
-                return true;
+            const std::size_t used = position_ - rowStart_;
+            if (rowLines == limits_.maxRowLines || used >= limits_.maxRowBytes ||
+                ReadLine(limits_.maxRowBytes - used) != Line::kRead) {
+                // The quote was most likely a stray one: what it took in is read again as rows.
+                record.fields.clear();
+                record.problem = "unclosed quote opened on line " + std::to_string(quoteLine);
+                position_ = rowStart_ + resumeOffset;
+                linesRead_ = quoteLine;
+                skippingLine_ = false;
+                return;
             }
+            ++rowLines;
             field += '\n';
             i = 0;
             continue;
@@ -62,15 +194,16 @@ bool CsvReader::Next(CsvRecord& record) {
             // Text after a closing quote means the quotes were not meant as CSV quoting; better
             // to refuse the row than to guess what its fields are.
             record.problem = "a quoted field must end at a comma or the end of the line";
-            return true;
+            return;
         } else if (c == '"' && field.empty()) {
             quoted = true;
+            quoteLine = linesRead_;
+            resumeOffset = position_ - rowStart_;
         } else {
             field += c;
         }
     }
     record.fields.push_back(std::move(field));
-    return true;
 }
 
 }  // namespace cli

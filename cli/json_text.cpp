@@ -126,6 +126,14 @@ void AppendJsonNumber(std::string& out, long long value) {
     out.append(digits.data(), result.ptr);
 }
 
+void AppendJsonDecimal(std::string& out, double value) {
+    // Fixed notation: the shortest form alone would write 0.0004 as 4e-04.
+    std::array<char, 32> digits{};
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                      std::chars_format::fixed);
+    out.append(digits.data(), result.ptr);
+}
+
 std::string IndentJson(std::string_view compact) {
     std::string out;
     out.reserve(compact.size() * 2);

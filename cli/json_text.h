@@ -13,6 +13,10 @@ void AppendJsonString(std::string& out, std::string_view utf8);
 // Appends a whole number as JSON.
 void AppendJsonNumber(std::string& out, long long value);
 
+// Appends a finite number of everyday size as JSON, in the shortest decimals that give it back
+// exactly: 365.25, 12.3456, 0.0004, 7.
+void AppendJsonDecimal(std::string& out, double value);
+
 // The same JSON laid out for people: one member or element a line, indented by four spaces,
 // ": " after keys; empty objects and arrays stay "{}" and "[]". Expects compact JSON (no
 // blanks between tokens), as this program writes it.

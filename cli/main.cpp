@@ -1,11 +1,24 @@
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <cerrno>
 #include <iostream>
 
 #include "cli/command.h"
 
 int main(int argc, char* argv[]) {
+    // With the standard input closed, the next descriptor opened (Qt opens its own at once)
+    // would become descriptor 0 and --batch - would read from it. /dev/null holds the place, and
+    // the command is told that the input is closed.
+    const bool inputClosed = fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF;
+    if (inputClosed) {
+        static_cast<void>(open("/dev/null", O_RDONLY));  // the lowest free descriptor: 0
+    }
     // Large batches read and write through the streams alone; C stdio is not used.
     std::ios::sync_with_stdio(false);
     QCoreApplication application(argc, argv);
-    return cli::RunReportCommand(QCoreApplication::arguments(), std::cin, std::cout, std::cerr);
+    std::istream closedInput(nullptr);
+    return cli::RunReportCommand(QCoreApplication::arguments(),
+                                 inputClosed ? closedInput : std::cin, std::cout, std::cerr);
 }

@@ -129,6 +129,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     }
     parser.addOption(QCommandLineOption("dst"));
     parser.addOption(QCommandLineOption("json"));
+    parser.addOption(QCommandLineOption("dasha"));
     parser.addOption(QCommandLineOption("batch", QString(), "file"));
     parser.addOption(QCommandLineOption("list-zones"));
     parser.addOption(QCommandLineOption("find", QString(), "name"));
@@ -143,6 +144,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
 
     Options options;
     options.json = parser.isSet("json");
+    options.dasha = parser.isSet("dasha");
     const QStringList positional = parser.positionalArguments();
     bool anyBirthOption = parser.isSet("dst");
     for (const QString& name : birthOptions) {
@@ -192,6 +194,12 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
             parsed.usageProblem = PlaceOptionProblem(parser);
         }
     }
+    const bool writesJson = options.json || options.mode == Mode::kBatch;
+    const bool computes = options.mode == Mode::kOneBirth || options.mode == Mode::kBatch ||
+                          options.mode == Mode::kReadingFile;
+    if (parsed.usageProblem.empty() && options.dasha && computes && !writesJson) {
+        parsed.usageProblem = "--dasha adds the dasha to the JSON; give it with --json or --batch";
+    }
     if (!parsed.usageProblem.empty()) {
         return parsed;
     }
@@ -235,11 +243,12 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
 std::string UsageText() {
     return R"(Usage:
   rashi-report --name NAME --date YYYY-MM-DD --time HH:MM --zone ROW --lat DD:MMN|S
-               --lon DDD:MME|W [--dst] --city CITY --state STATE --country COUNTRY [--json]
+               --lon DDD:MME|W [--dst] --city CITY --state STATE --country COUNTRY
+               [--json [--dasha]]
+  rashi-report --batch FILE|- [--dasha]
+  rashi-report [--json [--dasha]] READING.vlj
   rashi-report --name NAME --date YYYY-MM-DD --time HH:MM --place "CITY[, STATE][, COUNTRY]"
-               [--zone ROW [--dst]] [--json]
-  rashi-report --batch FILE|-
-  rashi-report [--json] READING.vlj
+               [--zone ROW [--dst]] [--json [--dasha]]
   rashi-report --find NAME
   rashi-report --list-zones | --help | --version
 
@@ -251,8 +260,8 @@ Birth options:
   --time H:M         local clock time of birth, hour 0 to 24 (24:00 is midnight at the day's end)
   --zone ROW         row 0 to 70 of the time zone list (see --list-zones); 34 is Indian Time
   --dst              the clock was on daylight saving time (one hour ahead of the zone)
-  --lat DD:MMN       latitude: degrees:minutes, then N or S (e.g. 28:37N)
-  --lon DDD:MME      longitude: degrees:minutes, then E or W (e.g. 77:13E)
+  --lat DD:MMN       latitude, 0:00 to 90:00: degrees:minutes, then N or S (e.g. 28:37N)
+  --lon DDD:MME      longitude, 0:00 to 180:00: degrees:minutes, then E or W (e.g. 77:13E)
   --city, --state, --country   the place's names
   --place TEXT       a place of the built-in atlas instead of --lat, --lon, --city, --state,
                      --country, --zone and --dst: "Kolkata", "Kolkata, India" or "Kolkata,
@@ -271,9 +280,16 @@ Output:
   language of the user's locale.
   --json             print instead one JSON object with the birth ("birth"), the reading
                      ("reading") and the universal time the chart was cast for
-                     ("universalTime", ISO 8601); with --place also the place
-                     ("place": name, state, country, latitude, longitude, timeZone,
+                     ("universalTime", ISO 8601). The reading includes "navamsa": the
+                     navamsa signs of the Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn,
+                     Rahu, Ketu and the ascendant. With --place the object also holds the
+                     place ("place": name, state, country, latitude, longitude, timeZone,
                      utcOffset, daylightSaving).
+  --dasha            with --json or --batch, the reading also holds "dasha", the Vimshottari
+                     dasha: {"yearDays": 365.25, "balance": {"lord", "years"}, "periods":
+                     nine mahadashas, each {"lord", "start", "end", "antardashas": nine
+                     {"lord", "start", "end"}}}. Dates are YYYY-MM-DD on the birth's local
+                     clock; a year is 365.25 days.
 
 Batch:
   --batch FILE       read births as CSV from FILE ("-" for standard input). The first line is
@@ -288,7 +304,10 @@ Batch:
                      order, one line holds the JSON object of --json, or
                        {"line": N, "error": "..."}
                      for a row that cannot be read or is refused (N is the line the row starts
-                     on; the header is line 1).
+                     on; the header is line 1). A row spans at most 100 lines and 64 KiB: a
+                     longer line is an error row, and a quote still open past that is one
+                     ("unclosed quote opened on line N"), after which reading goes on with the
+                     line after line N. A failed write stops the batch at once.
 
 Reading file:
   READING.vlj        print the report (or with --json the JSON) of a saved reading file.
@@ -296,9 +315,9 @@ Reading file:
 Exit status:
   0  every chart was computed
   1  the birth was refused (the reason goes to standard error), or a batch row failed
-  2  the options are wrong, an input file cannot be read (or a batch has no usable
-     header), the output cannot be written, or --place names no place of the atlas or a
-     clock that no zone of the list has
+  2  the options are wrong, an input cannot be read (or a batch has no usable header),
+     the output cannot be written, memory ran out, or --place names no place of the atlas
+     or a clock that no zone of the list has
 )";
 }
 

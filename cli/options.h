@@ -21,6 +21,7 @@ enum class Mode {
 struct Options {
     Mode mode = Mode::kHelp;
     bool json = false;
+    bool dasha = false;        // the JSON holds the reading's Vimshottari dasha
     reading::FormValues form;  // the birth of kOneBirth
     std::string path;          // the CSV file ("-" for standard input) or the reading file
     // --place: the place whose coordinates, names and clock the birth takes; --find's text.

@@ -1,7 +1,10 @@
 #include "cli/reading_json.h"
 
+#include <cmath>
+
 #include "cli/json_text.h"
 #include "reading/driver.h"
+#include "reading/vimshottari_dasha.h"
 
 namespace cli {
 
@@ -30,6 +33,10 @@ class Members {
     void Number(std::string_view name, int value) {
         Key(name);
         AppendJsonNumber(out_, value);
+    }
+    void Decimal(std::string_view name, double value) {
+        Key(name);
+        AppendJsonDecimal(out_, value);
     }
     void Truth(std::string_view name, bool value) {
         Key(name);
@@ -83,7 +90,38 @@ void AppendBirth(std::string& out, const reading::BirthData& birth) {
     json.Number("zoneMinuteOffset", birth.zoneMinuteOffset);
 }
 
-void AppendChart(std::string& out, const reading::ChartReading& chart) {
+void AppendPeriodTimes(Members& json, const reading::DashaPeriod& period) {
+    json.Text("lord", period.lord);
+    json.Text("start", IsoDate(reading::DateOfMoment(period.start)));
+    json.Text("end", IsoDate(reading::DateOfMoment(period.end)));
+}
+
+void AppendAntardasha(std::string& out, const reading::DashaPeriod& antardasha) {
+    Members json(out);
+    AppendPeriodTimes(json, antardasha);
+}
+
+void AppendMahadasha(std::string& out, const reading::Mahadasha& mahadasha) {
+    Members json(out);
+    AppendPeriodTimes(json, mahadasha.period);
+    json.List("antardashas", mahadasha.antardashas, AppendAntardasha);
+}
+
+void AppendDasha(std::string& out, const reading::VimshottariDasha& dasha) {
+    constexpr double kYearSteps = 10000;  // the balance to four decimals of a year
+    Members json(out);
+    json.Decimal("yearDays", reading::kDaysPerDashaYear);
+    json.Key("balance");
+    {
+        Members balance(out);
+        balance.Text("lord", dasha.balanceLord());
+        balance.Decimal("years", std::round(dasha.balanceYears * kYearSteps) / kYearSteps);
+    }
+    json.List("periods", dasha.mahadashas, AppendMahadasha);
+}
+
+void AppendChart(std::string& out, const reading::ChartReading& chart,
+                 const std::optional<reading::VimshottariDasha>& dasha) {
     Members json(out);
     json.List("planetNames", chart.planetNames, AppendJsonString);
     json.List("planetLabels", chart.planetLabels, AppendJsonString);
@@ -100,34 +138,50 @@ void AppendChart(std::string& out, const reading::ChartReading& chart) {
     json.Text("pada", chart.pada);
     json.List("retrograde", chart.retrograde, AppendTruth);
     json.Text("moonPositionText", chart.moonPositionText);
+    json.List("longitudes", chart.longitudes, AppendJsonDecimal);
+    json.Decimal("ayanamsaDegrees", chart.ayanamsaDegrees);
+    json.List("navamsa", chart.navamsa, AppendJsonString);
+    if (dasha) {
+        json.Key("dasha");
+        AppendDasha(out, *dasha);
+    }
+}
+
+// Writes value into text at position, zero-padded to width digits. Digit by digit: snprintf
+// would be a noticeable share of a batch row.
+void PutDigits(std::string& text, std::size_t position, std::size_t width, int value) {
+    for (std::size_t i = position + width; i-- > position;) {
+        text[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
 }
 
 }  // namespace
 
 std::string IsoUniversalTime(const engine::CivilDateTime& universal) {
-    // Digit by digit: snprintf would be a noticeable share of a batch row.
-    std::string text = "0000-00-00T00:00:00Z";
-    const auto put = [&](std::size_t position, std::size_t width, int value) {
-        for (std::size_t i = position + width; i-- > position;) {
-            text[i] = static_cast<char>('0' + value % 10);
-            value /= 10;
-        }
-    };
-    put(0, 4, universal.year);
-    put(5, 2, universal.month);
-    put(8, 2, universal.day);
-    put(11, 2, universal.hour);
-    put(14, 2, universal.minute);
+    std::string text = IsoDate({universal.year, universal.month, universal.day}) + "T00:00:00Z";
+    PutDigits(text, 11, 2, universal.hour);
+    PutDigits(text, 14, 2, universal.minute);
+    return text;
+}
+
+std::string IsoDate(const engine::CivilDate& date) {
+    std::string text = "0000-00-00";
+    PutDigits(text, 0, 4, date.year);
+    PutDigits(text, 5, 2, date.month);
+    PutDigits(text, 8, 2, date.day);
     return text;
 }
 
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
-                       const reading::ChartReading& reading, std::string_view placeJson) {
+                       const reading::ChartReading& reading, bool withDasha,
+                       std::string_view placeJson) {
     Members json(out);
     json.Key("birth");
     AppendBirth(out, birth);
     json.Key("reading");
-    AppendChart(out, reading);
+    AppendChart(out, reading,
+                withDasha ? reading::ComputeVimshottariDasha(birth, reading) : std::nullopt);
     json.Text("universalTime", IsoUniversalTime(reading::UniversalInstant(birth)));
     if (!placeJson.empty()) {
         json.Key("place");
@@ -135,7 +189,7 @@ void AppendReadingJson(std::string& out, const reading::BirthData& birth,
     }
 }
 
-void AppendRowErrorJson(std::string& out, int lineNumber, std::string_view message) {
+void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message) {
     out += "{\"line\": ";
     AppendJsonNumber(out, lineNumber);
     out += ", \"error\": ";

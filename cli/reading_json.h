@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,13 +13,19 @@ namespace cli {
 // "1980-06-15T05:00:00Z": the universal instant as ISO 8601.
 std::string IsoUniversalTime(const engine::CivilDateTime& universal);
 
+// "1980-06-15": a date as ISO 8601.
+std::string IsoDate(const engine::CivilDate& date);
+
 // Appends one compact JSON object with the birth details ("birth", every field by its name),
-// the computed reading ("reading") and the universal instant the chart was cast for
-// ("universalTime"); placeJson, when given, is the object of the member "place".
+// the computed reading ("reading", navamsa included) and the universal instant the chart was
+// cast for ("universalTime"). With withDasha the reading holds its Vimshottari dasha as well
+// ("dasha": the balance at birth and nine periods of nine antardashas, dated on the birth's
+// local clock); placeJson, when given, is the object of the member "place".
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
-                       const reading::ChartReading& reading, std::string_view placeJson = {});
+                       const reading::ChartReading& reading, bool withDasha = false,
+                       std::string_view placeJson = {});
 
 // Appends {"line": N, "error": "…"}: the batch's answer for a row it could not calculate.
-void AppendRowErrorJson(std::string& out, int lineNumber, std::string_view message);
+void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message);
 
 }  // namespace cli

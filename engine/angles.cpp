@@ -80,15 +80,43 @@ struct SignPosition {
     int sign;
 };
 
-SignPosition SignPositionOf(double longitudeDegrees) {
+DegreesMinutesSeconds CutLongitude(double longitudeDegrees) {
     double magnitude = std::fabs(longitudeDegrees);
     if (magnitude >= kFullCircle) {
         magnitude = std::fmod(magnitude, kFullCircle);
     }
-    DegreesMinutesSeconds cut = CutIntoSexagesimal(magnitude);
+    return CutIntoSexagesimal(magnitude);
+}
+
+SignPosition SignPositionOf(double longitudeDegrees) {
+    DegreesMinutesSeconds cut = CutLongitude(longitudeDegrees);
     const int sign = cut.degrees / 30;
     cut.degrees -= 30 * sign;
     return {cut, sign};
+}
+
+SignPosition SignPositionOfArcSeconds(int arcSeconds) {
+    const int sign = arcSeconds / kArcSecondsPerSign;
+    const int withinSign = arcSeconds - sign * kArcSecondsPerSign;
+    return {{withinSign / 3600, withinSign / 60 % 60, withinSign % 60}, sign};
+}
+
+std::string LongText(const SignPosition& position) {
+    TextBuffer text;
+    AppendSexagesimal(text, position.cut);
+    text.Append(' ');
+    text.Append(kSignAbbreviations[position.sign]);
+    return text.Text();
+}
+
+std::string ShortText(const SignPosition& position) {
+    TextBuffer text;
+    text.AppendTwoDigits(position.cut.degrees);
+    text.Append(' ');
+    text.Append(kSignAbbreviations[position.sign]);
+    text.Append(' ');
+    text.AppendTwoDigits(position.cut.minutes);
+    return text.Text();
 }
 
 }  // namespace
@@ -123,12 +151,7 @@ double ReduceToTwoPi(double radians) {
 }
 
 std::string LongPositionText(double longitudeDegrees) {
-    const SignPosition position = SignPositionOf(longitudeDegrees);
-    TextBuffer text;
-    AppendSexagesimal(text, position.cut);
-    text.Append(' ');
-    text.Append(kSignAbbreviations[position.sign]);
-    return text.Text();
+    return LongText(SignPositionOf(longitudeDegrees));
 }
 
 std::string SignedAngleText(double degrees) {
@@ -166,14 +189,20 @@ std::string ShortPositionText(std::string_view longText) {
 }
 
 std::string ShortPositionTextOf(double longitudeDegrees) {
-    const SignPosition position = SignPositionOf(longitudeDegrees);
-    TextBuffer text;
-    text.AppendTwoDigits(position.cut.degrees);
-    text.Append(' ');
-    text.Append(kSignAbbreviations[position.sign]);
-    text.Append(' ');
-    text.AppendTwoDigits(position.cut.minutes);
-    return text.Text();
+    return ShortText(SignPositionOf(longitudeDegrees));
+}
+
+int ArcSecondsShown(double longitudeDegrees) {
+    const DegreesMinutesSeconds cut = CutLongitude(longitudeDegrees);
+    return cut.degrees * 3600 + cut.minutes * 60 + cut.seconds;
+}
+
+std::string LongPositionTextOfArcSeconds(int arcSeconds) {
+    return LongText(SignPositionOfArcSeconds(arcSeconds));
+}
+
+std::string ShortPositionTextOfArcSeconds(int arcSeconds) {
+    return ShortText(SignPositionOfArcSeconds(arcSeconds));
 }
 
 }  // namespace engine

@@ -29,6 +29,15 @@ std::string ShortPositionText(std::string_view longText);
 // The short text of a longitude, the same as ShortPositionText of its LongPositionText.
 std::string ShortPositionTextOf(double longitudeDegrees);
 
+// The whole arc-seconds from 0° Aries that the long position text of a longitude shows: its
+// degrees, minutes and seconds cut, never rounded. A chart cuts each longitude once and writes
+// both of its texts, and everything read from them, from this number.
+int ArcSecondsShown(double longitudeDegrees);
+
+// The long and the short position texts of arc-seconds in [0, 360 · 3600).
+std::string LongPositionTextOfArcSeconds(int arcSeconds);
+std::string ShortPositionTextOfArcSeconds(int arcSeconds);
+
 // The degree sign as it stands in position texts (UTF-8).
 inline constexpr std::string_view kDegreeMark = "\u00B0";
 

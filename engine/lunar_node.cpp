@@ -11,14 +11,12 @@ namespace {
 
 constexpr double kNodeAtJ2000 = 125.1228;          // degrees
 constexpr double kNodeDailyMotion = 0.0529538083;  // degrees a day, retrograde
-constexpr double kNodeOffset = 1.0;                // degrees subtracted from the mean node
 
 }  // namespace
 
 double RahuLongitude(double daysFromJ2000, double ayanamsaCorrection) {
     const double node = (kNodeAtJ2000 - kNodeDailyMotion * daysFromJ2000) * kDegreesToRadians;
     double rahu = ReduceToTwoPi(node) * kNodeRadiansToDegrees;
-    rahu -= kNodeOffset;
     rahu -= std::fabs(ayanamsaCorrection);
     while (rahu < 0) {
         rahu += kFullCircle;

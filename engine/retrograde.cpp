@@ -46,10 +46,10 @@ std::array<bool, kRetrogradePlanets> RetrogradeFlags(const CivilDateTime& local)
     if (!IsConvertibleDate({local.year, local.month, local.day}) || !IsClockTime(local)) {
         return flags;
     }
-    const CivilDateTime normalised = AddMinutes(local, 0);  // hour 24 is 0 h of the next day
-    const CivilDate date{normalised.year, normalised.month, normalised.day};
+    // Hour 24 is 0 h of the next day.
+    const int day = DaysFromCivil(local.year, local.month, local.day) + (local.hour == 24 ? 1 : 0);
     for (int k = 0; k < kRetrogradePlanets; ++k) {
-        flags[k] = IsRetrograde(date, static_cast<RetrogradePlanet>(k));
+        flags[k] = FallsInsideAPeriod(StationPeriods(static_cast<RetrogradePlanet>(k)), day);
     }
     return flags;
 }

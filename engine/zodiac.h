@@ -7,6 +7,7 @@
 namespace engine {
 
 inline constexpr int kSignCount = 12;
+inline constexpr int kArcSecondsPerSign = 30 * 3600;
 
 // Three-letter abbreviations in zodiac order, index 0 (Aries) to 11 (Pisces). Position texts end
 // in them and the chart places bodies by them.

@@ -11,7 +11,6 @@ namespace files {
 
 namespace {
 
-const QString kPictureExtension = QStringLiteral(".jpg");
 constexpr int kBestJpegQuality = 100;
 
 QString Join(const QString& folder, const QString& fileName) {
@@ -35,12 +34,12 @@ bool PathTaken(const QString& path) {
     return info.exists() || info.isSymLink();
 }
 
-PictureName PictureNameFor(const QString& chosenPath) {
+PictureName PictureNameFor(const QString& chosenPath, const char* extension) {
     const QString path = QDir::fromNativeSeparators(chosenPath);
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const QString folder = path.left(slash + 1);
     const QString chosenName = path.mid(slash + 1);
-    return {folder, chosenName.section(QLatin1Char('.'), 0, 0) + kPictureExtension};
+    return {folder, chosenName.section(QLatin1Char('.'), 0, 0) + QString::fromLatin1(extension)};
 }
 
 PictureTarget ChoosePictureTarget(const QString& folder, const QString& fileName,
@@ -68,27 +67,53 @@ QImage RenderPicture(QSize size, const std::function<void(QPainter&)>& paint) {
     return image;
 }
 
-std::optional<FileProblem> SaveJpeg(const QImage& image, const QString& path) {
-    // Encode in memory first, so the file itself is written by the one safe writer.
+namespace {
+
+std::optional<QByteArray> EncodeJpeg(const QImage& image, QString* error) {
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(kBestJpegQuality);
     if (!writer.write(image)) {
-        return FileProblem{SaveFailureText(path, writer.errorString()), {}};
+        *error = writer.errorString();
+        return std::nullopt;
     }
-    return WriteFileSafely(path, jpeg);
+    return jpeg;
+}
+
+}  // namespace
+
+std::optional<FileProblem> SaveJpeg(const QImage& image, const QString& path) {
+    // Encode in memory first, so the file itself is written by the one safe writer.
+    QString error;
+    const std::optional<QByteArray> jpeg = EncodeJpeg(image, &error);
+    if (!jpeg) {
+        return FileProblem{SaveFailureText(path, error), {}};
+    }
+    return WriteFileSafely(path, *jpeg);
 }
 
 SavedPicture SaveChartPicture(const QString& chosenPath, const QImage& image,
                               const PathTest& taken) {
-    const PictureName name = PictureNameFor(chosenPath);
+    QString error;
+    const std::optional<QByteArray> jpeg = EncodeJpeg(image, &error);
+    if (!jpeg) {
+        const PictureName name = PictureNameFor(chosenPath, kJpegExtension);
+        return {std::nullopt,
+                FileProblem{SaveFailureText(Join(name.folder, name.fileName), error), {}}};
+    }
+    return SaveUnderFreeName(chosenPath, kJpegExtension, *jpeg, taken);
+}
+
+SavedPicture SaveUnderFreeName(const QString& chosenPath, const char* extension,
+                               const QByteArray& bytes, const PathTest& taken) {
+    const PictureName name = PictureNameFor(chosenPath, extension);
     const PictureTarget target = ChoosePictureTarget(name.folder, name.fileName, taken);
     if (!target.path) {
         return {std::nullopt, target.problem};
     }
-    if (auto problem = SaveJpeg(image, *target.path)) {
+    if (auto problem = WriteFileSafely(*target.path, bytes)) {
         return {std::nullopt, std::move(problem)};
     }
     return {target.path, std::nullopt};

@@ -19,14 +19,19 @@ using PathTest = std::function<bool(const QString& path)>;
 // True when anything is at path: a file, a folder, or a link, even a broken one.
 bool PathTaken(const QString& path);
 
+// The extensions of the chart's pictures and documents.
+inline constexpr char kJpegExtension[] = ".jpg";
+inline constexpr char kPdfExtension[] = ".pdf";
+inline constexpr char kSvgExtension[] = ".svg";
+
 // The folder and picture file name a name chosen in the dialog stands for: the file name is cut
-// at its first "." and given ".jpg" ("chart.bmp" and "chart" both give "chart.jpg"); the folder
-// is kept whole, dots included.
+// at its first "." and given the extension ("chart.bmp" and "chart" both give "chart.jpg"); the
+// folder is kept whole, dots included.
 struct PictureName {
     QString folder;
     QString fileName;
 };
-PictureName PictureNameFor(const QString& chosenPath);
+PictureName PictureNameFor(const QString& chosenPath, const char* extension = kJpegExtension);
 
 // The free path for a picture named fileName in folder: the name itself, or else the first of
 // its numbered copies ("chart_001.jpg" … "chart_999.jpg") that is not taken. With all taken,
@@ -52,5 +57,10 @@ struct SavedPicture {
 };
 SavedPicture SaveChartPicture(const QString& chosenPath, const QImage& image,
                               const PathTest& taken = PathTaken);
+
+// The same for a picture or document already encoded: the chosen name with the extension, or
+// its first free numbered copy.
+SavedPicture SaveUnderFreeName(const QString& chosenPath, const char* extension,
+                               const QByteArray& bytes, const PathTest& taken = PathTaken);
 
 }  // namespace files

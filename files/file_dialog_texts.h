@@ -23,4 +23,10 @@ inline constexpr std::string_view kReportTitle = "Select the destination text fi
 inline constexpr std::string_view kPictureFilter = "JPEG Image (*.jpg)";
 inline constexpr std::string_view kPictureSuffix = "JPG";
 
+// Saving the chart as a document, under the same naming rule as the picture.
+inline constexpr std::string_view kPdfFilter = "PDF Document (*.pdf)";
+inline constexpr std::string_view kPdfSuffix = "pdf";
+inline constexpr std::string_view kSvgFilter = "SVG Image (*.svg)";
+inline constexpr std::string_view kSvgSuffix = "svg";
+
 }  // namespace files

@@ -75,6 +75,16 @@ std::string Utf8ToLatin1(std::string_view utf8) {
     return latin1;
 }
 
+std::vector<std::string_view> Utf8Characters(std::string_view utf8) {
+    std::vector<std::string_view> characters;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::size_t length = DecodeAt(utf8, at).length;
+        characters.push_back(utf8.substr(at, length));
+        at += length;
+    }
+    return characters;
+}
+
 std::string Latin1ToUtf8(std::string_view latin1) {
     std::string utf8;
     utf8.reserve(latin1.size());

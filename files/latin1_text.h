@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace files {
 
@@ -16,6 +17,10 @@ std::string Utf8ToLatin1(std::string_view utf8);
 
 // Latin-1 bytes as UTF-8 text; every byte is a character, so nothing is lost.
 std::string Latin1ToUtf8(std::string_view latin1);
+
+// UTF-8 text cut into its characters, each as its bytes; a broken sequence gives one character
+// per byte, as Utf8ToLatin1 counts it.
+std::vector<std::string_view> Utf8Characters(std::string_view utf8);
 
 // The bytes of a text file: each line in Latin-1, followed by CR LF.
 std::string Latin1TextFile(std::span<const std::string> utf8Lines);

@@ -10,29 +10,24 @@ void ConfigurePrintDialog(QPrintDialog& dialog) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
 }
 
-std::optional<FileProblem> PrintDrawing(QPrinter& printer, QSizeF logicalSize,
-                                        const std::function<void(QPainter&)>& paint) {
+bool DrawOnPage(QPagedPaintDevice& device, QSizeF logicalSize,
+                const std::function<void(QPainter&)>& paint) {
     // Record the drawing first: a picture keeps lines and text as they are, and replays them at
-    // their physical size on any device, fonts included. Painting straight on the printer would
-    // resolve point sizes at the printer's resolution and make text far too large for the lines.
+    // their physical size on any device, fonts included. Painting straight on the page would
+    // resolve point sizes at the page's resolution and make text far too large for the lines.
     QPicture drawing;
     {
         QPainter recorder(&drawing);
         paint(recorder);
     }
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString target =
-            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        return FileProblem{QStringLiteral("The chart could not be printed: \"%1\" did not "
-                                          "accept the page.")
-                               .arg(target),
-                           {}};
+    if (!painter.begin(&device)) {
+        return false;
     }
-    // The replay already scales by the printer's resolution over the picture's; only the fit to
+    // The replay already scales by the page's resolution over the picture's; only the fit to
     // the page remains.
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution()).toRectF();
-    const qreal replayScale = qreal(printer.logicalDpiX()) / drawing.logicalDpiX();
+    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX()).toRectF();
+    const qreal replayScale = qreal(device.logicalDpiX()) / drawing.logicalDpiX();
     if (logicalSize.width() > 0 && logicalSize.height() > 0) {
         const qreal pageScale =
             std::min(page.width() / logicalSize.width(), page.height() / logicalSize.height());
@@ -41,7 +36,20 @@ std::optional<FileProblem> PrintDrawing(QPrinter& printer, QSizeF logicalSize,
     }
     painter.drawPicture(0, 0, drawing);
     painter.end();
-    return std::nullopt;
+    return true;
+}
+
+std::optional<FileProblem> PrintDrawing(QPrinter& printer, QSizeF logicalSize,
+                                        const std::function<void(QPainter&)>& paint) {
+    if (DrawOnPage(printer, logicalSize, paint)) {
+        return std::nullopt;
+    }
+    const QString target =
+        printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    return FileProblem{QStringLiteral("The chart could not be printed: \"%1\" did not "
+                                      "accept the page.")
+                           .arg(target),
+                       {}};
 }
 
 }  // namespace files

@@ -2,10 +2,13 @@
 
 #include <charconv>
 #include <string>
+#include <vector>
 
 #include "engine/trim.h"
 #include "files/latin1_text.h"
+#include "files/regular_file.h"
 #include "reading/time_zones.h"
+#include "reading/validation.h"
 
 namespace files {
 
@@ -34,6 +37,39 @@ enum Line : int {
 static_assert(kCountry + 1 == kReadingFileLineCount);
 static_assert(kReadingFileShift >= 14 && kReadingFileShift <= 129);
 
+// What each line holds, which decides what a reading may have in it.
+enum class LineKind {
+    kText,         // anything but control characters
+    kListNumber,   // a whole number; one outside the list leaves the list as it was
+    kFieldDigits,  // the one to three digits of a degree or minute field
+    kTruth,        // a truth word or a number
+};
+
+struct LineRule {
+    std::string_view name;
+    LineKind kind;
+};
+
+constexpr std::array<LineRule, kReadingFileLineCount> kLineRules{{
+    {"Name", LineKind::kText},
+    {"Month", LineKind::kListNumber},
+    {"Day", LineKind::kListNumber},
+    {"Year", LineKind::kListNumber},
+    {"Hour", LineKind::kListNumber},
+    {"Minute", LineKind::kListNumber},
+    {"Time zone", LineKind::kListNumber},
+    {"Longitude degrees", LineKind::kFieldDigits},
+    {"Longitude minutes", LineKind::kFieldDigits},
+    {"Latitude degrees", LineKind::kFieldDigits},
+    {"Latitude minutes", LineKind::kFieldDigits},
+    {"East or West", LineKind::kTruth},
+    {"North or South", LineKind::kTruth},
+    {"Daylight saving", LineKind::kTruth},
+    {"City", LineKind::kText},
+    {"State", LineKind::kText},
+    {"Country", LineKind::kText},
+}};
+
 constexpr int kLastByte = 255;
 constexpr std::string_view kTrue = "True";
 constexpr std::string_view kFalse = "False";
@@ -55,15 +91,24 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Digits with an optional sign and blanks around them, of any length.
+bool IsWholeNumberText(std::string_view text) {
+    text = engine::TrimBlanks(text);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 // A whole number with an optional sign and blanks around it; nothing for any other text,
 // including numbers too large for an int.
 std::optional<int> WholeNumber(std::string_view text) {
-    text = engine::TrimBlanks(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    if (text.empty()) {
+    if (!IsWholeNumberText(text)) {
         return std::nullopt;
+    }
+    text = engine::TrimBlanks(text);
+    if (text.front() == '+') {
+        text.remove_prefix(1);
     }
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -83,14 +128,10 @@ std::optional<bool> TruthValue(std::string_view text) {
     if (EqualsIgnoringCase(text, kFalse)) {
         return false;
     }
-    std::string_view digits = text;
-    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
-        digits.remove_prefix(1);
-    }
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+    if (!IsWholeNumberText(text)) {
         return std::nullopt;
     }
-    return digits.find_first_not_of('0') != std::string_view::npos;
+    return text.find_first_not_of("-+0") != std::string_view::npos;
 }
 
 // Puts the list position of a number into position when the number is one of the list's
@@ -102,12 +143,17 @@ void SelectListEntry(std::string_view text, int first, int count, int& position)
     }
 }
 
+// C0 controls and DEL: a reading never holds them, so a line with one is no reading.
+bool IsControl(int code) {
+    return code < 0x20 || code == 0x7F;
+}
+
 std::string Scramble(std::string_view utf8Field) {
     std::string scrambled;
     for (const char c : Utf8ToLatin1(utf8Field)) {
-        const int code = static_cast<unsigned char>(c) + kReadingFileShift;
-        if (code <= kLastByte) {
-            scrambled += static_cast<char>(code);
+        const int code = static_cast<unsigned char>(c);
+        if (!IsControl(code) && code + kReadingFileShift <= kLastByte) {
+            scrambled += static_cast<char>(code + kReadingFileShift);
         }
     }
     return scrambled;
@@ -124,7 +170,73 @@ std::string Unscramble(std::string_view line) {
     return Latin1ToUtf8(latin1);
 }
 
+// The first 17 lines of a file, scrambled, without their ends. Lines end at CR LF; a lone LF
+// ends a line too, so a file whose line ends were changed by copying still opens. Scrambled
+// text never holds either byte.
+std::vector<std::string_view> ScrambledLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    while (lines.size() < std::size_t{kReadingFileLineCount} && !bytes.empty()) {
+        const auto end = bytes.find('\n');
+        std::string_view text = bytes.substr(0, end);
+        if (!text.empty() && text.back() == '\r') {
+            text.remove_suffix(1);
+        }
+        lines.push_back(text);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    }
+    return lines;
+}
+
+bool HoldsControlCharacters(std::string_view scrambledLine) {
+    for (const char c : scrambledLine) {
+        const int code = static_cast<unsigned char>(c) - kReadingFileShift;
+        if (code < 0 || IsControl(code)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Why one line of a file cannot be part of a reading, or nothing.
+std::optional<std::string> LineProblem(int line, std::string_view scrambled) {
+    const std::string where =
+        "Line " + std::to_string(line + 1) + " (" + std::string(kLineRules[line].name) + ")";
+    if (HoldsControlCharacters(scrambled)) {
+        return where + " holds control characters.";
+    }
+    const std::string text = Unscramble(scrambled);
+    switch (kLineRules[line].kind) {
+        case LineKind::kText:
+            break;
+        case LineKind::kListNumber:
+            if (!IsWholeNumberText(text)) {
+                return where + " is not a number.";
+            }
+            break;
+        case LineKind::kFieldDigits:
+            if (const std::string digits(engine::TrimBlanks(text));
+                !reading::IsDegreeOrMinuteText(digits)) {
+                // Cutting a longer number to the field would load a different place.
+                const bool allDigits =
+                    !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos;
+                return where + (allDigits ? " has more digits than the field holds."
+                                          : " is not a number the field holds.");
+            }
+            break;
+        case LineKind::kTruth:
+            if (!TruthValue(text)) {
+                return where + " is neither True nor False.";
+            }
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::string_view ReadingFileLineName(int line) {
+    return kLineRules.at(static_cast<std::size_t>(line)).name;
+}
 
 ReadingFileFields FieldsForSave(const reading::BirthData& birth, int zoneIndex) {
     ReadingFileFields fields;
@@ -157,6 +269,10 @@ std::string EncodeReadingFile(const ReadingFileFields& fields) {
     return bytes;
 }
 
+std::string StoredReadingText(std::string_view utf8Field) {
+    return Unscramble(Scramble(utf8Field));
+}
+
 std::optional<std::string> ReadingFileProblem(std::string_view bytes) {
     if (bytes.size() > kReadingFileMaxBytes) {
         return "The file is too large to be a saved reading.";
@@ -164,21 +280,23 @@ std::optional<std::string> ReadingFileProblem(std::string_view bytes) {
     if (bytes.find('\0') != std::string_view::npos) {
         return "The file holds binary data, not a saved reading.";
     }
+    if (bytes.empty()) {
+        return "The file is empty.";
+    }
+    const std::vector<std::string_view> lines = ScrambledLines(bytes);
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        if (auto problem = LineProblem(static_cast<int>(line), lines[line])) {
+            return problem;
+        }
+    }
     return std::nullopt;
 }
 
 ReadingFileFields DecodeReadingFile(std::string_view bytes) {
-    // Lines end at CR LF. A lone LF ends a line too, so a file whose line ends were changed by
-    // copying still opens; scrambled text never holds either byte.
     ReadingFileFields fields;
-    for (int line = 0; line < kReadingFileLineCount && !bytes.empty(); ++line) {
-        const auto end = bytes.find('\n');
-        std::string_view text = bytes.substr(0, end);
-        if (!text.empty() && text.back() == '\r') {
-            text.remove_suffix(1);
-        }
-        fields[line] = Unscramble(text);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    const std::vector<std::string_view> lines = ScrambledLines(bytes);
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        fields[line] = Unscramble(lines[line]);
     }
     return fields;
 }
@@ -191,10 +309,10 @@ reading::FormValues ApplyToForm(const ReadingFileFields& fields, reading::FormVa
     SelectListEntry(fields[kHour], 0, reading::kHourCount, form.hourIndex);
     SelectListEntry(fields[kMinute], 0, reading::kMinuteCount, form.minuteIndex);
     SelectListEntry(fields[kZone], 0, reading::kTimeZoneCount, form.zoneIndex);
-    form.longitudeDegrees = fields[kLongitudeDegrees];
-    form.longitudeMinutes = fields[kLongitudeMinutes];
-    form.latitudeDegrees = fields[kLatitudeDegrees];
-    form.latitudeMinutes = fields[kLatitudeMinutes];
+    form.longitudeDegrees = engine::TrimBlanks(fields[kLongitudeDegrees]);
+    form.longitudeMinutes = engine::TrimBlanks(fields[kLongitudeMinutes]);
+    form.latitudeDegrees = engine::TrimBlanks(fields[kLatitudeDegrees]);
+    form.latitudeMinutes = engine::TrimBlanks(fields[kLatitudeMinutes]);
     if (const auto east = TruthValue(fields[kEast])) {
         form.east = *east;
         form.west = !*east;
@@ -210,6 +328,17 @@ reading::FormValues ApplyToForm(const ReadingFileFields& fields, reading::FormVa
     form.state = fields[kState];
     form.country = fields[kCountry];
     return form;
+}
+
+ReadingFileRead ReadReadingFile(const std::string& path) {
+    FileBytes file = ReadRegularFile(path, kReadingFileMaxBytes);
+    if (!file.problem.empty()) {
+        return {std::nullopt, std::move(file.problem)};
+    }
+    if (auto problem = ReadingFileProblem(file.bytes)) {
+        return {std::nullopt, std::move(*problem)};
+    }
+    return {DecodeReadingFile(file.bytes), {}};
 }
 
 }  // namespace files

@@ -22,20 +22,44 @@ inline constexpr int kReadingFileShift = 17;
 // Field texts of a reading file, unscrambled, as UTF-8.
 using ReadingFileFields = std::array<std::string, kReadingFileLineCount>;
 
+// What a line holds, named as the form names it ("Name", "Month", ..., "Country"); line counts
+// from 0.
+std::string_view ReadingFileLineName(int line);
+
 // The fields a save writes: the birth details, trimmed, numbers without leading zeros, and the
 // time zone as its list position.
 ReadingFileFields FieldsForSave(const reading::BirthData& birth, int zoneIndex);
 
-// The bytes of a reading file: each field scrambled in Latin-1, ended by CR LF.
+// The bytes of a reading file: each field scrambled in Latin-1, ended by CR LF. A character
+// the file cannot hold is written as "?" (beyond Latin-1) or left out (past the shift's range,
+// and control characters, which would make the file unreadable).
 std::string EncodeReadingFile(const ReadingFileFields& fields);
 
-// Why bytes are plainly not a reading file (too large, binary), or nothing when they may be one.
+// What a field's text reads back as once saved; the text itself when the file holds it whole.
+std::string StoredReadingText(std::string_view utf8Field);
+
+// Why bytes are not a reading file, or nothing when they are one: too large, binary, empty,
+// control characters in a line, a number line that is not a number, a degree or minute longer
+// than its field, a flag line that is not a truth value. A file that is merely short, or holds a
+// value out of a list's range, is a reading.
 std::optional<std::string> ReadingFileProblem(std::string_view bytes);
 
 // The fields of a file's bytes; lines past the 17th are ignored and missing ones are empty.
+// Decodes anything; callers check ReadingFileProblem first.
 ReadingFileFields DecodeReadingFile(std::string_view bytes);
 
 // The form with a file's fields put into it; a value a field does not accept leaves it as it was.
 reading::FormValues ApplyToForm(const ReadingFileFields& fields, reading::FormValues form);
+
+// A reading file read from disk, or the reason it was refused.
+struct ReadingFileRead {
+    std::optional<ReadingFileFields> fields;
+    std::string problem;
+};
+
+// Reads a reading file under the same rules for the window and the command line: an ordinary
+// file only (a pipe or a device would block or never end), no larger than a reading can be,
+// holding a reading (ReadingFileProblem).
+ReadingFileRead ReadReadingFile(const std::string& path);
 
 }  // namespace files

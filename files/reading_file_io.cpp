@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include "files/file_dialog_texts.h"
 #include "files/safe_file.h"
@@ -35,26 +34,11 @@ LoadedReadingFile LoadReadingFile(const QString& path) {
     if (!path.endsWith(suffix, Qt::CaseSensitive)) {
         return Refusal(path, {});
     }
-    // A pipe or a device would block the program or never end; only ordinary files are read.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        return Refusal(path, QStringLiteral("This is not an ordinary file."));
+    ReadingFileRead read = ReadReadingFile(QFile::encodeName(path).toStdString());
+    if (!read.fields) {
+        return Refusal(path, QString::fromStdString(read.problem));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Refusal(path, file.errorString());
-    }
-    // Read at most one byte past the limit, which is enough to tell a file that is too large;
-    // the size a special file reports cannot be trusted.
-    const QByteArray bytes = file.read(static_cast<qint64>(kReadingFileMaxBytes) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return Refusal(path, file.errorString());
-    }
-    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (const auto problem = ReadingFileProblem(view)) {
-        return Refusal(path, QString::fromStdString(*problem));
-    }
-    return {DecodeReadingFile(view), std::nullopt};
+    return {std::move(read.fields), std::nullopt};
 }
 
 }  // namespace files

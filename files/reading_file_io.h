@@ -20,8 +20,7 @@ struct LoadedReadingFile {
 };
 
 // Reads a reading file. Refused with "Please Check The File." (and the reason, when there is
-// one): a name not ending in the lower-case "vlj", a file that cannot be opened or read, one
-// larger than a reading file can be, or one holding binary data.
+// one): a name not ending in the lower-case "vlj", and whatever ReadReadingFile refuses.
 LoadedReadingFile LoadReadingFile(const QString& path);
 
 }  // namespace files

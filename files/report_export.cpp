@@ -6,10 +6,17 @@
 
 namespace files {
 
+std::string ReportMonthName(int month, const QLocale& locale) {
+    const std::string name = locale.monthName(month, QLocale::LongFormat).toStdString();
+    if (!name.empty() && Latin1ToUtf8(Utf8ToLatin1(name)) == name) {
+        return name;
+    }
+    return QLocale(QLocale::English).monthName(month, QLocale::LongFormat).toStdString();
+}
+
 QByteArray ReportFileBytes(const reading::BirthData& birth, const reading::ChartReading& reading,
                            const QLocale& locale) {
-    const std::string monthName = locale.monthName(birth.month, QLocale::LongFormat).toStdString();
-    const auto lines = ReportLines(birth, reading, monthName);
+    const auto lines = ReportLines(birth, reading, ReportMonthName(birth.month, locale));
     return QByteArray::fromStdString(Latin1TextFile(lines));
 }
 

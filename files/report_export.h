@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "files/file_problem.h"
 #include "reading/birth_data.h"
@@ -10,8 +11,12 @@
 
 namespace files {
 
-// The text report's bytes: its 26 lines in Latin-1, each ended by CR LF, the month's full name
-// taken from locale.
+// The month's full name in locale's language, or in English where Latin-1 cannot write it (a
+// Russian or Hindi name would come out of the report as question marks).
+std::string ReportMonthName(int month, const QLocale& locale);
+
+// The text report's bytes: its 26 lines in Latin-1, each ended by CR LF, the month's name as
+// ReportMonthName gives it.
 QByteArray ReportFileBytes(const reading::BirthData& birth, const reading::ChartReading& reading,
                            const QLocale& locale);
 

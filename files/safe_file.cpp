@@ -1,8 +1,11 @@
 #include "files/safe_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 #include <cerrno>
+
+#include "files/regular_file.h"
 
 namespace files {
 
@@ -20,6 +23,11 @@ QString SaveFailureText(const QString& path, const QString& reason) {
 }
 
 std::optional<FileProblem> WriteFileSafely(const QString& path, const QByteArray& bytes) {
+    // A save puts a new file in the target's place: a pipe or a device would be replaced by an
+    // ordinary file instead of being written to, so only ordinary files and new names are taken.
+    if (const auto reason = NotRegularFileReason(QFile::encodeName(path).toStdString())) {
+        return Failure(path, QString::fromStdString(*reason));
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return Failure(path, file.errorString());

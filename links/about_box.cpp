@@ -82,6 +82,8 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener openUrl) : QDialog(parent) {
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
+    // Enter closes the box: the focus starts on OK, not on a link that Enter would follow.
+    cmdOK->setFocus(Qt::OtherFocusReason);
 
     auto* text = new QVBoxLayout;
     text->addWidget(title);

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace links {
 
@@ -34,6 +36,19 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    // A label draws no focus of its own; without this frame a keyboard user cannot see which
+    // link Enter would open.
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.backgroundColor = palette().color(backgroundRole());
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
 }
 
 }  // namespace links

@@ -4,8 +4,8 @@
 
 namespace links {
 
-// A label that acts as a web link: a pointing hand over it, underlined, and clicked() on a
-// left-button click or on Space or Enter when it has the focus.
+// A label that acts as a web link: a pointing hand over it, underlined, a focus frame when it is
+// tabbed to, and clicked() on a left-button click or on Space or Enter when it has the focus.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
@@ -18,6 +18,7 @@ class LinkLabel : public QLabel {
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace links

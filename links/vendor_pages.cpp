@@ -6,6 +6,9 @@ namespace links {
 
 namespace {
 
+// The vendor's web site, the project's home page; every page the program opens lives there.
+constexpr std::string_view kVendorSite = RASHI_HOMEPAGE_URL;
+
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

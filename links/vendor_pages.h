@@ -7,9 +7,6 @@
 
 namespace links {
 
-// The vendor's web site; every page the program opens lives there.
-inline constexpr std::string_view kVendorSite = "https://www.velmora-astrology.example";
-
 // The pages, by the key the site knows them by.
 inline constexpr std::string_view kHelpPage = "help-web-page";
 inline constexpr std::string_view kHomePage = "home-page";

@@ -1,9 +1,11 @@
 #include "reading/driver.h"
 
+#include <cmath>
 #include <utility>
 
 #include "engine/zodiac.h"
 #include "reading/nakshatra_lookup.h"
+#include "reading/navamsa.h"
 #include "reading/retrograde_marks.h"
 #include "reading/sign_tables.h"
 #include "reading/stages.h"
@@ -19,18 +21,23 @@ std::string LastThree(const std::string& text) {
 }  // namespace
 
 ChartReading CalculateReading(const BirthData& birth) {
-    engine::AscendantResult ascendant = ComputeAscendant(birth);
-    MoonReading moon = DeriveMoonReading(birth);
-    PositionList positions = ComputePlanetPositions(birth, ascendant, moon.positionText);
+    const BirthMoment moment = MomentOf(birth);
+    engine::AscendantResult ascendant = ComputeAscendant(birth, moment);
+    MoonReading moon = DeriveMoonReading(moment);
+    PositionList positions = ComputePlanetPositions(moment, ascendant, moon);
 
     ChartReading reading;
     reading.planetNames = std::move(positions.planetNames);
     reading.planetLabels = std::move(positions.planetLabels);
     reading.planetPositions = std::move(positions.planetPositions);
+    reading.longitudes = positions.longitudes;
+    reading.ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection);
+    reading.planetLongPositions = std::move(positions.planetLongPositions);
+    reading.navamsa = NavamsaOf(positions.arcSeconds);
     reading.ascendantText = std::move(ascendant.ascendantText);
     reading.midheavenText = std::move(ascendant.midheavenText);
     reading.signedAyanamsaText = std::move(ascendant.signedAyanamsaText);
-    ApplyRetrogradeMarks(MarkRetrogrades(birth), reading);
+    ApplyRetrogradeMarks(MarkRetrogrades(moment.local), reading);
 
     // The ayanamsa is negative for every supported date; the display drops its minus sign.
     reading.ayanamsaText = reading.signedAyanamsaText.substr(1);
@@ -40,7 +47,7 @@ ChartReading CalculateReading(const BirthData& birth) {
     }
     reading.nakshatra = std::move(moon.nakshatra);
     reading.rashi = std::move(moon.rashi);
-    if (const auto lordAndPada = LookUpLordAndPada(reading.nakshatra, moon.positionText)) {
+    if (const auto lordAndPada = LookUpLordAndPada(reading.nakshatra, moon.arcSeconds)) {
         reading.nakshatraLord = lordAndPada->lord;
         reading.pada = lordAndPada->pada;
     }

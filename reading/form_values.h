@@ -39,4 +39,9 @@ inline constexpr int kYearCount = kLastYear - kFirstYear + 1;
 inline constexpr int kHourCount = 25;  // "0" … "24"
 inline constexpr int kMinuteCount = 60;
 
+// The place's coordinates as magnitudes: the poles at 90 degrees, the date line at 180.
+inline constexpr int kMaxLatitudeDegrees = 90;
+inline constexpr int kMaxLongitudeDegrees = 180;
+inline constexpr int kMaxPlaceMinutes = 59;
+
 }  // namespace reading

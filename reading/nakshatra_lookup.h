@@ -17,8 +17,12 @@ struct LordAndPada {
 std::optional<LordAndPada> LookUpLordAndPada(std::string_view nakshatra,
                                              std::string_view moonPositionText);
 
+// The same with the Moon's position in the arc-seconds its text shows.
+std::optional<LordAndPada> LookUpLordAndPada(std::string_view nakshatra, int moonArcSeconds);
+
 // The quarter 1 to 4 of its nakshatra for a long position text, or nothing for a text that is
 // not one.
 std::optional<int> PadaOfPositionText(std::string_view longPositionText);
+int PadaOfArcSeconds(int arcSeconds);
 
 }  // namespace reading

@@ -15,9 +15,13 @@ constexpr const char* kRetrogradeMark = " (R) ";
 }  // namespace
 
 RetrogradeMarks MarkRetrogrades(const BirthData& birth) {
-    RetrogradeMarks marks;
     // The date as entered: no zone or daylight saving. Hour 24 is the next day.
-    marks.retrograde = engine::RetrogradeFlags(LocalClock(birth));
+    return MarkRetrogrades(LocalClock(birth));
+}
+
+RetrogradeMarks MarkRetrogrades(const engine::CivilDateTime& localClock) {
+    RetrogradeMarks marks;
+    marks.retrograde = engine::RetrogradeFlags(localClock);
     for (int body = 0; body < kMarkedLabelCount; ++body) {
         marks.planetLabels[body] = kPlanetLabels[body];
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "engine/calendar.h"
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
 
@@ -20,6 +21,7 @@ struct RetrogradeMarks {
 // the plain names with " (R) " behind each retrograde Mercury to Saturn. The labels are built
 // afresh every time, so marks never pile up.
 RetrogradeMarks MarkRetrogrades(const BirthData& birth);
+RetrogradeMarks MarkRetrogrades(const engine::CivilDateTime& localClock);
 
 // Puts the marks into a reading.
 void ApplyRetrogradeMarks(RetrogradeMarks marks, ChartReading& reading);

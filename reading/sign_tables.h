@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/zodiac.h"
+#include "reading/dasha_lords.h"
 
 namespace reading {
 
@@ -56,44 +57,45 @@ struct NakshatraLordRow {
 inline constexpr int kNakshatraLordRowCount = 36;
 
 // Rows 3k to 3k + 2 are the nakshatras with a part in sign k. A nakshatra that straddles two
-// signs has a row in each. Row 29 spells "Dhanistha", which no Moon reading produces.
+// signs has a row in each. Row 29 spells "Dhanistha", which no Moon reading produces. The lords
+// come from the dasha order, so the lord shown and the dasha's first lord cannot disagree.
 inline constexpr std::array<NakshatraLordRow, kNakshatraLordRowCount> NakshatraLordTable{{
-    {"Aswini", "Ketu", "4"},
-    {"Bharani", "Venus", "4"},
-    {"Krittika", "Sun", "1"},
-    {"Krittika", "Sun", "3"},
-    {"Rohini", "Moon", "4"},
-    {"Mrigsira", "Mars", "2"},
-    {"Mrigsira", "Mars", "2"},
-    {"Ardra", "Rahu", "4"},
-    {"Punarvasu", "Jupiter", "3"},
-    {"Punarvasu", "Jupiter", "1"},
-    {"Pushya", "Saturn", "4"},
-    {"Aslesha", "Mercury", "4"},
-    {"Magha", "Ketu", "4"},
-    {"Purbha Phalguni", "Venus", "4"},
-    {"Uttara Phalguni", "Sun", "1"},
-    {"Uttara Phalguni", "Sun", "3"},
-    {"Hasta", "Moon", "4"},
-    {"Chitra", "Mars", "2"},
-    {"Chitra", "Mars", "2"},
-    {"Swati", "Rahu", "4"},
-    {"Vishakha", "Jupiter", "3"},
-    {"Vishakha", "Jupiter", "1"},
-    {"Anuradha", "Saturn", "4"},
-    {"Jyeshtha", "Mercury", "4"},
-    {"Mula", "Ketu", "4"},
-    {"Purva Ashadha", "Venus", "4"},
-    {"Uttara Ashadha", "Sun", "1"},
-    {"Uttara Ashadha", "Sun", "3"},
-    {"Shravana", "Moon", "4"},
-    {"Dhanistha", "Mars", "2"},
-    {"Dhanishtha", "Mars", "2"},
-    {"Shatbisha", "Rahu", "4"},
-    {"Poorva Bhadrapada", "Jupiter", "3"},
-    {"Poorva Bhadrapada", "Jupiter", "1"},
-    {"Uttara Bhadrapada", "Saturn", "4"},
-    {"Revati", "Mercury", "4"},
+    {"Aswini", LordNameOfNakshatra(0), "4"},
+    {"Bharani", LordNameOfNakshatra(1), "4"},
+    {"Krittika", LordNameOfNakshatra(2), "1"},
+    {"Krittika", LordNameOfNakshatra(2), "3"},
+    {"Rohini", LordNameOfNakshatra(3), "4"},
+    {"Mrigsira", LordNameOfNakshatra(4), "2"},
+    {"Mrigsira", LordNameOfNakshatra(4), "2"},
+    {"Ardra", LordNameOfNakshatra(5), "4"},
+    {"Punarvasu", LordNameOfNakshatra(6), "3"},
+    {"Punarvasu", LordNameOfNakshatra(6), "1"},
+    {"Pushya", LordNameOfNakshatra(7), "4"},
+    {"Aslesha", LordNameOfNakshatra(8), "4"},
+    {"Magha", LordNameOfNakshatra(9), "4"},
+    {"Purbha Phalguni", LordNameOfNakshatra(10), "4"},
+    {"Uttara Phalguni", LordNameOfNakshatra(11), "1"},
+    {"Uttara Phalguni", LordNameOfNakshatra(11), "3"},
+    {"Hasta", LordNameOfNakshatra(12), "4"},
+    {"Chitra", LordNameOfNakshatra(13), "2"},
+    {"Chitra", LordNameOfNakshatra(13), "2"},
+    {"Swati", LordNameOfNakshatra(14), "4"},
+    {"Vishakha", LordNameOfNakshatra(15), "3"},
+    {"Vishakha", LordNameOfNakshatra(15), "1"},
+    {"Anuradha", LordNameOfNakshatra(16), "4"},
+    {"Jyeshtha", LordNameOfNakshatra(17), "4"},
+    {"Mula", LordNameOfNakshatra(18), "4"},
+    {"Purva Ashadha", LordNameOfNakshatra(19), "4"},
+    {"Uttara Ashadha", LordNameOfNakshatra(20), "1"},
+    {"Uttara Ashadha", LordNameOfNakshatra(20), "3"},
+    {"Shravana", LordNameOfNakshatra(21), "4"},
+    {"Dhanistha", LordNameOfNakshatra(22), "2"},
+    {"Dhanishtha", LordNameOfNakshatra(22), "2"},
+    {"Shatbisha", LordNameOfNakshatra(23), "4"},
+    {"Poorva Bhadrapada", LordNameOfNakshatra(24), "3"},
+    {"Poorva Bhadrapada", LordNameOfNakshatra(24), "1"},
+    {"Uttara Bhadrapada", LordNameOfNakshatra(25), "4"},
+    {"Revati", LordNameOfNakshatra(26), "4"},
 }};
 
 }  // namespace reading

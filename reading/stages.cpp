@@ -10,6 +10,7 @@
 #include "engine/lunar_node.h"
 #include "engine/moon.h"
 #include "engine/planets.h"
+#include "engine/precession.h"
 #include "reading/body_names.h"
 #include "reading/sign_tables.h"
 
@@ -58,65 +59,108 @@ double NorthLatitude(const BirthData& birth) {
     return birth.isSouth ? -magnitude : magnitude;
 }
 
-engine::AscendantResult ComputeAscendant(const BirthData& birth) {
+BirthMoment MomentOf(const BirthData& birth) {
     const engine::CivilDateTime local = LocalClock(birth);
-    const double universalHours = UniversalHoursOf(birth, local);
-    return engine::ComputeAscendant({engine::CenturiesFrom1900(JulianDayOf(local), universalHours),
-                                     universalHours, WestLongitude(birth), NorthLatitude(birth)});
+    return {local,
+            engine::UniversalDateTime(local, birth.zoneHourOffset, birth.zoneMinuteOffset,
+                                      birth.isDaylightSaving),
+            UniversalHoursOf(birth, local), JulianDayOf(local)};
+}
+
+engine::AscendantResult ComputeAscendant(const BirthData& birth) {
+    return ComputeAscendant(birth, MomentOf(birth));
+}
+
+engine::AscendantResult ComputeAscendant(const BirthData& birth, const BirthMoment& moment) {
+    return engine::ComputeAscendant(
+        {engine::CenturiesFrom1900(moment.julianDayNumber, moment.universalHours),
+         moment.universalHours, WestLongitude(birth), NorthLatitude(birth)});
 }
 
 MoonReading DeriveMoonReading(const BirthData& birth) {
-    const engine::CivilDateTime local = LocalClock(birth);
+    return DeriveMoonReading(MomentOf(birth));
+}
+
+MoonReading DeriveMoonReading(const BirthMoment& moment) {
     return MoonReadingAt(engine::MoonSiderealLongitude(
-        engine::CenturiesFromJ2000(JulianDayOf(local), UniversalHoursOf(birth, local))));
+        engine::CenturiesFromJ2000(moment.julianDayNumber, moment.universalHours)));
 }
 
 MoonReading MoonReadingAt(double longitude) {
     MoonReading moon;
-    moon.positionText = engine::LongPositionText(longitude);
+    moon.longitude = longitude;
+    moon.arcSeconds = engine::ArcSecondsShown(longitude);
+    moon.positionText = engine::LongPositionTextOfArcSeconds(moon.arcSeconds);
     // Spans of 800 arc-minutes; a boundary belongs to the nakshatra that begins there.
     const int nakshatra = static_cast<int>(std::floor(longitude * 60 / 800));
     moon.nakshatra = NakshatraNames[std::clamp(nakshatra, 0, kNakshatraCount - 1)];
-    // The Rashi is read back from the text, so text and Rashi can never disagree.
-    const std::string_view text = moon.positionText;
-    if (const auto sign = engine::SignIndexOf(text.substr(text.size() - 3))) {
-        moon.rashi = RashiNames[*sign];
-    }
+    // The Rashi is the sign the text shows, so text and Rashi can never disagree.
+    moon.rashi = RashiNames[moon.arcSeconds / engine::kArcSecondsPerSign];
     return moon;
 }
 
 PositionList ComputePlanetPositions(const BirthData& birth,
                                     const engine::AscendantResult& ascendant,
-                                    std::string_view moonPositionText) {
+                                    const MoonReading& moon) {
+    return ComputePlanetPositions(MomentOf(birth), ascendant, moon);
+}
+
+PositionList ComputePlanetPositions(const BirthMoment& moment,
+                                    const engine::AscendantResult& ascendant,
+                                    const MoonReading& moon) {
     PositionList list;
     for (int body = 0; body < kBodyCount; ++body) {
         list.planetNames[body] = kPlanetNames[body];
         list.planetLabels[body] = kPlanetLabels[body];
     }
 
-    const engine::CivilDateTime universal = engine::UniversalDateTime(
-        LocalClock(birth), birth.zoneHourOffset, birth.zoneMinuteOffset, birth.isDaylightSaving);
-    const double days = engine::DaysFromJ2000(universal);
+    const double days = engine::DaysFromJ2000(moment.universal);
     const double ayanamsa = ascendant.ayanamsaCorrection;
+    // The elements give longitudes on the J2000 equinox; the ayanamsa is that of the date.
+    const double precession = engine::PrecessionSinceJ2000(days);
     const std::array<double, engine::kPlanetCount> tropical = engine::PlanetLongitudes(days);
-    const auto planetText = [&](engine::Planet planet) {
-        return engine::ShortPositionTextOf(
-            SiderealLongitude(tropical[static_cast<int>(planet)], ayanamsa));
+    const auto planet = [&](engine::Planet body) {
+        return SiderealLongitude(tropical[static_cast<int>(body)] + precession, ayanamsa);
     };
     const double rahu = engine::RahuLongitude(days, ayanamsa);
 
-    BodyTexts& positions = list.planetPositions;
-    positions[kSun] = planetText(engine::Planet::kSun);
-    positions[kMoon] = engine::ShortPositionText(moonPositionText);
-    positions[kMercury] = planetText(engine::Planet::kMercury);
-    positions[kVenus] = planetText(engine::Planet::kVenus);
-    positions[kMars] = planetText(engine::Planet::kMars);
-    positions[kJupiter] = planetText(engine::Planet::kJupiter);
-    positions[kSaturn] = planetText(engine::Planet::kSaturn);
-    positions[kRahu] = engine::ShortPositionTextOf(rahu);
-    positions[kKetu] = engine::ShortPositionTextOf(engine::KetuLongitude(rahu));
-    positions[kAscendant] = engine::ShortPositionTextOf(ascendant.siderealAscendant);
-    positions[kMidheaven] = engine::ShortPositionTextOf(ascendant.siderealMidheaven);
+    BodyLongitudes& longitudes = list.longitudes;
+    longitudes[kSun] = planet(engine::Planet::kSun);
+    longitudes[kMoon] = moon.longitude;
+    longitudes[kMercury] = planet(engine::Planet::kMercury);
+    longitudes[kVenus] = planet(engine::Planet::kVenus);
+    longitudes[kMars] = planet(engine::Planet::kMars);
+    longitudes[kJupiter] = planet(engine::Planet::kJupiter);
+    longitudes[kSaturn] = planet(engine::Planet::kSaturn);
+    longitudes[kRahu] = rahu;
+    longitudes[kKetu] = engine::KetuLongitude(rahu);
+    longitudes[kAscendant] = ascendant.siderealAscendant;
+    longitudes[kMidheaven] = ascendant.siderealMidheaven;
+
+    // Each longitude is cut once; both of its texts and the navamsa come from the cut.
+    for (int body = 0; body < kBodyCount; ++body) {
+        list.arcSeconds[body] =
+            body == kMoon ? moon.arcSeconds : engine::ArcSecondsShown(longitudes[body]);
+        list.planetPositions[body] = engine::ShortPositionTextOfArcSeconds(list.arcSeconds[body]);
+    }
+
+    // The same positions to the second of arc: the navamsa is read from them.
+    BodyTexts& longPositions = list.planetLongPositions;
+    for (int body = 0; body < kBodyCount; ++body) {
+        switch (body) {
+            case kMoon:
+                longPositions[body] = moon.positionText;
+                break;
+            case kAscendant:
+                longPositions[body] = ascendant.ascendantText;
+                break;
+            case kMidheaven:
+                longPositions[body] = ascendant.midheavenText;
+                break;
+            default:
+                longPositions[body] = engine::LongPositionTextOfArcSeconds(list.arcSeconds[body]);
+        }
+    }
     return list;
 }
 

@@ -15,6 +15,15 @@ namespace reading {
 // The local clock reading of a birth; hour 24 becomes 0 h of the next day.
 engine::CivilDateTime LocalClock(const BirthData& birth);
 
+// The birth's clock worked out once for all the stages of a chart.
+struct BirthMoment {
+    engine::CivilDateTime local;      // hour 24 carried into the next day
+    engine::CivilDateTime universal;  // carried into the calendar
+    double universalHours;            // local time of day plus the zone, not carried
+    double julianDayNumber;           // of the local date
+};
+BirthMoment MomentOf(const BirthData& birth);
+
 // Hours to add to the local clock to reach universal time, daylight saving included.
 double ZoneCorrectionHours(const BirthData& birth);
 
@@ -23,8 +32,11 @@ double NorthLatitude(const BirthData& birth);  // degrees, north positive
 
 // Ayanamsa, ascendant and midheaven of the birth.
 engine::AscendantResult ComputeAscendant(const BirthData& birth);
+engine::AscendantResult ComputeAscendant(const BirthData& birth, const BirthMoment& moment);
 
 struct MoonReading {
+    double longitude = 0;      // sidereal, degrees
+    int arcSeconds = 0;        // as the position text shows it
     std::string positionText;  // long position text
     std::string nakshatra;
     std::string rashi;
@@ -32,6 +44,7 @@ struct MoonReading {
 
 // The Moon's sidereal position text, its nakshatra and its Rashi.
 MoonReading DeriveMoonReading(const BirthData& birth);
+MoonReading DeriveMoonReading(const BirthMoment& moment);
 
 // The same texts for a sidereal longitude in [0, 360).
 MoonReading MoonReadingAt(double siderealLongitude);
@@ -40,11 +53,17 @@ struct PositionList {
     BodyTexts planetNames;
     BodyTexts planetLabels;
     BodyTexts planetPositions;
+    BodyTexts planetLongPositions;
+    BodyLongitudes longitudes{};  // sidereal degrees behind each text
+    BodyArcSeconds arcSeconds{};  // what each text shows
 };
 
-// The eleven short position texts with the bodies' names and plain display names.
+// The eleven short and long position texts with the bodies' names and plain display names.
 PositionList ComputePlanetPositions(const BirthData& birth,
                                     const engine::AscendantResult& ascendant,
-                                    std::string_view moonPositionText);
+                                    const MoonReading& moon);
+PositionList ComputePlanetPositions(const BirthMoment& moment,
+                                    const engine::AscendantResult& ascendant,
+                                    const MoonReading& moon);
 
 }  // namespace reading

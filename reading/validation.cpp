@@ -34,13 +34,67 @@ constexpr std::array<EmptyTextCheck, 8> kEmptyTextChecks{{
     {&FormValues::country, "Please Enter Your Country name", FormField::kCountry},
 }};
 
-// Every year of the lists that is divisible by 4 is a leap year (2000 included, 1900 not offered).
-bool IsListLeapYear(int yearIndex) {
-    return (kFirstYear + yearIndex) % 4 == 0;
-}
-
 bool InList(int index, int count) {
     return index >= 0 && index < count;
+}
+
+// Every year of the lists that is divisible by 4 is a leap year (2000 included, 1900 not offered).
+// A position outside the list names no year; the range test comes first so that no position can
+// overflow the sum.
+bool IsListLeapYear(int yearIndex) {
+    return InList(yearIndex, kYearCount) && (kFirstYear + yearIndex) % 4 == 0;
+}
+
+// One coordinate of the place. Its largest degree value takes no minutes: nothing lies beyond a
+// pole or past the date line.
+struct CoordinateRange {
+    const std::string FormValues::*degrees;
+    const std::string FormValues::*minutes;
+    FormField degreesField;
+    FormField minutesField;
+    int maxDegrees;
+    const char* coordinate;   // "Latitude"
+    const char* minutesWord;  // how the form's own messages name its minutes
+};
+
+constexpr std::array<CoordinateRange, 2> kCoordinateRanges{{
+    {&FormValues::latitudeDegrees, &FormValues::latitudeMinutes, FormField::kLatitudeDegrees,
+     FormField::kLatitudeMinutes, kMaxLatitudeDegrees, "Latitude", "Minutes"},
+    {&FormValues::longitudeDegrees, &FormValues::longitudeMinutes, FormField::kLongitudeDegrees,
+     FormField::kLongitudeMinutes, kMaxLongitudeDegrees, "Longitude", "Minute"},
+}};
+
+// The value of a degree or minute text; text that is not one to three digits is left to
+// CopyFormToBirthData, which refuses it.
+std::optional<int> DegreeOrMinuteValue(const std::string& text) {
+    if (!IsDegreeOrMinuteText(text)) {
+        return std::nullopt;
+    }
+    return std::atoi(text.c_str());
+}
+
+std::optional<FormRefusal> CheckCoordinateRange(const FormValues& form,
+                                                const CoordinateRange& range) {
+    const std::string coordinate = range.coordinate;
+    const std::string minutesOf = std::string(range.minutesWord) + " of " + coordinate;
+    const std::string maxDegrees = std::to_string(range.maxDegrees);
+    const std::optional<int> degrees = DegreeOrMinuteValue(form.*range.degrees);
+    const std::optional<int> minutes = DegreeOrMinuteValue(form.*range.minutes);
+    if (degrees && *degrees > range.maxDegrees) {
+        return FormRefusal{"Please Enter Degree of " + coordinate + " from 0 to " + maxDegrees,
+                           MessageIcon::kError, range.degreesField, DirectionFix::kNone};
+    }
+    if (minutes && *minutes > kMaxPlaceMinutes) {
+        return FormRefusal{
+            "Please Enter " + minutesOf + " from 0 to " + std::to_string(kMaxPlaceMinutes),
+            MessageIcon::kError, range.minutesField, DirectionFix::kNone};
+    }
+    if (degrees == range.maxDegrees && minutes && *minutes > 0) {
+        return FormRefusal{"Please Enter 0 " + minutesOf + " with " + maxDegrees + " Degree (" +
+                               coordinate + " goes from 0 to " + maxDegrees + " Degree)",
+                           MessageIcon::kError, range.minutesField, DirectionFix::kNone};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -70,6 +124,12 @@ std::optional<FormRefusal> ValidateInput(const FormValues& form) {
         if (form.monthIndex == month && form.dayIndex == kDay31) {
             return FormRefusal{"Please Enter Correct Date Or Month !", MessageIcon::kInformation,
                                FormField::kNone, DirectionFix::kNone};
+        }
+    }
+    // A place that does not exist would still give a chart, of nowhere.
+    for (const CoordinateRange& range : kCoordinateRanges) {
+        if (auto refusal = CheckCoordinateRange(form, range)) {
+            return refusal;
         }
     }
     return std::nullopt;

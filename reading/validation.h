@@ -35,7 +35,9 @@ struct FormRefusal {
     friend bool operator==(const FormRefusal&, const FormRefusal&) = default;
 };
 
-// The twelve checks in their order; the first that fails is returned.
+// The twelve checks in their order, then the ranges of the place's degrees and minutes; the first
+// that fails is returned. Any list position may be given: one outside its list is left to
+// CopyFormToBirthData to refuse.
 std::optional<FormRefusal> ValidateInput(const FormValues& form);
 
 // True when text is one to three ASCII digits, the only thing a degree or minute field holds.

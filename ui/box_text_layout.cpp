@@ -1,7 +1,6 @@
 #include "ui/box_text_layout.h"
 
-#include <QFontMetricsF>
-#include <QImage>
+#include <QString>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -169,16 +168,12 @@ Attempt MakeAttempt(int box, const std::vector<std::string>& entries, double poi
 }  // namespace
 
 double ProgramFontMeasure::lineHeight(double pointSize) const {
-    const QImage screenLike(1, 1, QImage::Format_RGB32);  // 96 dots per inch
-    const QFontMetricsF metrics(PaintFont(pointSize, false, &screenLike), &screenLike);
-    return metrics.height() * kTwipsPerPixel;
+    return PaintLineHeight(pointSize, false) * kTwipsPerPixel;
 }
 
 double ProgramFontMeasure::width(std::string_view text, double pointSize) const {
-    const QImage screenLike(1, 1, QImage::Format_RGB32);
-    const QFontMetricsF metrics(PaintFont(pointSize, false, &screenLike), &screenLike);
     const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return metrics.horizontalAdvance(qtext) * kTwipsPerPixel;
+    return PaintTextWidth(qtext, pointSize, false) * kTwipsPerPixel;
 }
 
 BoxSpan SpanOfBox(int box, double top, double bottom) {
@@ -221,10 +216,12 @@ BoxTextLayout LayoutBoxText(int box, std::string_view boxText, const TextMeasure
         bool upwardToo;
     };
     // Growing downward in one column comes first, smaller if need be; then one column that may
-    // begin higher; then columns side by side.
-    constexpr std::array<Phase, 3> kPhases{{
+    // begin higher; then columns side by side, first at a size still easily read, and only then
+    // smaller.
+    constexpr std::array<Phase, 4> kPhases{{
         {kSmallestSingleColumnSize, 1, false},
         {kSmallestSingleColumnSize, 1, true},
+        {kSmallestSingleColumnSize, kBoxCount, true},
         {kSmallestBoxTextSize, kBoxCount, true},
     }};
     for (const Phase& phase : kPhases) {

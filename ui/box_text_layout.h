@@ -51,10 +51,11 @@ struct BoxTextLayout {
 // moves sideways just enough to stay inside, or the text starts a little lower. A text too long
 // for its box is set smaller, down to kSmallestSingleColumnSize; if that is not enough it may
 // start higher in the box; beyond that it is set in columns side by side, at the largest size
-// down to kSmallestBoxTextSize that lets it fit.
+// that lets it fit: down to kSmallestSingleColumnSize first, and only then down to
+// kSmallestBoxTextSize.
 BoxTextLayout LayoutBoxText(int box, std::string_view boxText, const TextMeasure& measure);
 
-inline constexpr double kSmallestSingleColumnSize = 6.75;  // points
-inline constexpr double kSmallestBoxTextSize = 5.0;        // points
+inline constexpr double kSmallestSingleColumnSize = 7.0;  // points
+inline constexpr double kSmallestBoxTextSize = 5.0;       // points
 
 }  // namespace ui

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTransform>
+#include <algorithm>
 
 #include "files/chart_picture.h"
 #include "ui/chart_painter.h"
@@ -35,7 +37,7 @@ ChartDisplay::ChartDisplay(ChartDisplayContent content, QWidget* parent)
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QString::fromLatin1(kChartDisplayCaption));
     setFont(ProgramFont(8.25));
-    setFixedSize(kChartDisplaySize);
+    resize(kChartDisplaySize);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Rashi chart"));
@@ -54,19 +56,35 @@ QImage ChartDisplay::picture() const {
     return files::RenderPicture(kChartDisplaySize, [this](QPainter& painter) { paint(painter); });
 }
 
+QTransform ChartDisplay::drawingTransform() const {
+    const QSizeF designed(kChartDisplaySize);
+    const double scale = std::min(width() / designed.width(), height() / designed.height());
+    QTransform transform;
+    transform.translate((width() - designed.width() * scale) / 2,
+                        (height() - designed.height() * scale) / 2);
+    transform.scale(scale, scale);
+    return transform;
+}
+
 void ChartDisplay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setTransform(drawingTransform());
     paint(painter);
 }
 
+bool ChartDisplay::overLogo(const QPointF& position) const {
+    return ChartLogoArea().contains(drawingTransform().inverted().map(position));
+}
+
 void ChartDisplay::mouseMoveEvent(QMouseEvent* event) {
-    const bool overLogo = ChartLogoArea().contains(event->position());
+    const bool overLogo = this->overLogo(event->position());
     setCursor(overLogo ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QWidget::mouseMoveEvent(event);
 }
 
 void ChartDisplay::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && ChartLogoArea().contains(event->position())) {
+    if (event->button() == Qt::LeftButton && overLogo(event->position())) {
         emit logoClicked();
     }
     QWidget::mouseReleaseEvent(event);

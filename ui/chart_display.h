@@ -5,11 +5,13 @@
 #include "ui/chart_display_content.h"
 
 class QPainter;
+class QTransform;
 
 namespace ui {
 
 // The chart display (frmDisplay): one reading's chart, planet table, Vedic details and birth
-// details, all drawn by PaintChartDisplay. It never changes after it is filled.
+// details, all drawn by PaintChartDisplay. It never changes after it is filled. Whatever its size,
+// the drawing fills it as far as its proportions allow, centred.
 class ChartDisplay : public QWidget {
     Q_OBJECT
 
@@ -22,8 +24,12 @@ class ChartDisplay : public QWidget {
     // screen, the picture and the printed page share.
     void paint(QPainter& painter) const;
 
-    // The display as a picture of its own size, drawn afresh.
+    // The display as a picture of its designed size, drawn afresh, however large it is shown.
     QImage picture() const;
+
+    // Where the drawing stands in the widget: from logical pixels of the designed display to the
+    // widget's own.
+    QTransform drawingTransform() const;
 
     QSize sizeHint() const override;
 
@@ -36,6 +42,8 @@ class ChartDisplay : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    bool overLogo(const QPointF& position) const;
+
     ChartDisplayContent content_;
 };
 

@@ -33,12 +33,23 @@ QPen LinePen(const QColor& colour, double width = 1.0) {
     return pen;
 }
 
-// Text from the top-left corner of a cell, cut short with an ellipsis when the cell is too
-// narrow for it.
-void DrawCellText(QPainter& painter, const QRectF& cell, const QString& text) {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const QString shown = metrics.elidedText(text, Qt::ElideRight, cell.width());
-    painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
+// The smallest size a cell's text shrinks to before it must be cut short.
+constexpr double kSmallestCellTextSize = 6.0;  // points
+
+// Text from the top-left corner of a cell, whole: set smaller than designed when the cell is too
+// narrow for it. Only a typed text too long even at the smallest size is cut with an ellipsis.
+void DrawWholeText(QPainter& painter, const QRectF& cell, const QString& text, double designedSize,
+                   bool bold) {
+    const std::optional<double> size =
+        FittingPointSize(text, cell.width(), designedSize, kSmallestCellTextSize, bold);
+    painter.setFont(PaintFont(size.value_or(kSmallestCellTextSize), bold, painter.device()));
+    QString shown = text;
+    if (!size) {
+        const QFontMetricsF metrics(painter.font(), painter.device());
+        shown = metrics.elidedText(text, Qt::ElideRight, cell.width());
+    }
+    painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                     shown);
 }
 
 void PaintChart(QPainter& painter, const ChartDisplayContent& content) {
@@ -75,7 +86,6 @@ void PaintChart(QPainter& painter, const ChartDisplayContent& content) {
 }
 
 void PaintBirthLines(QPainter& painter, const ChartDisplayContent& content) {
-    painter.setFont(PaintFont(layout::kDisplayFontSize, true, painter.device()));
     painter.setPen(Qt::black);
     for (int i = 0; i < kBirthLineCount; ++i) {
         const int top = layout::kBirthLineTops[i];
@@ -85,7 +95,8 @@ void PaintBirthLines(QPainter& painter, const ChartDisplayContent& content) {
         const int right = besideTable ? layout::kPlanetTable.left : layout::kDisplay.right();
         const TwipsRect cell{layout::kBirthLinesLeft, top, right - layout::kBirthLinesLeft - 60,
                              layout::kBirthLineHeight + 60};
-        DrawCellText(painter, ToPixelsF(cell), FromUtf8(content.birthLines[i]));
+        DrawWholeText(painter, ToPixelsF(cell), FromUtf8(content.birthLines[i]),
+                      layout::kDisplayFontSize, true);
     }
 }
 
@@ -115,13 +126,12 @@ void PaintRow(QPainter& painter, const TwipsRect& frame, int rowTop, const Twips
         {frame.left + cellShape.left, frame.top + rowTop, cellShape.width, cellShape.height});
     painter.fillRect(cell, palette.color(QPalette::Base));
     painter.setPen(textColour);
-    DrawCellText(painter, cell.adjusted(2, 1, -2, 0), text);
+    DrawWholeText(painter, cell.adjusted(2, 1, -2, 0), text, layout::kTableFontSize, false);
 }
 
 void PaintDetails(QPainter& painter, const ChartDisplayContent& content, const QPalette& palette) {
     const TwipsRect& frame = layout::kDetailsPanel;
     PaintFrame(painter, frame, QStringLiteral("Other Vedic Details"), palette);
-    painter.setFont(PaintFont(layout::kTableFontSize, false, painter.device()));
     const QColor text = palette.color(QPalette::Text);
     for (int row = 0; row < kDetailCount; ++row) {
         const int top = layout::kDetailRowTops[row];
@@ -136,7 +146,6 @@ void PaintPlanetTable(QPainter& painter, const ChartDisplayContent& content,
                       const QPalette& palette) {
     const TwipsRect& frame = layout::kPlanetTable;
     PaintFrame(painter, frame, QStringLiteral("Vedic Planetary Position"), palette);
-    painter.setFont(PaintFont(layout::kTableFontSize, false, painter.device()));
     const QColor darkText(0x20, 0x20, 0x20);
     for (int row = 0; row < reading::kChartBodyCount; ++row) {
         const int top = layout::kPlanetRowTops[row];

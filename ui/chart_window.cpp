@@ -23,6 +23,7 @@
 #include "ui/toolbar_icons.h"
 #include "ui/twips.h"
 #include "ui/user_dialogs.h"
+#include "ui/window_sizing.h"
 
 namespace ui {
 
@@ -75,10 +76,10 @@ ChartWindow::ChartWindow(ChartDisplayContent content, ReadingSession& session, U
     column->addWidget(createBottomPanel());
     setCentralWidget(central);
 
-    // Large enough to show the whole chart display where the screen allows it.
+    // Large enough to show the whole chart display where the screen allows it, frame included.
     QSize initial = fullSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        initial = initial.boundedTo(screen->availableSize());
+        initial = OpeningSize(initial, screen->availableSize());
     }
     resize(initial);
     applyResizeRule();
@@ -110,6 +111,10 @@ void ChartWindow::createActions() {
     connect(mnuSaveAs, &QAction::triggered, this, &ChartWindow::saveReadingAs);
     mnuSaveAsJpeg = make("mnuSaveAsJpeg", "Save As &JPEG");
     connect(mnuSaveAsJpeg, &QAction::triggered, this, &ChartWindow::saveAsJpeg);
+    mnuSaveAsPdf = make("mnuSaveAsPdf", "Save As &PDF");
+    connect(mnuSaveAsPdf, &QAction::triggered, this, &ChartWindow::saveAsPdf);
+    mnuSaveAsSvg = make("mnuSaveAsSvg", "Save As &SVG");
+    connect(mnuSaveAsSvg, &QAction::triggered, this, &ChartWindow::saveAsSvg);
     mnuExport = make("mnuExport", "&Export Chart As Text");
     connect(mnuExport, &QAction::triggered, this, &ChartWindow::exportAsText);
     mnuPrint = make("mnuPrint", "&Print");
@@ -122,6 +127,16 @@ void ChartWindow::createActions() {
     mnuToolBar = make("mnuToolBar", "&Toolbar");
     mnuToolBar->setCheckable(true);
     mnuToolBar->setChecked(true);
+
+    mnuZoomIn = make("mnuZoomIn", "Zoom &In");
+    mnuZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(mnuZoomIn, &QAction::triggered, this, &ChartWindow::zoomIn);
+    mnuZoomOut = make("mnuZoomOut", "Zoom &Out");
+    mnuZoomOut->setShortcut(QKeySequence::ZoomOut);
+    connect(mnuZoomOut, &QAction::triggered, this, &ChartWindow::zoomOut);
+    mnuZoomFit = make("mnuZoomFit", "&Fit to Window");
+    mnuZoomFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(mnuZoomFit, &QAction::triggered, this, &ChartWindow::resetZoom);
 
     mnuOnline = makePage("mnuOnline", "&Online Help", links::kHelpPage);
     mnuVisit = makePage("mnuVisit", "&Visit Us Online", links::kHomePage);
@@ -140,6 +155,8 @@ void ChartWindow::createMenus() {
     file->addSeparator();
     file->addAction(mnuSaveAs);
     file->addAction(mnuSaveAsJpeg);
+    file->addAction(mnuSaveAsPdf);
+    file->addAction(mnuSaveAsSvg);
     file->addSeparator();
     file->addAction(mnuExport);
     file->addSeparator();
@@ -152,6 +169,10 @@ void ChartWindow::createMenus() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
     view->addAction(mnuToolBar);
+    view->addSeparator();
+    view->addAction(mnuZoomIn);
+    view->addAction(mnuZoomOut);
+    view->addAction(mnuZoomFit);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -218,15 +239,19 @@ QWidget* ChartWindow::createChartArea(ChartDisplayContent content) {
     connect(display_, &ChartDisplay::logoClicked, this,
             [this] { dialogs_.openVendorPage(links::kHomePage); });
 
-    // The display keeps its size; a window too small for it scrolls instead of squeezing it.
-    auto* scroller = new QScrollArea;
-    scroller->setObjectName(QStringLiteral("frmDisplayScroller"));
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setBackgroundRole(QPalette::Base);
-    scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scroller->setWidget(display_);
+    // The display grows and shrinks with the window; zoomed in beyond the window, it scrolls.
+    scroller_ = new QScrollArea;
+    scroller_->setObjectName(QStringLiteral("frmDisplayScroller"));
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setBackgroundRole(QPalette::Base);
+    scroller_->setAlignment(Qt::AlignCenter);
+    scroller_->setWidget(display_);
+    scroller_->installEventFilter(this);
+    // Ctrl and the wheel zoom, over the chart or the margin around it.
+    scroller_->viewport()->installEventFilter(this);
+    display_->installEventFilter(this);
 
-    displayWindow_ = mdiArea_->addSubWindow(scroller, Qt::FramelessWindowHint);
+    displayWindow_ = mdiArea_->addSubWindow(scroller_, Qt::FramelessWindowHint);
     displayWindow_->setWindowTitle(display_->windowTitle());
     displayWindow_->installEventFilter(this);
     displayWindow_->showMaximized();
@@ -329,6 +354,13 @@ void ChartWindow::captureChartPicture() {
 }
 
 bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroller_ && event->type() == QEvent::Resize) {
+        fitDisplay();
+    }
+    if ((watched == scroller_->viewport() || watched == display_) &&
+        event->type() == QEvent::Wheel && zoomByWheel(static_cast<const QWheelEvent&>(*event))) {
+        return true;
+    }
     // The display closes only with the window around it.
     if (watched == displayWindow_ && event->type() == QEvent::Close && isVisible()) {
         event->ignore();

@@ -10,7 +10,9 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
+class QScrollArea;
 class QToolBar;
+class QWheelEvent;
 
 namespace links {
 class LinkLabel;
@@ -39,6 +41,12 @@ class ChartWindow : public QMainWindow {
 
     // The picture of the chart display taken when the window last became active.
     const QImage& lastPicture() const { return lastPicture_; }
+
+    // The display's zoom: 1 shows it as large as the window allows, proportions kept.
+    double zoom() const { return zoom_; }
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
 
     // New: shows the input form, then closes this window.
     void startNew();
@@ -70,10 +78,15 @@ class ChartWindow : public QMainWindow {
     void onToolbarButton(const QString& key);
     void captureChartPicture();
     void closeForForm();
+    void setZoom(double zoom);
+    void fitDisplay();
+    bool zoomByWheel(const QWheelEvent& wheel);
 
     // The commands that write files and print (chart_window_commands.cpp).
     void saveReadingAs();
     void saveAsJpeg();
+    void saveAsPdf();
+    void saveAsSvg();
     void exportAsText();
     void printChart();
 
@@ -82,8 +95,10 @@ class ChartWindow : public QMainWindow {
     ChartDisplay* display_ = nullptr;
     QImage lastPicture_;
     bool closingForForm_ = false;
+    double zoom_ = 1.0;
 
     QMdiArea* mdiArea_ = nullptr;
+    QScrollArea* scroller_ = nullptr;
     QMdiSubWindow* displayWindow_ = nullptr;
     QWidget* picTop = nullptr;
     QLabel* lblHeading = nullptr;
@@ -100,11 +115,16 @@ class ChartWindow : public QMainWindow {
     QAction* mnuNew = nullptr;
     QAction* mnuSaveAs = nullptr;
     QAction* mnuSaveAsJpeg = nullptr;
+    QAction* mnuSaveAsPdf = nullptr;
+    QAction* mnuSaveAsSvg = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuBack = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuToolBar = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuZoomFit = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
     QAction* mnuUpdate = nullptr;

@@ -57,6 +57,9 @@ QComboBox* PlaceList(QWidget* parent, const char* name, const TwipsRect& where) 
     auto* list = Place(new QComboBox(parent), name, where);
     list->setEditable(false);  // the lists only offer choosing
     list->setMaxVisibleItems(16);
+    // Styles that open a choose-only list over its current entry ignore the row limit and fill
+    // the screen; a plain drop-down list keeps to it.
+    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     return list;
 }
 
@@ -108,6 +111,10 @@ InputForm::InputForm(UserDialogs& dialogs, QWidget* parent)
     fillLists();
     orderTabStops();
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form keeps its size
+    // A form of fixed size has nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 }
 
 void InputForm::createControls() {
@@ -203,10 +210,10 @@ void InputForm::createControls() {
 
     for (QLineEdit* field : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
         field->setMaxLength(kDegreeFieldLength);
-        field->installEventFilter(new KeyFilter(FieldKind::kDigits, dialogs_, field));
+        new KeyFilter(FieldKind::kDigits, dialogs_, field);
     }
     for (QLineEdit* field : {txtName, txtCity, txtState, txtCountry}) {
-        field->installEventFilter(new KeyFilter(FieldKind::kLetters, dialogs_, field));
+        new KeyFilter(FieldKind::kLetters, dialogs_, field);
     }
 
     connect(cmdCalculate, &QPushButton::clicked, this, &InputForm::calculateRequested);

@@ -3,7 +3,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QWidget>
+#include <QLineEdit>
 
 #include "ui/user_dialogs.h"
 
@@ -23,16 +23,46 @@ bool IsAsciiDigit(char32_t code) {
     return code >= U'0' && code <= U'9';
 }
 
-}  // namespace
-
-bool AcceptsCharacter(FieldKind kind, char32_t code) {
-    if (code == kBackspace || code == kDeleteCode) {
-        return true;
-    }
+bool HoldsCharacter(FieldKind kind, char32_t code) {
     if (kind == FieldKind::kLetters) {
         return IsAsciiLetter(code) || code == U' ';
     }
     return IsAsciiDigit(code);
+}
+
+// How many characters two texts share at their start.
+qsizetype CommonStart(const QString& a, const QString& b) {
+    qsizetype start = 0;
+    while (start < a.size() && start < b.size() && a[start] == b[start]) {
+        ++start;
+    }
+    return start;
+}
+
+// The text that turned before into after: what lies between their common start and end.
+QString AddedText(const QString& before, const QString& after) {
+    const qsizetype start = CommonStart(before, after);
+    qsizetype end = 0;
+    while (end < before.size() - start && end < after.size() - start &&
+           before[before.size() - 1 - end] == after[after.size() - 1 - end]) {
+        ++end;
+    }
+    return after.mid(start, after.size() - start - end);
+}
+
+}  // namespace
+
+bool AcceptsCharacter(FieldKind kind, char32_t code) {
+    return code == kBackspace || code == kDeleteCode || HoldsCharacter(kind, code);
+}
+
+bool HoldsText(FieldKind kind, const QString& text) {
+    for (const char32_t code : text.toUcs4()) {
+        if (!HoldsCharacter(kind, code)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<char32_t> CharacterOf(const QKeyEvent& event) {
@@ -55,21 +85,43 @@ std::optional<char32_t> CharacterOf(const QKeyEvent& event) {
     return std::nullopt;
 }
 
-KeyFilter::KeyFilter(FieldKind kind, UserDialogs& dialogs, QObject* parent)
-    : QObject(parent), kind_(kind), dialogs_(dialogs) {}
+KeyFilter::KeyFilter(FieldKind kind, UserDialogs& dialogs, QLineEdit* field)
+    : QObject(field), kind_(kind), dialogs_(dialogs), field_(field), accepted_(field->text()) {
+    field->installEventFilter(this);
+    connect(field, &QLineEdit::textEdited, this, &KeyFilter::checkEdit);
+    // Follows every change that stands, the program's own included. An undone edit still
+    // announces its refused text afterwards; the field no longer holds it then.
+    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text == field_->text()) {
+            accepted_ = text;
+        }
+    });
+}
+
+void KeyFilter::checkEdit(const QString& text) {
+    const QString before = accepted_;
+    const QString added = AddedText(before, text);
+    if (HoldsText(kind_, added)) {
+        return;
+    }
+    // Put the text back as it was, with the cursor where the refused text went in.
+    field_->setText(before);
+    field_->setCursorPosition(static_cast<int>(CommonStart(before, text)));
+    refuse();
+}
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto code = CharacterOf(*static_cast<QKeyEvent*>(event));
         if (code && !AcceptsCharacter(kind_, *code)) {
-            refuse(watched);
+            refuse();
             return true;
         }
     } else if (event->type() == QEvent::InputMethod) {
         const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
         for (const uint code : commit.toUcs4()) {
             if (!AcceptsCharacter(kind_, static_cast<char32_t>(code))) {
-                refuse(watched);
+                refuse();
                 return true;
             }
         }
@@ -77,16 +129,13 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void KeyFilter::refuse(QObject* field) {
-    auto* widget = qobject_cast<QWidget*>(field);
+void KeyFilter::refuse() {
     if (kind_ == FieldKind::kLetters) {
-        dialogs_.showMessage(widget, QStringLiteral("Please enter only letters"),
+        dialogs_.showMessage(field_, QStringLiteral("Please enter only letters"),
                              MessageKind::kError);
-        if (widget != nullptr) {
-            widget->setFocus();
-        }
+        field_->setFocus();
     } else {
-        dialogs_.showMessage(widget, QStringLiteral("Please enter only numbers"),
+        dialogs_.showMessage(field_, QStringLiteral("Please enter only numbers"),
                              MessageKind::kError);
     }
 }

@@ -2,12 +2,14 @@
 
 #include <QFont>
 #include <QString>
+#include <optional>
 
 class QPaintDevice;
 
 namespace ui {
 
-// Verdana where the system has it, else the system's sans-serif.
+// DejaVu Sans, shipped in the program's resources: every machine shows, pictures and prints the
+// chart with the same letters, whatever fonts it has installed.
 QString ProgramFontFamily();
 
 // The program's font at a size in points, for widgets.
@@ -15,6 +17,16 @@ QFont ProgramFont(double pointSize, bool bold = false);
 
 // The program's font for painting in logical pixels of 96 per inch on device, whatever the
 // device's own resolution: the chart keeps its proportions on screen, in pictures and on paper.
+// Letters are not fitted to the device's pixel grid, so a text is as wide on every device.
 QFont PaintFont(double pointSize, bool bold, const QPaintDevice* device);
+
+// A text's width and a line's height in logical pixels when painted at pointSize.
+double PaintTextWidth(const QString& text, double pointSize, bool bold);
+double PaintLineHeight(double pointSize, bool bold);
+
+// The largest size from largest down to smallest, in quarter points, at which text is at most
+// width logical pixels wide; nothing when it is wider even at the smallest.
+std::optional<double> FittingPointSize(const QString& text, double width, double largest,
+                                       double smallest, bool bold);
 
 }  // namespace ui

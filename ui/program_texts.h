@@ -16,6 +16,11 @@ inline constexpr char kChartDisplayCaption[] =
 
 inline constexpr char kAlreadyRunningMessage[] = "Application is already running";
 
+// Asked by "Print" when the system has no printer at all.
+inline constexpr char kNoPrinterQuestion[] =
+    "No printer is set up on this computer, so the chart cannot be printed.\n\n"
+    "Would you like to save the chart as a PDF file instead? You can print that file later.";
+
 // The chart's background, also the colour of the chart window's top and bottom panels.
 inline constexpr QRgb kChartColour = qRgb(255, 199, 6);
 

@@ -30,6 +30,16 @@ ChartWindow* RashiProgram::chartWindow() const {
     return chart_;
 }
 
+void RashiProgram::bringToFront() {
+    QWidget* window = chart_ ? static_cast<QWidget*>(chart_.data()) : form_.get();
+    if (window->isMinimized()) {
+        window->showNormal();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void RashiProgram::calculate() {
     const reading::FormValues values = form_->values();
     if (const auto refusal = reading::RunCalculation(values, session_.birth, session_.reading)) {

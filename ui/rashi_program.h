@@ -30,6 +30,10 @@ class RashiProgram : public QObject {
     ChartWindow* chartWindow() const;
     const ReadingSession& session() const { return session_; }
 
+    // Brings the window the user works in (the chart window when one is open, else the form) to
+    // the front, as a second start of the program asks.
+    void bringToFront();
+
     // Runs the calculation on the form's entries: a refusal is shown on the form and changes
     // nothing; otherwise the chart window comes up and the form hides.
     void calculate();

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QUrl>
 
 #include "files/printing.h"
@@ -55,6 +57,15 @@ void QtUserDialogs::showMessage(QWidget* parent, const QString& text, MessageKin
     box.exec();
 }
 
+bool QtUserDialogs::askToProceed(QWidget* parent, const QString& text, const QString& proceed) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramTitle), text,
+                    QMessageBox::Cancel, parent);
+    const QPushButton* proceedButton = box.addButton(proceed, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == proceedButton;
+}
+
 QString QtUserDialogs::askSaveFileName(QWidget* parent, const FileRequest& request) {
     QFileDialog dialog(parent);
     SetUp(dialog, request);
@@ -70,6 +81,18 @@ QString QtUserDialogs::askOpenFileName(QWidget* parent, const FileRequest& reque
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return ChosenFile(dialog);
+}
+
+bool QtUserDialogs::askYesNo(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question,
+                    title.isEmpty() ? QString::fromLatin1(kProgramTitle) : title, text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QStringList QtUserDialogs::printerNames() {
+    return QPrinterInfo::availablePrinterNames();
 }
 
 bool QtUserDialogs::runPrintDialog(QWidget* parent, QPrinter& printer) {

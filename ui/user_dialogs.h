@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string_view>
 
 class QDialog;
@@ -32,9 +33,19 @@ class UserDialogs {
     virtual void showMessage(QWidget* parent, const QString& text, MessageKind kind,
                              const QString& title = {}) = 0;
 
+    // A warning with the warning icon that asks whether to go on: true when the user chose the
+    // button labelled proceed, false for Cancel (also the default, so Enter loses nothing).
+    virtual bool askToProceed(QWidget* parent, const QString& text, const QString& proceed) = 0;
+
     // The chosen file's path, or an empty text when the user cancelled.
     virtual QString askSaveFileName(QWidget* parent, const FileRequest& request) = 0;
     virtual QString askOpenFileName(QWidget* parent, const FileRequest& request) = 0;
+
+    // A modal question with Yes and No buttons, Yes the default; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title = {}) = 0;
+
+    // The printers set up on the system; empty when there is none.
+    virtual QStringList printerNames() = 0;
 
     // Shows the print dialog for printer; true when the user confirmed it.
     virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
@@ -58,8 +69,11 @@ class QtUserDialogs final : public UserDialogs {
   public:
     void showMessage(QWidget* parent, const QString& text, MessageKind kind,
                      const QString& title = {}) override;
+    bool askToProceed(QWidget* parent, const QString& text, const QString& proceed) override;
     QString askSaveFileName(QWidget* parent, const FileRequest& request) override;
     QString askOpenFileName(QWidget* parent, const FileRequest& request) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title = {}) override;
+    QStringList printerNames() override;
     bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
     int runModal(QDialog& dialog) override;
     bool openWebPage(const QUrl& address) override;

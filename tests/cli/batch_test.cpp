@@ -5,7 +5,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <cstdint>
 #include <sstream>
+#include <string_view>
 
 namespace cli {
 namespace {
@@ -19,11 +22,11 @@ struct BatchRun {
     std::vector<QJsonObject> lines;
 };
 
-BatchRun RunBatchOn(const std::string& input) {
+BatchRun RunBatchOn(const std::string& input, bool withDasha = false) {
     std::istringstream in(input);
     std::ostringstream out;
     BatchRun run;
-    run.summary = RunBatch(in, out);
+    run.summary = RunBatch(in, out, {.withDasha = withDasha, .limits = {}});
     std::istringstream written(out.str());
     std::string line;
     while (std::getline(written, line)) {
@@ -96,7 +99,9 @@ TEST(BatchTest, UnusableHeadersAreRefusedBeforeAnyRow) {
         {kDelhiRow + kDelhiRow, "the header names an unknown column \"Asha Rao\""},
         {"name,day,month\n", "the header lacks the column(s) year, hour, minute, zone"},
         {std::string(kBatchHeader) + ",day\n", "the header names the column \"day\" twice"},
-        {"\"name,day\n", "the header line cannot be read: a quoted field is not closed"},
+        {"\"name,day\n", "the header line cannot be read: unclosed quote opened on line 1"},
+        {std::string(70000, 'x') + "\n" + kHeader,
+         "the header line cannot be read: the line is longer than 65536 bytes"},
     };
     for (const auto& c : cases) {
         const BatchRun run = RunBatchOn(c.input);
@@ -124,6 +129,87 @@ TEST(BatchTest, ManyRowsFlushInBlocksWithoutLosingAny) {
     EXPECT_EQ(run.summary.failedRows, 5);
     EXPECT_EQ(run.lines[150]["line"].toInt(), 152);
     EXPECT_EQ(run.lines[499]["reading"].toObject()["pada"].toString(), "4");
+}
+
+TEST(BatchTest, NavamsaAlwaysAndTheDashaWhenAskedFor) {
+    const BatchRun plain = RunBatchOn(kHeader + kDelhiRow);
+    ASSERT_EQ(plain.lines.size(), 1u);
+    const QJsonObject plainReading = plain.lines[0]["reading"].toObject();
+    EXPECT_EQ(plainReading["navamsa"].toArray().size(), 10);
+    EXPECT_FALSE(plainReading.contains("dasha"));
+
+    const BatchRun withDasha = RunBatchOn(kHeader + kDelhiRow + kDelhiRow, true);
+    ASSERT_EQ(withDasha.lines.size(), 2u);
+    const QJsonObject reading = withDasha.lines[0]["reading"].toObject();
+    EXPECT_EQ(reading["dasha"].toObject()["periods"].toArray().size(), 9);
+    QJsonObject withoutDasha = reading;
+    withoutDasha.remove("dasha");
+    EXPECT_EQ(withoutDasha, plainReading);
+    EXPECT_EQ(withDasha.lines[1], withDasha.lines[0]);
+}
+
+TEST(BatchTest, AStrayQuoteCostsOnlyItsOwnRow) {
+    std::string input = kHeader + kDelhiRow + "\"Rao," + kDelhiRow;
+    for (int i = 0; i < 1000; ++i) {
+        input += kDelhiRow;
+    }
+    const BatchRun run = RunBatchOn(input);
+    ASSERT_EQ(run.lines.size(), 1002u);
+    EXPECT_EQ(run.summary.rows, 1002);
+    EXPECT_EQ(run.summary.failedRows, 1);
+    EXPECT_EQ(run.lines[1],
+              QJsonObject({{"line", 3}, {"error", "unclosed quote opened on line 3"}}));
+    EXPECT_EQ(run.lines[2], run.lines[0]);
+    EXPECT_EQ(run.lines[1001], run.lines[0]);
+}
+
+// Serves a text, then as many LF as asked for, then a last text, without holding the LFs.
+class GeneratedInput : public std::streambuf {
+  public:
+    GeneratedInput(std::string first, std::int64_t lineEnds, std::string last)
+        : first_(std::move(first)), lineEnds_(lineEnds), last_(std::move(last)) {}
+
+  protected:
+    int_type underflow() override {
+        if (!firstServed_) {
+            firstServed_ = true;
+            Serve(first_);
+        } else if (lineEnds_ > 0) {
+            static const std::string kLineEnds(1 << 20, '\n');
+            const auto count = std::min<std::int64_t>(lineEnds_, kLineEnds.size());
+            lineEnds_ -= count;
+            Serve(std::string_view(kLineEnds).substr(0, static_cast<std::size_t>(count)));
+        } else if (!lastServed_) {
+            lastServed_ = true;
+            Serve(last_);
+        } else {
+            return traits_type::eof();
+        }
+        return gptr() == egptr() ? underflow() : traits_type::to_int_type(*gptr());
+    }
+
+  private:
+    void Serve(std::string_view text) {
+        char* begin = const_cast<char*>(text.data());
+        setg(begin, begin, begin + text.size());
+    }
+
+    std::string first_;
+    std::int64_t lineEnds_;
+    std::string last_;
+    bool firstServed_ = false;
+    bool lastServed_ = false;
+};
+
+TEST(BatchTest, LinesPastTwoToTheThirtyFirstKeepTheirNumbers) {
+    // The header is line 1; the row after 2^31 + 1 empty lines is line 2^31 + 3.
+    GeneratedInput source(kHeader, (std::int64_t{1} << 31) + 1, "x\n");
+    std::istream in(&source);
+    std::ostringstream out;
+    const BatchSummary summary = RunBatch(in, out);
+    EXPECT_EQ(summary.rows, 1);
+    EXPECT_EQ(out.str(),
+              "{\"line\": 2147483651, \"error\": \"the row has 1 field; the header has 17\"}\n");
 }
 
 }  // namespace

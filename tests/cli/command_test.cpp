@@ -2,13 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <fstream>
+#include <functional>
+#include <ios>
+#include <new>
 #include <sstream>
+#include <system_error>
+#include <thread>
 
+#include "cli/batch.h"
 #include "command_run.h"
 #include "files/reading_file.h"
 #include "reading/sample_birth.h"
@@ -36,15 +51,15 @@ TEST(CommandTest, ReportOfTheDelhiBirth) {
               "Country: India\n"
               "\n"
               "Planetary Position\n"
-              "Sun 00 Gem 56\n"
+              "Sun 00 Gem 40\n"
               "Moon 00 Can 13\n"
-              "Mercury 25 Gem 23\n"
-              "Venus 01 Gem 06\n"
-              "Mars 23 Leo 19\n"
-              "Jupiter 10 Leo 25\n"
-              "Saturn 27 Leo 23\n"
-              "Rahu 28 Can 35\n"
-              "Ketu 28 Cap 35\n"
+              "Mercury 25 Gem 07\n"
+              "Venus 00 Gem 49\n"
+              "Mars 23 Leo 03\n"
+              "Jupiter 10 Leo 09\n"
+              "Saturn 27 Leo 06\n"
+              "Rahu 29 Can 35\n"
+              "Ketu 29 Cap 35\n"
               "\n"
               "Ayanamsa: 23° 34' 54\"\n"
               "Lagna / Asc: Simha\n"
@@ -88,7 +103,49 @@ TEST(CommandTest, JsonOfTheDelhiBirth) {
     EXPECT_EQ(chart["lagnaSign"].toString(), "Leo");
     EXPECT_EQ(chart["moonPositionText"].toString(), "0° 13' 14\" Can");
     EXPECT_EQ(chart["retrograde"].toArray().size(), 5);
+    EXPECT_EQ(chart["navamsa"].toArray(),
+              QJsonArray({"Lib", "Can", "Tau", "Lib", "Lib", "Can", "Sag", "Pis", "Vir", "Tau"}));
+    EXPECT_FALSE(chart.contains("dasha")) << "the dasha is only written when asked for";
     EXPECT_EQ(root["universalTime"].toString(), "1980-06-15T05:00:00Z");
+}
+
+// The dasha in the issue's form: nine periods of nine antardashas, touching, dated as
+// YYYY-MM-DD, the first lord the lord of the reading.
+TEST(CommandTest, DashaOfTheDelhiBirthInJson) {
+    const CommandRun run = RunCommand(QStringList(kDelhi) << "--json"
+                                                          << "--dasha");
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    const QJsonObject chart =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object()["reading"].toObject();
+    const QJsonObject dasha = chart["dasha"].toObject();
+    EXPECT_EQ(dasha.keys(), QStringList({"balance", "periods", "yearDays"}));
+    EXPECT_EQ(dasha["yearDays"].toDouble(), 365.25);
+    const QJsonObject balance = dasha["balance"].toObject();
+    EXPECT_EQ(balance["lord"].toString(), chart["nakshatraLord"].toString());
+    // 0° 13′ 14″ Cancer: 11 206″ of Punarvasu's 48 000″ remain, of Jupiter's 16 years.
+    EXPECT_EQ(balance["years"].toDouble(), 3.7353);
+
+    const QJsonArray periods = dasha["periods"].toArray();
+    ASSERT_EQ(periods.size(), 9);
+    EXPECT_EQ(periods[0].toObject()["lord"].toString(), "Jupiter");
+    EXPECT_EQ(periods[0].toObject()["end"].toString(), "1984-03-10");
+    EXPECT_EQ(periods[8].toObject()["lord"].toString(), "Rahu");
+    QString previousEnd = periods[0].toObject()["start"].toString();
+    for (const QJsonValue& value : periods) {
+        const QJsonObject period = value.toObject();
+        EXPECT_EQ(period.keys(), QStringList({"antardashas", "end", "lord", "start"}));
+        EXPECT_EQ(period["start"].toString(), previousEnd);
+        previousEnd = period["end"].toString();
+        const QJsonArray antardashas = period["antardashas"].toArray();
+        ASSERT_EQ(antardashas.size(), 9);
+        EXPECT_EQ(antardashas[0].toObject()["lord"], period["lord"]);
+        EXPECT_EQ(antardashas[0].toObject()["start"], period["start"]);
+        EXPECT_EQ(antardashas[8].toObject()["end"], period["end"]);
+        EXPECT_EQ(antardashas[4].toObject().keys(), QStringList({"end", "lord", "start"}));
+        EXPECT_TRUE(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d$")
+                        .match(antardashas[4].toObject()["end"].toString())
+                        .hasMatch());
+    }
 }
 
 TEST(CommandTest, RefusalGoesToStandardErrorWithStatusOne) {
@@ -98,6 +155,24 @@ TEST(CommandTest, RefusalGoesToStandardErrorWithStatusOne) {
     EXPECT_EQ(run.status, kExitRefused);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "rashi-report: Please Enter Your State name\n");
+}
+
+TEST(CommandTest, ImpossiblePlacesAreRefusedAsInTheWindow) {
+    QStringList arguments = kDelhi;
+    arguments[arguments.indexOf("28:37N")] = "95:00N";
+    const CommandRun one = RunCommand(arguments);
+    EXPECT_EQ(one.status, kExitRefused);
+    EXPECT_EQ(one.out, "");
+    EXPECT_EQ(one.err, "rashi-report: Please Enter Degree of Latitude from 0 to 90\n");
+
+    const CommandRun batch = RunCommand(
+        {"--batch", "-"},
+        std::string(kBatchHeader) +
+            "\nAsha Rao,15,6,1980,10,30,34,28,37,false,180,30,true,false,Delhi,Delhi,India\n");
+    EXPECT_EQ(batch.status, kExitRefused);
+    EXPECT_EQ(batch.out,
+              "{\"line\": 2, \"error\": \"Please Enter 0 Minute of Longitude with 180 Degree "
+              "(Longitude goes from 0 to 180 Degree)\"}\n");
 }
 
 TEST(CommandTest, UsageProblemsHaveStatusTwo) {
@@ -140,6 +215,120 @@ TEST(CommandTest, UnreadableInputsHaveStatusTwo) {
     EXPECT_TRUE(header.err.starts_with(
         "rashi-report: standard input: the header names an unknown column \"a\""))
         << header.err;
+}
+
+const std::string kRow =
+    "Asha Rao,15,6,1980,10,30,34,28,37,false,77,13,true,false,Delhi,Delhi,India\n";
+
+// Serves a text, then fails the next read the way a stream's buffer does.
+class FailingInput : public std::streambuf {
+  public:
+    FailingInput(std::string text, std::function<void()> fail)
+        : text_(std::move(text)), fail_(std::move(fail)) {}
+
+  protected:
+    int_type underflow() override {
+        if (served_ || text_.empty()) {
+            fail_();
+        }
+        served_ = true;
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+        return traits_type::to_int_type(text_[0]);
+    }
+
+  private:
+    std::string text_;
+    std::function<void()> fail_;
+    bool served_ = false;
+};
+
+CommandRun RunBatchFrom(std::streambuf* input, std::streambuf* output = nullptr) {
+    std::istream in(input);
+    std::ostringstream written;
+    std::ostream out(output != nullptr ? output : written.rdbuf());
+    std::ostringstream err;
+    CommandRun run;
+    run.status = RunReportCommand({"rashi-report", "--batch", "-"}, in, out, err);
+    run.out = written.str();
+    run.err = err.str();
+    return run;
+}
+
+TEST(CommandTest, AFailedReadIsReportedAsItIsAfterTheRowsBeforeIt) {
+    const struct {
+        std::function<void()> fail;
+        std::string message;
+    } cases[] = {
+        {[] {
+             throw std::ios_base::failure("read", std::error_code(EIO, std::generic_category()));
+         },
+         "rashi-report: cannot read standard input: Input/output error\n"},
+        {[] { throw std::bad_alloc(); },
+         "rashi-report: cannot read standard input: out of memory\n"},
+    };
+    for (const auto& c : cases) {
+        FailingInput twoRows(std::string(kBatchHeader) + "\n" + kRow + kRow, c.fail);
+        const CommandRun partWay = RunBatchFrom(&twoRows);
+        EXPECT_EQ(partWay.status, kExitUsage);
+        EXPECT_EQ(partWay.err, c.message);
+        EXPECT_EQ(std::count(partWay.out.begin(), partWay.out.end(), '\n'), 2) << partWay.out;
+
+        FailingInput nothing("", c.fail);
+        const CommandRun atOnce = RunBatchFrom(&nothing);
+        EXPECT_EQ(atOnce.status, kExitUsage);
+        EXPECT_EQ(atOnce.err, c.message);
+    }
+    const CommandRun closed = RunBatchFrom(nullptr);
+    EXPECT_EQ(closed.status, kExitUsage);
+    EXPECT_EQ(closed.err, "rashi-report: cannot read standard input: it is closed\n");
+}
+
+// Serves the header and then rows one at a time, up to a number, counting them.
+class CountedRows : public std::streambuf {
+  public:
+    explicit CountedRows(int rows) : rows_(rows), text_(std::string(kBatchHeader) + "\n") {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+    int served() const { return served_; }
+
+  protected:
+    int_type underflow() override {
+        if (served_ == rows_) {
+            return traits_type::eof();
+        }
+        ++served_;
+        text_ = kRow;
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+        return traits_type::to_int_type(text_[0]);
+    }
+
+  private:
+    int rows_;
+    int served_ = 0;
+    std::string text_;
+};
+
+// Takes nothing, as a full disk.
+class FullOutput : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override {
+        errno = ENOSPC;
+        return traits_type::eof();
+    }
+    std::streamsize xsputn(const char*, std::streamsize) override {
+        errno = ENOSPC;
+        return 0;
+    }
+};
+
+TEST(CommandTest, AFailedWriteStopsTheBatchAtOnce) {
+    constexpr int kRows = 200000;
+    CountedRows rows(kRows);
+    FullOutput full;
+    const CommandRun run = RunBatchFrom(&rows, &full);
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.err, "rashi-report: cannot write the output: No space left on device\n");
+    EXPECT_LT(rows.served(), kRows / 10);  // a block or two, not the whole input
 }
 
 TEST(CommandTest, ListsTheZonesByRow) {
@@ -196,6 +385,37 @@ TEST(CommandTest, ReadingFileFaults) {
     EXPECT_EQ(missing.status, kExitUsage);
     EXPECT_TRUE(missing.err.ends_with("none.vlj: No such file or directory\n"));
     EXPECT_EQ(missing.out, "");
+
+    // The window's rules: a file whose lines are no reading is refused, not calculated.
+    const CommandRun text = RunCommand({WriteFile(dir, "text.vlj", "Name: Asha\n")});
+    EXPECT_EQ(text.status, kExitUsage);
+    EXPECT_TRUE(text.err.ends_with("text.vlj: Line 1 (Name) holds control characters.\n"))
+        << text.err;
+}
+
+TEST(CommandTest, APipeGivenAsAReadingFileIsRefusedAtOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pipe = dir.filePath("pipe.vlj");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // Should the reader wait for a writer, this one comes after a few seconds and ends the wait,
+    // so a failure shows as a failure rather than a test that never ends.
+    std::atomic<bool> finished = false;
+    std::thread writer([&] {
+        for (int tenth = 0; tenth < 50 && !finished; ++tenth) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    });
+    const CommandRun run = RunCommand({pipe});
+    finished = true;
+    writer.join();
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.err,
+              "rashi-report: " + pipe.toStdString() + ": Is a named pipe, not a regular file\n");
 }
 
 }  // namespace

@@ -80,5 +80,15 @@ TEST(IndentJsonTest, UnbalancedInputDoesNotBreakIt) {
     EXPECT_EQ(IndentJson("\"open\\"), "\"open\\");
 }
 
+TEST(JsonNumberTest, DecimalsInTheirShortestFixedForm) {
+    const std::pair<double, std::string_view> cases[] = {
+        {365.25, "365.25"}, {12.3456, "12.3456"}, {0.0004, "0.0004"}, {7, "7"}, {-0.5, "-0.5"}};
+    for (const auto& [value, expected] : cases) {
+        std::string out;
+        AppendJsonDecimal(out, value);
+        EXPECT_EQ(out, expected);
+    }
+}
+
 }  // namespace
 }  // namespace cli

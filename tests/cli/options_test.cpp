@@ -120,6 +120,10 @@ TEST(OptionsTest, BadOptionsAreUsageProblems) {
          "--batch reads the births from its file; give no birth options or reading file with it"},
         {{"a.vlj", "--dst"}, "a reading file holds the whole birth; give no birth options with it"},
         {{"a.vlj", "b.vlj"}, "give at most one reading file"},
+        {{"--date", "1980-06-15", "--time", "10:30", "--zone", "34", "--dasha"},
+         "--dasha adds the dasha to the JSON; give it with --json or --batch"},
+        {{"--dasha", "a.vlj"},
+         "--dasha adds the dasha to the JSON; give it with --json or --batch"},
     };
     for (const auto& c : cases) {
         const ParsedOptions parsed = Parse(c.arguments);
@@ -136,6 +140,9 @@ TEST(OptionsTest, ModesOtherThanOneBirth) {
     const ParsedOptions batch = Parse({"--batch", "births.csv"});
     EXPECT_EQ(batch.options->mode, Mode::kBatch);
     EXPECT_EQ(batch.options->path, "births.csv");
+    EXPECT_FALSE(batch.options->dasha);
+    EXPECT_TRUE(Parse({"--batch", "births.csv", "--dasha"}).options->dasha);
+    EXPECT_TRUE(Parse({"--json", "--dasha", "asha.vlj"}).options->dasha);
     const ParsedOptions file = Parse({"--json", "asha.vlj"});
     EXPECT_EQ(file.options->mode, Mode::kReadingFile);
     EXPECT_EQ(file.options->path, "asha.vlj");

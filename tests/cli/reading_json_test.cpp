@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "engine/angles.h"
 #include "reading/driver.h"
+#include "reading/sample_birth.h"
 
 namespace cli {
 namespace {
@@ -44,6 +47,25 @@ TEST(ReadingJsonTest, UniversalTimeCarriesIntoTheCalendar) {
         const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
         EXPECT_EQ(root["universalTime"].toString().toStdString(), c.expected) << out;
     }
+}
+
+// Other programs compare by the numbers: read back, each must give exactly the text shown.
+TEST(ReadingJsonTest, LongitudesReadBackToThePositionTexts) {
+    const reading::BirthData birth = reading::SampleBirth();
+    const reading::ChartReading chart = reading::CalculateReading(birth);
+    std::string out;
+    AppendReadingJson(out, birth, chart);
+    const QJsonObject json =
+        QJsonDocument::fromJson(QByteArray::fromStdString(out)).object()["reading"].toObject();
+    const QJsonArray longitudes = json["longitudes"].toArray();
+    ASSERT_EQ(longitudes.size(), reading::kBodyCount) << out;
+    for (int body = 0; body < reading::kBodyCount; ++body) {
+        EXPECT_EQ(longitudes[body].toDouble(), chart.longitudes[body]);
+        EXPECT_EQ(engine::ShortPositionTextOf(longitudes[body].toDouble()),
+                  chart.planetPositions[body]);
+    }
+    const double ayanamsa = json["ayanamsaDegrees"].toDouble();
+    EXPECT_EQ(engine::SignedAngleText(-ayanamsa), chart.signedAyanamsaText);
 }
 
 TEST(ReadingJsonTest, RowErrorKeepsItsLayoutAndEscapes) {

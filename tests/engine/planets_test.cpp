@@ -7,6 +7,7 @@
 #include "engine/angles.h"
 #include "engine/constants.h"
 #include "engine/lunar_node.h"
+#include "engine/precession.h"
 
 namespace engine {
 namespace {
@@ -75,10 +76,18 @@ TEST(OrbitalElements, AddTheCenturyRates) {
     EXPECT_LT(earth.meanLongitude, kTwoPi);
 }
 
+// 5029.0966″ a century and 1.11113″ a century squared, from J2000 either way.
+TEST(Precession, GrowsFromJ2000) {
+    EXPECT_EQ(PrecessionSinceJ2000(0), 0);
+    EXPECT_NEAR(PrecessionSinceJ2000(kDaysPerCentury), 5030.20773 / 3600, 1e-12);
+    EXPECT_NEAR(PrecessionSinceJ2000(-kDaysPerCentury), -5027.98547 / 3600, 1e-12);
+    EXPECT_NEAR(PrecessionSinceJ2000(-7139.291666666667), -0.273045, 1e-6);
+}
+
 TEST(LunarNodes, RahuAndKetuIn1980) {
     const double rahu = RahuLongitude(-7139.291666666667, -23.581854);
-    EXPECT_EQ(ShortPositionText(LongPositionText(rahu)), "28 Can 35");
-    EXPECT_EQ(ShortPositionText(LongPositionText(KetuLongitude(rahu))), "28 Cap 35");
+    EXPECT_EQ(ShortPositionText(LongPositionText(rahu)), "29 Can 35");
+    EXPECT_EQ(ShortPositionText(LongPositionText(KetuLongitude(rahu))), "29 Cap 35");
 }
 
 TEST(LunarNodes, KetuIsSixSignsFromRahu) {

@@ -22,7 +22,7 @@ void PaintChartLike(QPainter& painter) {
     painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
     painter.drawRect(QRectF(QPointF(0, 0), kDrawingSize).adjusted(1, 1, -1, -1));
     painter.drawLine(QPointF(0, 0), QPointF(kDrawingSize.width(), kDrawingSize.height()));
-    painter.drawText(QPointF(20, 40), QStringLiteral("Surya 00 Gem 56"));
+    painter.drawText(QPointF(20, 40), QStringLiteral("Surya 00 Gem 40"));
     painter.drawText(QPointF(20, 70), QStringLiteral("Name: Asha Rao"));
     painter.drawText(QPointF(0, 120), kWideWord);
     painter.drawText(QPointF(kRightEdgeText, 120), QStringLiteral("Edge"));
@@ -55,7 +55,7 @@ class Printing : public ::testing::Test {
 TEST_F(Printing, ThePageHoldsTheTextOfTheDrawing) {
     ASSERT_FALSE(PrintDrawing(printer_, kDrawingSize, PaintChartLike));
     const QString text = RunTool(QStringLiteral("pdftotext"), {pdf_, QStringLiteral("-")});
-    EXPECT_TRUE(text.contains(QStringLiteral("Surya 00 Gem 56"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Surya 00 Gem 40"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Name: Asha Rao"))) << text.toStdString();
     EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "one page";
 }

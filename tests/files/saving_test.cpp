@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <QFileInfo>
 #include <QImage>
 #include <functional>
 
@@ -67,6 +70,35 @@ TEST(Saving, AFailedWriteKeepsTheOldFileAndGivesTheReason) {
         EXPECT_FALSE(reason.isEmpty() || reason == QStringLiteral("Unknown error")) << save.what;
         EXPECT_EQ(folder.read(save.fileName), old) << save.what;
         EXPECT_EQ(folder.entries(), QStringList{save.fileName}) << "temporary file left behind";
+    }
+}
+
+TEST(Saving, APipeADeviceOrAFolderIsRefusedAndLeftAsItWas) {
+    for (const Save& save : EverySave()) {
+        TestFolder folder;
+        const QString pipe = folder.path(QStringLiteral("pipe"));
+        ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString device = folder.path(QStringLiteral("device"));
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), device));
+        const QString subfolder = folder.path(QStringLiteral("folder"));
+        ASSERT_TRUE(QDir().mkdir(subfolder));
+        const std::pair<QString, const char*> targets[] = {
+            {pipe, "Is a named pipe"}, {device, "Is a device"}, {subfolder, "Is a directory"}};
+        for (const auto& [target, reason] : targets) {
+            const auto problem = save.run(target);
+            ASSERT_TRUE(problem) << save.what << " over " << reason;
+            EXPECT_EQ(problem->text, SaveFailureText(target, problem->text.section('\n', 1)));
+            EXPECT_TRUE(problem->text.contains(QString::fromLatin1(reason)))
+                << problem->text.toStdString();
+        }
+        // Nothing replaced, and no temporary file left behind.
+        EXPECT_FALSE(QFileInfo(pipe).isFile()) << save.what;
+        EXPECT_TRUE(QFileInfo(device).isSymLink()) << save.what;
+        const QStringList entries =
+            QDir(folder.path({}))
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                           QDir::Name);
+        EXPECT_EQ(entries.join(' ').toStdString(), "device folder pipe") << save.what;
     }
 }
 

@@ -80,6 +80,38 @@ TEST(AboutBox, OpensModallyAndClosesWithOk) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST(AboutBox, EnterClosesItAtOnceAndFollowsNoLink) {
+    QList<QUrl> opened;
+    frmAbout box(nullptr, [&opened](const QUrl& address) { opened << address; });
+    bool okFirst = false;
+    QTimer::singleShot(0, [&box, &okFirst] {
+        QWidget* first = box.focusWidget();
+        okFirst = first == box.cmdOK && box.cmdOK->isDefault();
+        QTest::keyClick(first != nullptr ? first : &box, Qt::Key_Return);
+    });
+    // Should Enter not close it, the test must still end.
+    QTimer::singleShot(2000, &box, &QDialog::reject);
+    EXPECT_EQ(box.exec(), QDialog::Accepted);
+    EXPECT_TRUE(okFirst) << "OK is the default button and has the focus";
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST(LinkLabel, ShowsAFocusFrameWhenTabbedTo) {
+    QWidget window;
+    auto* before = new QPushButton(QStringLiteral("before"), &window);
+    auto* label = new LinkLabel(QStringLiteral("Click here for more details"), &window);
+    label->move(0, 40);
+    label->resize(label->sizeHint() + QSize(8, 8));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    const QImage unfocused = label->grab().toImage();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(label->hasFocus());
+    EXPECT_NE(label->grab().toImage(), unfocused);
+}
+
 TEST(LinkLabel, SpaceAndEnterActivateItToo) {
     LinkLabel label(QStringLiteral("link"));
     int clicks = 0;

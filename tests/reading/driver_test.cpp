@@ -4,6 +4,7 @@
 
 #include "tests/support/position_texts.h"
 
+#include "engine/angles.h"
 #include "engine/zodiac.h"
 #include "reading/sample_birth.h"
 #include "reading/stages.h"
@@ -63,9 +64,9 @@ ChartReading Calculate(const FormValues& form) {
 
 TEST(CalculateReading, DelhiIn1980) {
     const ChartReading reading = Calculate(SampleBirthForm());
-    const BodyTexts positions{"00 Gem 56", "00 Can 13", "25 Gem 23", "01 Gem 06",
-                              "23 Leo 19", "10 Leo 25", "27 Leo 23", "28 Can 35",
-                              "28 Cap 35", "06 Leo 31", "04 Tau 31"};
+    const BodyTexts positions{"00 Gem 40", "00 Can 13", "25 Gem 07", "00 Gem 49",
+                              "23 Leo 03", "10 Leo 09", "27 Leo 06", "29 Can 35",
+                              "29 Cap 35", "06 Leo 31", "04 Tau 31"};
     EXPECT_EQ(reading.planetPositions, positions);
     const BodyTexts names{"Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
                           "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
@@ -81,6 +82,10 @@ TEST(CalculateReading, DelhiIn1980) {
     EXPECT_EQ(reading.rashi, "Kataka");
     EXPECT_EQ(reading.nakshatraLord, "Jupiter");
     EXPECT_EQ(reading.pada, "4");  // 0° 13′ Cancer is the last quarter of Punarvasu
+    // Counted by hand from the long texts, e.g. Mars at 23° 19′ 34″ Leo: a fixed sign counts
+    // from its ninth, Aries, and 23° 19′ is in its seventh navamsa, Libra.
+    EXPECT_EQ(reading.navamsa,
+              (NavamsaSigns{"Lib", "Can", "Tau", "Lib", "Lib", "Can", "Sag", "Pis", "Vir", "Tau"}));
 }
 
 struct MoonCase {
@@ -111,6 +116,14 @@ TEST(CalculateReading, MoonExamples) {
         EXPECT_EQ(reading.rashi, c.rashi) << c.name;
         EXPECT_EQ(reading.planetPositions[kMoon].substr(3, 3),
                   c.moonText.substr(c.moonText.size() - 3));
+        // Every body's long text is the one its short text was cut from.
+        for (int body = 0; body < kBodyCount; ++body) {
+            EXPECT_EQ(engine::ShortPositionText(reading.planetLongPositions[body]),
+                      reading.planetPositions[body])
+                << c.name << " body " << body;
+        }
+        EXPECT_EQ(reading.planetLongPositions[kMoon], reading.moonPositionText) << c.name;
+        EXPECT_EQ(reading.planetLongPositions[kAscendant], reading.ascendantText) << c.name;
     }
 }
 

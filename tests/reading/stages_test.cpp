@@ -56,21 +56,21 @@ TEST(ComputePlanetPositions, AssemblesTheListAndWrapsBelowZero) {
     ascendant.ayanamsaCorrection = -23.5;
     ascendant.siderealAscendant = 1.035;     // 1° 2′ 6″ Aries
     ascendant.siderealMidheaven = 274.0851;  // 4° 5′ 6″ Capricorn
-    const PositionList list =
-        ComputePlanetPositions(SampleBirth(), ascendant, "7\u00B0 8' 9\" Leo");
+    const MoonReading leo = MoonReadingAt(127.1359);  // 7° 8′ 9″ Leo
+    const PositionList list = ComputePlanetPositions(SampleBirth(), ascendant, leo);
     EXPECT_EQ(list.planetPositions[kMoon], "07 Leo 08");
     EXPECT_EQ(list.planetPositions[kAscendant], "01 Ari 02");
     EXPECT_EQ(list.planetPositions[kMidheaven], "04 Cap 05");
     EXPECT_EQ(list.planetLabels[kMoon], "Chandra");
     EXPECT_EQ(list.planetNames[kKetu], "Ketu");
-    // The Sun at 84.5241° tropical stands at 1° 1′ Gemini with this ayanamsa.
-    EXPECT_EQ(list.planetPositions[kSun], "01 Gem 01");
+    // The Sun at 84.5241° on the J2000 equinox, brought back 0.2730° of precession to 1980,
+    // stands at 0° 45′ Gemini with this ayanamsa.
+    EXPECT_EQ(list.planetPositions[kSun], "00 Gem 45");
 
     // An ayanamsa larger than the tropical longitude wraps the Sun round to Pisces.
     ascendant.ayanamsaCorrection = -90;
-    EXPECT_EQ(ComputePlanetPositions(SampleBirth(), ascendant, "7\u00B0 8' 9\" Leo")
-                  .planetPositions[kSun],
-              "24 Pis 31");
+    EXPECT_EQ(ComputePlanetPositions(SampleBirth(), ascendant, leo).planetPositions[kSun],
+              "24 Pis 15");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "reading/sample_birth.h"
 
 namespace reading {
@@ -107,6 +109,86 @@ TEST(ValidateInput, ChecksTheDaysOfFebruaryAndThirtyDayMonths) {
         ASSERT_TRUE(refusal) << month;
         EXPECT_EQ(refusal->message, kThirtyDayMessage);
         EXPECT_EQ(refusal->icon, MessageIcon::kInformation);
+    }
+}
+
+TEST(ValidateInput, RefusesCoordinatesOfNoPlaceOnEarth) {
+    const std::string kLatitudeDegrees = "Please Enter Degree of Latitude from 0 to 90";
+    const std::string kLatitudeMinutes = "Please Enter Minutes of Latitude from 0 to 59";
+    const std::string kPole =
+        "Please Enter 0 Minutes of Latitude with 90 Degree (Latitude goes from 0 to 90 Degree)";
+    const std::string kLongitudeDegrees = "Please Enter Degree of Longitude from 0 to 180";
+    const std::string kLongitudeMinutes = "Please Enter Minute of Longitude from 0 to 59";
+    const std::string kDateLine =
+        "Please Enter 0 Minute of Longitude with 180 Degree (Longitude goes from 0 to 180 "
+        "Degree)";
+    const struct {
+        const char* latitudeDegrees;
+        const char* latitudeMinutes;
+        const char* longitudeDegrees;
+        const char* longitudeMinutes;
+        std::string message;  // empty: the form passes
+        FormField focus;
+    } cases[] = {
+        {"0", "0", "0", "0", "", FormField::kNone},
+        {"90", "00", "180", "000", "", FormField::kNone},
+        {"089", "59", "179", "059", "", FormField::kNone},
+        {"91", "0", "77", "13", kLatitudeDegrees, FormField::kLatitudeDegrees},
+        {"999", "75", "200", "75", kLatitudeDegrees, FormField::kLatitudeDegrees},
+        {"28", "60", "200", "13", kLatitudeMinutes, FormField::kLatitudeMinutes},
+        {"90", "1", "77", "13", kPole, FormField::kLatitudeMinutes},
+        {"28", "37", "181", "0", kLongitudeDegrees, FormField::kLongitudeDegrees},
+        {"28", "37", "77", "999", kLongitudeMinutes, FormField::kLongitudeMinutes},
+        {"28", "37", "180", "01", kDateLine, FormField::kLongitudeMinutes},
+        // Text that is not a number is the copy's to refuse, after the ranges of the others.
+        {"2a", "37", "181", "13", kLongitudeDegrees, FormField::kLongitudeDegrees},
+    };
+    for (const auto& c : cases) {
+        FormValues form = SampleBirthForm();
+        form.latitudeDegrees = c.latitudeDegrees;
+        form.latitudeMinutes = c.latitudeMinutes;
+        form.longitudeDegrees = c.longitudeDegrees;
+        form.longitudeMinutes = c.longitudeMinutes;
+        const auto refusal = ValidateInput(form);
+        const std::string place = std::string(c.latitudeDegrees) + ":" + c.latitudeMinutes + " " +
+                                  c.longitudeDegrees + ":" + c.longitudeMinutes;
+        if (c.message.empty()) {
+            EXPECT_FALSE(refusal) << place << ": " << refusal->message;
+            continue;
+        }
+        ASSERT_TRUE(refusal) << place;
+        EXPECT_EQ(refusal->message, c.message) << place;
+        EXPECT_EQ(refusal->icon, MessageIcon::kError) << place;
+        EXPECT_EQ(refusal->focus, c.focus) << place;
+        EXPECT_EQ(refusal->fix, DirectionFix::kNone) << place;
+    }
+
+    // The twelve checks of the form come first.
+    FormValues form = WithDate(30, 2, 1980);
+    form.latitudeDegrees = "95";
+    EXPECT_EQ(ValidateInput(form)->message, kFebruaryMessage);
+    form.name.clear();
+    EXPECT_EQ(ValidateInput(form)->message, "Please Enter Your Name");
+}
+
+// Callers other than the window may hand over any list position; none may overflow, and none
+// outside its list gets through the calculation.
+TEST(ValidateInput, StandsAnyListPosition) {
+    for (const int position : {INT_MIN, INT_MIN + 1, -1, 150, INT_MAX - 1900, INT_MAX}) {
+        for (int FormValues::*index :
+             {&FormValues::dayIndex, &FormValues::monthIndex, &FormValues::yearIndex,
+              &FormValues::hourIndex, &FormValues::minuteIndex, &FormValues::zoneIndex}) {
+            FormValues form = SampleBirthForm();
+            form.*index = position;
+            static_cast<void>(ValidateInput(form));
+            EXPECT_TRUE(CopyFormToBirthData(form).refusal) << position;
+        }
+        // A year that is not in the list has no 29 February to offer.
+        FormValues february = WithDate(29, 2, 1980);
+        february.yearIndex = position;
+        const auto refusal = ValidateInput(february);
+        ASSERT_TRUE(refusal) << position;
+        EXPECT_EQ(refusal->message, kFebruaryMessage);
     }
 }
 

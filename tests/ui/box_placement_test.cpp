@@ -2,6 +2,8 @@
 // its box.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
 
 #include "reading/body_names.h"
@@ -102,10 +104,17 @@ TEST(BoxEntries, SplitsAtEveryLineBreak) {
     EXPECT_EQ(ui::BoxEntries("Asc\r\nShani (R) "), (std::vector<std::string>{"Asc", "Shani (R) "}));
 }
 
-TEST(ProgramFont, RendersRealGlyphs) {
-    const QFontMetrics metrics(ui::ProgramFont(8.25));
-    EXPECT_LT(metrics.horizontalAdvance(QLatin1Char('i')),
-              metrics.horizontalAdvance(QLatin1Char('W')));
+TEST(ProgramFont, IsTheShippedFaceAndRendersRealGlyphs) {
+    EXPECT_TRUE(QFile::exists(":/fonts/DejaVuSans.ttf"));
+    EXPECT_TRUE(QFile::exists(":/fonts/DejaVuSans-Bold.ttf"));
+    for (const bool bold : {false, true}) {
+        const QFont font = ui::PaintFont(8.25, bold, nullptr);
+        EXPECT_EQ(QFontInfo(font).family(), "DejaVu Sans");
+        EXPECT_EQ(QFontInfo(font).bold(), bold);
+        const QFontMetrics metrics(font);
+        EXPECT_LT(metrics.horizontalAdvance(QLatin1Char('i')),
+                  metrics.horizontalAdvance(QLatin1Char('W')));
+    }
 }
 
 // The fullest box there can be: "Asc" and nine names, four of them marked retrograde.
@@ -142,6 +151,18 @@ TEST_P(BoxTextLayoutInEveryBox, TenEntriesStayInsideTheBoxAndReadable) {
     }
     EXPECT_EQ(layout.lines.front().text, "Asc");
     EXPECT_EQ(layout.lines.back().text, "Ketu");
+}
+
+TEST_P(BoxTextLayoutInEveryBox, SixLongEntriesGoIntoColumnsRatherThanBelowSevenPoints) {
+    const int box = GetParam();
+    const ui::BoxTextLayout layout = ui::LayoutBoxText(
+        box, "Asc\r\nChandra\r\nBudha (R) \r\nShukra (R) \r\nMangala (R) \r\nShani (R) ",
+        ui::ProgramFontMeasure());
+    ASSERT_TRUE(layout.fits);
+    EXPECT_GE(layout.pointSize, 7.0);
+    for (const auto& line : layout.lines) {
+        EXPECT_TRUE(Inside(box, line, layout.lineHeight)) << line.text;
+    }
 }
 
 TEST_P(BoxTextLayoutInEveryBox, OneEntryKeepsTheChartsOwnSize) {

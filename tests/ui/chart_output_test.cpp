@@ -8,10 +8,13 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QToolBar>
 
 #include "chart_fixture.h"
+#include "files/chart_picture.h"
 #include "files/report_export.h"
+#include "ui/chart_display.h"
 #include "ui/chart_painter.h"
 
 namespace {
@@ -46,7 +49,7 @@ TEST_F(ChartOutput, ExportWritesTheReportOfTheShownReading) {
     EXPECT_EQ(bytes, files::ReportFileBytes(session.birth, session.reading, QLocale()));
     EXPECT_EQ(bytes.count("\r\n"), 26);
     EXPECT_TRUE(bytes.startsWith("Name: Asha Rao\r\nDate of Birth: June 15, 1980\r\n"));
-    EXPECT_TRUE(bytes.contains("\r\nSun 00 Gem 56\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\nSun 00 Gem 40\r\n"));
 }
 
 TEST_F(ChartOutput, PicturesTakeTheFirstFreeNameAndShowTheDisplay) {
@@ -82,27 +85,106 @@ TEST_F(ChartOutput, APictureThatCannotBeWrittenSaysSo) {
         << driver.lastMessage();
 }
 
-TEST_F(ChartOutput, PrintingPutsTheChartsTextsOnThePage) {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    }
-    answerPrintDialogWithPdf(true);
-    chooseMenu("mnuPrint");
-    EXPECT_TRUE(driver.dialogs.messages.empty()) << driver.lastMessage();
-
+// The Delhi chart's texts on the one page of a PDF file, as selectable text.
+void ExpectChartTextOnOnePage(const QString& pdf) {
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", pdf, "-"});
     ASSERT_TRUE(pdftotext.waitForFinished(30000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     for (const char* expected :
-         {"Vedic Planetary Position", "Surya / Sun", "00 Gem 56", "Ketu / South Node", "28 Cap 35",
+         {"Vedic Planetary Position", "Surya / Sun", "00 Gem 40", "Ketu / South Node", "29 Cap 35",
           "Name: Asha Rao", "Date of Birth: June 15, 1980", "Time of Birth: 10 Hour 30 Minute",
           "Latitude: 28 Degree 37 Minute", "Other Vedic Details", "Punarvasu"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
                                                                 << text.toStdString();
     }
     EXPECT_EQ(text.count('\f'), 1) << "one page";
+}
+
+bool HavePdfTools() {
+    return !QStandardPaths::findExecutable("pdftotext").isEmpty() &&
+           !QStandardPaths::findExecutable("pdfimages").isEmpty();
+}
+
+TEST_F(ChartOutput, PrintingPutsTheChartsTextsOnThePage) {
+    if (!HavePdfTools()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    answerPrintDialogWithPdf(true);
+    chooseMenu("mnuPrint");
+    EXPECT_TRUE(driver.dialogs.messages.empty()) << driver.lastMessage();
+    ExpectChartTextOnOnePage(pdf);
     EXPECT_EQ(offeredOrientation, QPageLayout::Landscape) << "the wide chart fills the page";
+}
+
+TEST_F(ChartOutput, PdfAndSvgDocumentsAreNamedAsPicturesAndHoldTheDrawing) {
+    if (!HavePdfTools()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    driver.dialogs.saveAnswers = {path("chart"), path("chart.png"), path("chart.v2")};
+    chooseMenu("mnuSaveAsPdf");
+    chooseMenu("mnuSaveAsPdf");
+    chooseMenu("mnuSaveAsSvg");
+    EXPECT_TRUE(driver.dialogs.messages.empty()) << driver.lastMessage();
+    EXPECT_EQ(files(), QStringList({"chart.pdf", "chart.svg", "chart_001.pdf"}));
+    const auto& asked = driver.dialogs.fileRequests;
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[0].filter, "PDF Document (*.pdf)");
+    EXPECT_EQ(asked[2].filter, "SVG Image (*.svg)");
+    EXPECT_FALSE(asked[0].confirmReplace || asked[2].confirmReplace);
+
+    ExpectChartTextOnOnePage(path("chart.pdf"));
+    QProcess pdfimages;
+    pdfimages.start("pdfimages", {"-list", path("chart.pdf")});
+    ASSERT_TRUE(pdfimages.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(pdfimages.readAllStandardOutput()).trimmed().count('\n'), 1)
+        << "no pictures, only lines and text";
+
+    // The SVG holds the texts as text and draws the same display as the screen.
+    QFile svgFile(path("chart.svg"));
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QByteArray svg = svgFile.readAll();
+    EXPECT_TRUE(svg.contains("Punarvasu") && svg.contains("Ketu / South Node"));
+    EXPECT_FALSE(svg.contains("<image"));
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.viewBox(), QRect(QPoint(0, 0), ui::kChartDisplaySize));
+    const QImage drawn = files::RenderPicture(
+        ui::kChartDisplaySize, [&renderer](QPainter& painter) { renderer.render(&painter); });
+    const QImage screen = driver.chart()->display()->picture();
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            differing += qGray(drawn.pixel(x, y)) / 64 != qGray(screen.pixel(x, y)) / 64;
+        }
+    }
+    EXPECT_LT(differing, drawn.width() * drawn.height() / 50) << "the SVG shows the display";
+}
+
+TEST_F(ChartOutput, ADocumentThatCannotBeWrittenSaysSo) {
+    driver.dialogs.saveAnswers = {path("missing/chart"), path("missing/chart")};
+    chooseMenu("mnuSaveAsPdf");
+    chooseMenu("mnuSaveAsSvg");
+    ASSERT_EQ(driver.dialogs.messages.size(), 2u);
+    EXPECT_TRUE(
+        driver.dialogs.texts()[0].contains(QDir::toNativeSeparators(path("missing/chart.pdf"))));
+    EXPECT_TRUE(
+        driver.dialogs.texts()[1].contains(QDir::toNativeSeparators(path("missing/chart.svg"))));
+}
+
+TEST_F(ChartOutput, WithoutAPrinterPrintSaysSoAndOffersAPdf) {
+    driver.dialogs.printers.clear();
+    driver.dialogs.yesNoAnswers = {false, true};
+    driver.dialogs.saveAnswers = {path("chart")};
+    chooseMenu("mnuPrint");  // No: nothing more happens
+    EXPECT_TRUE(files().isEmpty());
+    chooseMenu("mnuPrint");  // Yes: the PDF's file dialog
+    EXPECT_EQ(files(), QStringList({"chart.pdf"}));
+    EXPECT_EQ(driver.dialogs.printDialogs, 0) << "no dialog full of nothing to choose";
+    EXPECT_TRUE(driver.dialogs.messages.empty());
+    ASSERT_EQ(driver.dialogs.questions.size(), 2u);
+    EXPECT_TRUE(driver.dialogs.questions[0].startsWith("No printer is set up on this computer"));
+    EXPECT_TRUE(driver.dialogs.questions[0].contains("PDF"));
 }
 
 TEST_F(ChartOutput, ACancelledPrintDialogPrintsNothingAndSaysNothing) {

@@ -7,11 +7,16 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "form_driver.h"
+#include "ui/chart_display.h"
+#include "ui/chart_painter.h"
 #include "ui/twips.h"
+#include "ui/window_sizing.h"
 
 namespace {
 
@@ -49,6 +54,8 @@ TEST_F(ChartWindowTest, MenusInTheirOrderWithSeparators) {
                                      "-",
                                      "Save &As",
                                      "Save As &JPEG",
+                                     "Save As &PDF",
+                                     "Save As &SVG",
                                      "-",
                                      "&Export Chart As Text",
                                      "-",
@@ -59,6 +66,10 @@ TEST_F(ChartWindowTest, MenusInTheirOrderWithSeparators) {
                                      "E&xit",
                                      "&View",
                                      "&Toolbar",
+                                     "-",
+                                     "Zoom &In",
+                                     "Zoom &Out",
+                                     "&Fit to Window",
                                      "&Help",
                                      "&Online Help",
                                      "&Visit Us Online",
@@ -140,12 +151,87 @@ TEST_F(ChartWindowTest, TheDisplayIsTheAreasOneMaximisedChild) {
     auto* area = child<QMdiArea>("mdiArea");
     ASSERT_EQ(area->subWindowList().size(), 1);
     EXPECT_TRUE(area->subWindowList().constFirst()->isMaximized());
-    EXPECT_EQ(window->display()->size(), QSize(1000, 543));
     EXPECT_EQ(window->display()->windowTitle(),
               "Velmora Astrology Rashi Chart (East Indian Style) v1.60");
     // The display closes only with the window.
     area->subWindowList().constFirst()->close();
     EXPECT_EQ(area->subWindowList().size(), 1);
+}
+
+// The display's drawing is as wide as the room allows, proportions kept, and centred.
+void ExpectFills(const ui::ChartDisplay& display, QSize room, double zoom) {
+    const double scale = std::min(room.width() / 1000.0, room.height() / 543.0) * zoom;
+    EXPECT_NEAR(display.width(), 1000 * scale, 1.0) << "zoom " << zoom;
+    EXPECT_NEAR(display.height(), 543 * scale, 1.0) << "zoom " << zoom;
+    const QRectF drawn = display.drawingTransform().mapRect(QRectF(0, 0, 1000, 543));
+    EXPECT_NEAR(drawn.width(), display.width(), 2.0);
+    EXPECT_NEAR(drawn.height(), display.height(), 2.0);
+}
+
+TEST_F(ChartWindowTest, TheChartScalesWithTheWindowAndZoomsWithTheKeys) {
+    auto* scroller = child<QScrollArea>("frmDisplayScroller");
+    ui::ChartDisplay& display = *window->display();
+    for (const QSize size : {QSize(1800, 1100), QSize(700, 900), QSize(1200, 500)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        ExpectFills(display, scroller->maximumViewportSize(), 1.0);
+    }
+    window->resize(1800, 1100);
+    QApplication::processEvents();
+    const QSize room = scroller->maximumViewportSize();
+    EXPECT_GT(display.width(), 1500) << "a large window shows a large chart";
+
+    // Ctrl++ twice, Ctrl+- once, Ctrl+0 back to the window's size.
+    const std::pair<QKeyCombination, double> steps[] = {
+        {Qt::CTRL | Qt::Key_Plus, 1.25},  {Qt::CTRL | Qt::Key_Equal, 1.5625},
+        {Qt::CTRL | Qt::Key_Minus, 1.25}, {Qt::CTRL | Qt::Key_0, 1.0},
+        {Qt::CTRL | Qt::Key_Minus, 0.8},
+    };
+    for (const auto& [keys, zoom] : steps) {
+        QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
+        EXPECT_DOUBLE_EQ(window->zoom(), zoom);
+        ExpectFills(display, room, zoom);
+    }
+
+    // The wheel with Ctrl held zooms too.
+    const QPointF centre(display.width() / 2.0, display.height() / 2.0);
+    QWheelEvent wheel(centre, display.mapToGlobal(centre), {}, {0, 120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&display, &wheel);
+    EXPECT_DOUBLE_EQ(window->zoom(), 1.0);
+
+    // The logo is found where it is drawn, at any scale.
+    driver.dialogs.pages.clear();
+    const QPointF logo = display.drawingTransform().map(ui::ChartLogoArea().center());
+    QTest::mouseClick(&display, Qt::LeftButton, {}, logo.toPoint());
+    EXPECT_EQ(driver.dialogs.pages.size(), 1u);
+
+    // Pictures keep their designed size whatever the window shows.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(window->lastPicture().size(), QSize(1000, 543));
+}
+
+TEST(ChartWindowSizing, OpensNoLargerThanTheScreenFrameIncludedAndZoomsWithinLimits) {
+    const QSize full(1028, 790);
+    // Screens of 1920 × 1080 at scale factors 1, 1.5 and 2, and a small one.
+    EXPECT_EQ(ui::OpeningSize(full, QSize(1920, 1040)), full);
+    EXPECT_EQ(ui::OpeningSize(full, QSize(1280, 693)), QSize(1028, 693 - 48));
+    EXPECT_EQ(ui::OpeningSize(full, QSize(960, 520)), QSize(960 - 16, 520 - 48));
+    EXPECT_EQ(ui::OpeningSize(full, QSize(10, 10)), QSize(1, 1));
+
+    EXPECT_EQ(ui::DisplaySizeFor(QSize(1000, 543), QSize(2000, 2000), 1.0), QSize(2000, 1086));
+    EXPECT_EQ(ui::DisplaySizeFor(QSize(1000, 543), QSize(0, 0), 1.0), QSize(1, 1));
+
+    double zoom = 1.0;
+    for (int i = 0; i < 20; ++i) {
+        zoom = ui::ZoomedIn(zoom);
+    }
+    EXPECT_DOUBLE_EQ(zoom, ui::kLargestZoom);
+    for (int i = 0; i < 20; ++i) {
+        zoom = ui::ZoomedOut(zoom);
+    }
+    EXPECT_DOUBLE_EQ(zoom, ui::kSmallestZoom);
 }
 
 TEST_F(ChartWindowTest, ActivationTakesAPictureOfTheDisplay) {

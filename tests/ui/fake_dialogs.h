@@ -26,10 +26,23 @@ class FakeDialogs final : public ui::UserDialogs {
         ui::MessageKind kind;
         QString title;
     };
+    struct Warning {
+        QString text;
+        QString proceed;  // the label of the button that goes on
+    };
 
     void showMessage(QWidget*, const QString& text, ui::MessageKind kind,
                      const QString& title) override {
         messages.push_back({text, kind, title});
+    }
+    bool askToProceed(QWidget*, const QString& text, const QString& proceed) override {
+        warnings.push_back({text, proceed});
+        if (proceedAnswers.empty()) {
+            return false;
+        }
+        const bool answer = proceedAnswers.front();
+        proceedAnswers.pop_front();
+        return answer;
     }
     QString askSaveFileName(QWidget*, const ui::FileRequest& request) override {
         return answer(request, saveAnswers);
@@ -37,6 +50,16 @@ class FakeDialogs final : public ui::UserDialogs {
     QString askOpenFileName(QWidget*, const ui::FileRequest& request) override {
         return answer(request, openAnswers);
     }
+    bool askYesNo(QWidget*, const QString& text, const QString&) override {
+        questions.push_back(text);
+        if (yesNoAnswers.empty()) {
+            return false;
+        }
+        const bool yes = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return yes;
+    }
+    QStringList printerNames() override { return printers; }
     bool runPrintDialog(QWidget*, QPrinter& printer) override {
         ++printDialogs;
         return printAnswer ? printAnswer(printer) : false;
@@ -58,15 +81,23 @@ class FakeDialogs final : public ui::UserDialogs {
         return shown;
     }
 
+    // Whether the next warnings are answered by going on; none left cancels.
+    std::deque<bool> proceedAnswers;
     // The file names the next file dialogs give, in turn; none left (or an empty one) cancels.
     std::deque<QString> saveAnswers;
     std::deque<QString> openAnswers;
+    // The answers to the next yes-or-no questions, in turn; none left answers No.
+    std::deque<bool> yesNoAnswers;
+    // The printers the system offers.
+    QStringList printers{QStringLiteral("Office Laser")};
     // What the print dialog does with the printer and whether it is confirmed; none cancels.
     std::function<bool(QPrinter&)> printAnswer;
     // Runs a modal window; none closes it at once, as if cancelled.
     std::function<int(QDialog&)> modalAnswer;
 
     std::vector<Message> messages;
+    std::vector<Warning> warnings;
+    std::vector<QString> questions;
     std::vector<ui::FileRequest> fileRequests;
     std::vector<QString> modalWindows;
     std::vector<QUrl> pages;

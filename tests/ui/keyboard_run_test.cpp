@@ -111,8 +111,8 @@ TEST_F(KeyboardRun, TypedBirthGivesTheDelhiChartAndBackKeepsTheEntries) {
     EXPECT_EQ(chart.boxTexts, kDelhiBoxes);
     EXPECT_EQ(
         chart.planetPositions,
-        (std::array<std::string, 9>{"00 Gem 56", "00 Can 13", "25 Gem 23", "01 Gem 06", "23 Leo 19",
-                                    "10 Leo 25", "27 Leo 23", "28 Can 35", "28 Cap 35"}));
+        (std::array<std::string, 9>{"00 Gem 40", "00 Can 13", "25 Gem 07", "00 Gem 49", "23 Leo 03",
+                                    "10 Leo 09", "27 Leo 06", "29 Can 35", "29 Cap 35"}));
     EXPECT_EQ(chart.detailValues, (std::array<std::string, 6>{"23° 34' 54\"", "Simha", "Punarvasu",
                                                               "Kataka", "4", "Jupiter"}));
     EXPECT_EQ(chart.birthLines,

@@ -2,10 +2,13 @@
 // web pages go.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTimer>
 
 #include "files/file_dialog_texts.h"
@@ -45,6 +48,31 @@ TEST(QtUserDialogs, ThePrintDialogOffersNeitherPageNumbersNorAFile) {
     ui::QtUserDialogs dialogs;
     EXPECT_FALSE(dialogs.runPrintDialog(nullptr, printer)) << "cancelled";
     EXPECT_TRUE(checked);
+}
+
+TEST(QtUserDialogs, AWarningOffersToGoOnOrCancelWithCancelAsTheDefault) {
+    ui::QtUserDialogs dialogs;
+    bool checked = false;
+    WhenShown<QMessageBox>([&checked](QMessageBox& box) {
+        EXPECT_EQ(box.icon(), QMessageBox::Warning);
+        EXPECT_EQ(box.text(), "Lost letters");
+        EXPECT_EQ(box.windowTitle(), "Velmora Astrology Rashi Chart East");
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Cancel));
+        checked = true;
+    });
+    EXPECT_FALSE(dialogs.askToProceed(nullptr, "Lost letters", "Save Anyway"));
+    EXPECT_TRUE(checked);
+
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == "Save Anyway") {
+                button->click();
+            }
+        }
+    });
+    EXPECT_TRUE(dialogs.askToProceed(nullptr, "Lost letters", "Save Anyway"));
 }
 
 TEST(QtUserDialogs, TheFileDialogsAskWithTheirTexts) {

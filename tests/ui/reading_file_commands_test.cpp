@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QToolBar>
+#include <algorithm>
+#include <tuple>
 
 #include "chart_fixture.h"
 #include "files/reading_file.h"
@@ -95,15 +97,83 @@ TEST_F(ReadingFileCommands, DialogsAskWithTheirOwnTextsAndShareTheLastName) {
     EXPECT_EQ(asked[1].title, "Select the destination text file ");
     EXPECT_EQ(asked[1].filter, "Export Chart As Text (*.txt)");
     EXPECT_EQ(asked[1].defaultSuffix, "txt");
-    EXPECT_EQ(asked[1].initialName, path("first.vlj"));
+    EXPECT_EQ(asked[1].initialName, path("first.txt")) << "the shared name, the report's extension";
     EXPECT_TRUE(asked[1].confirmReplace);
-    EXPECT_EQ(asked[2].initialName, path("report.txt"));
+    EXPECT_EQ(asked[2].initialName, path("report.vlj"));
     EXPECT_EQ(asked[3].title, "Select the source file");
     EXPECT_EQ(asked[3].filter, "Velmora Astrology Rashi Chart South (*.vlj)");
     EXPECT_EQ(asked[3].initialName, "");
 
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"first.vlj", "report.txt"}));
+    EXPECT_TRUE(driver.dialogs.warnings.empty()) << "entries that fit are saved without a question";
     EXPECT_EQ(driver.form().values(), typed) << "a cancelled open changes nothing";
+    EXPECT_TRUE(driver.dialogs.messages.empty());
+}
+
+TEST_F(ReadingFileCommands, TheSharedNameKeepsOtherDotsAndTakesTheDialogsExtension) {
+    driver.dialogs.saveAnswers = {path("Mr. Rao"), path("rao.v1.VLJ"), {}, {}};
+    chooseMenu("mnuExport");
+    chooseMenu("mnuSaveAs");
+    chooseMenu("mnuExport");
+    chooseMenu("mnuSaveAs");
+    const auto& asked = driver.dialogs.fileRequests;
+    ASSERT_EQ(asked.size(), 4u);
+    EXPECT_EQ(asked[1].initialName, path("Mr. Rao.vlj"));
+    EXPECT_EQ(asked[2].initialName, path("rao.v1.txt"));
+    EXPECT_EQ(asked[3].initialName, path("rao.v1.vlj"));
+}
+
+// Saving what the file cannot hold asks first, names the field, the characters and what will be
+// stored; cancelling writes nothing, going on writes what was shown.
+TEST_F(ReadingFileCommands, ASaveThatWouldChangeTheEntriesAsksFirst) {
+    reading::FormValues values = reading::SampleBirthForm();
+    values.name = "\u0141ukasz M\u00FCller";
+    values.city = "Z\u00FCrich";
+    driver.chart()->goBack();
+    driver.enter(values);
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown());
+
+    struct SaveCase {
+        const char* menu;
+        const char* file;
+        QString warning;
+    };
+    const std::vector<SaveCase> saves{
+        {"mnuSaveAs", "asha.vlj",
+         "Some characters cannot be kept in the reading file:\n\n"
+         "Name \"\u0141ukasz M\u00FCller\": \"\u0141\" will be written as \"?\"; \"\u00FC\" will "
+         "be left out.\nIt will be stored as \"?ukasz Mller\".\n\n"
+         "City \"Z\u00FCrich\": \"\u00FC\" will be left out.\nIt will be stored as \"Zrich\"."
+         "\n\nSave anyway?"},
+        {"mnuExport", "asha.txt",
+         "Some characters cannot be kept in the text report:\n\n"
+         "Name \"\u0141ukasz M\u00FCller\": \"\u0141\" will be written as \"?\".\n"
+         "It will be stored as \"?ukasz M\u00FCller\".\n\nSave anyway?"},
+    };
+    for (const SaveCase& save : saves) {
+        for (const bool goOn : {false, true}) {
+            driver.dialogs.warnings.clear();
+            driver.dialogs.saveAnswers.push_back(path(save.file));
+            driver.dialogs.proceedAnswers.push_back(goOn);
+            chooseMenu(save.menu);
+            ASSERT_EQ(driver.dialogs.warnings.size(), 1u) << save.menu;
+            EXPECT_EQ(driver.dialogs.warnings[0].text, save.warning);
+            EXPECT_EQ(driver.dialogs.warnings[0].proceed, "Save Anyway");
+            EXPECT_EQ(QFile::exists(path(save.file)), goOn) << save.menu;
+        }
+    }
+    QFile report(path("asha.txt"));
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(report.readAll().startsWith("Name: ?ukasz M\xFCller\r\n"));
+
+    // Opening the saved reading gives back what the warning showed.
+    backToFormWithOtherEntries();
+    driver.dialogs.messages.clear();
+    openFile(path("asha.vlj"));
+    EXPECT_EQ(driver.field("txtName")->text(), "?ukasz Mller");
+    EXPECT_EQ(driver.field("txtCity")->text(), "Zrich");
+    EXPECT_TRUE(driver.chartShown()) << driver.lastMessage();
     EXPECT_TRUE(driver.dialogs.messages.empty());
 }
 
@@ -135,6 +205,36 @@ TEST_F(ReadingFileCommands, ABinaryFileIsRefused) {
     backToFormWithOtherEntries();
     openFile(path("binary.vlj"));
     expectRefusedWithNothingChanged("binary");
+}
+
+// Files whose lines are no reading: the form keeps what the user typed, and the message says why.
+TEST_F(ReadingFileCommands, AFileThatIsNoReadingLeavesTheFormAsItWas) {
+    const std::string saved = files::EncodeReadingFile(files::FieldsForSave(
+        driver.program->session().birth, reading::SampleBirthForm().zoneIndex));
+    std::string crOnly = saved;
+    std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+    std::string fourDigitDegree = saved;
+    const std::string scrambled28 = files::EncodeReadingFile({"28"}).substr(0, 2);
+    fourDigitDegree.replace(fourDigitDegree.find("\r\n" + scrambled28) + 2, 2,
+                            files::EncodeReadingFile({"2876"}).substr(0, 4));
+    std::string randomBytes;
+    for (int i = 0; i < 500; ++i) {
+        randomBytes += static_cast<char>(1 + (i * 7919) % 255);
+    }
+    const std::vector<std::tuple<const char*, std::string, const char*>> files{
+        {"empty.vlj", "", "The file is empty."},
+        {"random.vlj", randomBytes, "holds control characters"},
+        {"notes.vlj", "Born in Delhi in 1980\r\n", "Line 1 (Name) holds control characters."},
+        {"mac.vlj", crOnly, "Line 1 (Name) holds control characters."},
+        {"degree.vlj", fourDigitDegree, "Line 10 (Latitude degrees) has more digits"},
+    };
+    backToFormWithOtherEntries();
+    for (const auto& [name, bytes, reason] : files) {
+        writeFile(name, QByteArray::fromStdString(bytes));
+        driver.dialogs.messages.clear();
+        openFile(path(name));
+        expectRefusedWithNothingChanged(reason);
+    }
 }
 
 TEST_F(ReadingFileCommands, ASixteenLineFileEmptiesTheCountryAndTheCalculationSaysSo) {

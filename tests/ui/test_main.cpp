@@ -8,7 +8,7 @@
 
 int main(int argc, char* argv[]) {
     // Started by a single-instance test to hold the lock as a separate process.
-    if (const int code = RunAsLockHolderIfAsked(); code >= 0) {
+    if (const int code = RunAsLockHolderIfAsked(argc, argv); code >= 0) {
         return code;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

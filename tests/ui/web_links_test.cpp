@@ -110,7 +110,8 @@ TEST_F(WebLinks, EveryLinkOfTheChartWindowAndTheLogoOpensItsPage) {
 
     driver.dialogs.pages.clear();
     ui::ChartDisplay* display = driver.chart()->display();
-    QTest::mouseClick(display, Qt::LeftButton, {}, ui::ChartLogoArea().center().toPoint());
+    const QPointF logo = display->drawingTransform().map(ui::ChartLogoArea().center());
+    QTest::mouseClick(display, Qt::LeftButton, {}, logo.toPoint());
     QTest::mouseClick(display, Qt::LeftButton, {}, QPoint(600, 500));  // not the logo
     EXPECT_EQ(driver.dialogs.pages, std::vector<QUrl>{links::VendorPageUrl(links::kHomePage)});
 }

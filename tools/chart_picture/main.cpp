@@ -20,8 +20,11 @@ namespace {
 class NoDialogs final : public ui::UserDialogs {
   public:
     void showMessage(QWidget*, const QString&, ui::MessageKind, const QString&) override {}
+    bool askToProceed(QWidget*, const QString&, const QString&) override { return false; }
     QString askSaveFileName(QWidget*, const ui::FileRequest&) override { return {}; }
     QString askOpenFileName(QWidget*, const ui::FileRequest&) override { return {}; }
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
+    QStringList printerNames() override { return {}; }
     bool runPrintDialog(QWidget*, QPrinter&) override { return false; }
     int runModal(QDialog&) override { return 0; }
     bool openWebPage(const QUrl&) override { return false; }

@@ -20,7 +20,7 @@
 namespace {
 
 struct Options {
-    std::string ephemeris = STATIONS_DEFAULT_EPHEMERIS;
+    std::string ephemeris = SWISS_EPHEMERIS_FOLDER;
     std::string output;
     std::string check;
 };

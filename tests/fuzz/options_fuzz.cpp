@@ -1,0 +1,87 @@
+// Feeds arbitrary arguments, the bytes split at NUL, to the command line's option parser, and
+// runs what it accepts when that reads no file. The parser must refuse with a reason or hand over
+// a form whose list positions and degree texts the window could hold; the calculation and the
+// command must take whatever it hands over.
+
+#include <QString>
+#include <QStringList>
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string_view>
+
+#include "cli/command.h"
+#include "cli/options.h"
+#include "reading/driver.h"
+#include "reading/time_zones.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
+bool InList(int position, int count) {
+    return position >= 0 && position < count;
+}
+
+bool DegreeOrMinuteField(const std::string& text) {
+    return text.empty() || reading::IsDegreeOrMinuteText(text);
+}
+
+void CheckForm(const reading::FormValues& form) {
+    Require(InList(form.dayIndex, reading::kDayCount) &&
+            InList(form.monthIndex, reading::kMonthCount) &&
+            InList(form.yearIndex, reading::kYearCount) &&
+            InList(form.hourIndex, reading::kHourCount) &&
+            InList(form.minuteIndex, reading::kMinuteCount) &&
+            InList(form.zoneIndex, reading::kTimeZoneCount));
+    Require(
+        DegreeOrMinuteField(form.latitudeDegrees) && DegreeOrMinuteField(form.latitudeMinutes) &&
+        DegreeOrMinuteField(form.longitudeDegrees) && DegreeOrMinuteField(form.longitudeMinutes));
+    Require(!(form.north && form.south) && !(form.east && form.west));
+    reading::BirthData birth;
+    reading::ChartReading chart;
+    if (const auto refusal = reading::RunCalculation(form, birth, chart)) {
+        Require(!refusal->message.empty());
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    QStringList arguments{QStringLiteral("rashi-report")};
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\0');
+        const std::string_view argument = bytes.substr(0, end);
+        arguments.append(
+            QString::fromUtf8(argument.data(), static_cast<qsizetype>(argument.size())));
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    }
+
+    const cli::ParsedOptions parsed = cli::ParseOptions(arguments);
+    Require(parsed.options.has_value() == parsed.usageProblem.empty());
+    if (!parsed.options) {
+        return 0;
+    }
+    const cli::Options& options = *parsed.options;
+    if (options.mode == cli::Mode::kOneBirth) {
+        CheckForm(options.form);
+    }
+    // Files named by the arguments are not opened: they could be anything on this machine.
+    const bool readsAFile = options.mode == cli::Mode::kReadingFile ||
+                            (options.mode == cli::Mode::kBatch && options.path != "-");
+    if (!readsAFile) {
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = cli::RunReportCommand(arguments, in, out, err);
+        Require(status == cli::kExitSuccess || status == cli::kExitRefused ||
+                status == cli::kExitUsage);
+        Require((status == cli::kExitSuccess) == err.str().empty());
+    }
+    return 0;
+}

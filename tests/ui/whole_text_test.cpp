@@ -1,0 +1,261 @@
+// Every value the chart display can show is drawn whole and inside its place, on each of the
+// drawing's targets: the screen, the JPEG picture, the printed page and the SVG drawing.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPolygonF>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <functional>
+#include <set>
+
+#include "files/chart_documents.h"
+#include "files/chart_picture.h"
+#include "files/printing.h"
+#include "reading/sign_tables.h"
+#include "ui/chart_display.h"
+#include "ui/chart_layout.h"
+#include "ui/chart_painter.h"
+
+namespace {
+
+using ui::ChartDisplayContent;
+namespace layout = ui::layout;
+
+// The fullest box there can be, with the longest labels: "Asc", nine names, four retrograde.
+constexpr char kFullestBox[] =
+    "Asc\r\nSurya\r\nChandra\r\nBudha (R) \r\nShukra (R) \r\nMangala (R) \r\nGuru\r\n"
+    "Shani (R) \r\nRahu\r\nKetu";
+
+std::vector<std::string> AllLords() {
+    std::set<std::string> lords;
+    for (const auto& row : reading::NakshatraLordTable) {
+        lords.insert(std::string(row.lord));
+    }
+    return {lords.begin(), lords.end()};
+}
+
+// The display for case k: the k-th nakshatra, Rashi and Lagna names, lords and position texts
+// in turn, widest digits throughout, a crowded box in box k mod 12 and long birth lines.
+ChartDisplayContent CaseContent(int k) {
+    static const std::vector<std::string> lords = AllLords();
+    ChartDisplayContent content;
+    content.detailValues = {"28\u00B0 58' 58\"",
+                            std::string(reading::RashiNames[(k + 5) % 12]),
+                            std::string(reading::NakshatraNames[k % reading::kNakshatraCount]),
+                            std::string(reading::RashiNames[k % 12]),
+                            "4",
+                            lords[k % lords.size()]};
+    for (int body = 0; body < reading::kChartBodyCount; ++body) {
+        content.planetPositions[body] =
+            "28 " + std::string(reading::SignAbbreviationTable[(k + body) % 12]) + " 58";
+    }
+    content.boxTexts[k % ui::kBoxCount] = kFullestBox;
+    content.birthLines = {"Name: Lakshmi Narasimha Venkata",    "City: Thiruvananthapuram",
+                          "State: Andaman and Nicobar Islands", "Country: United Kingdom",
+                          "Date of Birth: September 28, 2050",  "Time of Birth: 23 Hour 58 Minute",
+                          "Latitude: 88 Degree 58 Minute",      "Longitude: 178 Degree 58 Minute"};
+    return content;
+}
+
+// The same display without any of the texts that change from case to case.
+ChartDisplayContent Baseline() {
+    return {};
+}
+
+QPointF ChartPixel(double leftTwips, double topTwips) {
+    return ui::ToPixelsF(layout::kChart.left + leftTwips, layout::kChart.top + topTwips);
+}
+
+// Box k's area, from the chart's grid and diagonals as the display's design draws them.
+QPolygonF BoxArea(int box) {
+    constexpr double s = layout::kSquareSide;
+    struct Shape {
+        int square;
+        std::vector<QPointF> corners;  // in units of a square's side, from its top-left corner
+    };
+    const Shape shapes[ui::kBoxCount] = {
+        {1, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}},  // Aries
+        {0, {{0, 0}, {1, 0}, {1, 1}}},          // Taurus, along the top edge
+        {0, {{0, 0}, {1, 1}, {0, 1}}},          // Gemini, along the left edge
+        {3, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}},  // Cancer
+        {6, {{0, 0}, {1, 0}, {0, 1}}},          // Leo, along the left edge
+        {6, {{1, 0}, {1, 1}, {0, 1}}},          // Virgo, along the bottom edge
+        {7, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}},  // Libra
+        {8, {{0, 0}, {1, 1}, {0, 1}}},          // Scorpio, along the bottom edge
+        {8, {{0, 0}, {1, 0}, {1, 1}}},          // Sagittarius, along the right edge
+        {5, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}},  // Capricorn
+        {2, {{1, 0}, {1, 1}, {0, 1}}},          // Aquarius, along the right edge
+        {2, {{0, 0}, {1, 0}, {0, 1}}},          // Pisces, along the top edge
+    };
+    const Shape& shape = shapes[box];
+    QPolygonF area;
+    for (const QPointF& corner : shape.corners) {
+        area << ChartPixel(s * (shape.square % 3 + corner.x()),
+                           s * (shape.square / 3 + corner.y()));
+    }
+    return area;
+}
+
+QRectF CellArea(const ui::TwipsRect& frame, int rowTop, const ui::TwipsRect& cell) {
+    return ui::ToPixelsF({frame.left + cell.left, frame.top + rowTop, cell.width, cell.height});
+}
+
+// Where case k may put ink: the crowded box, the value cells, the birth lines' strip.
+QImage AllowedInk(int k) {
+    QImage mask(ui::kChartDisplaySize, QImage::Format_Grayscale8);
+    mask.fill(0);
+    QPainter painter(&mask);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(BoxArea(k % ui::kBoxCount));
+    for (int row = 0; row < ui::kDetailCount; ++row) {
+        painter.drawRect(
+            CellArea(layout::kDetailsPanel, layout::kDetailRowTops[row], layout::kDetailValueCell));
+    }
+    for (int row = 0; row < reading::kChartBodyCount; ++row) {
+        painter.drawRect(CellArea(layout::kPlanetTable, layout::kPlanetRowTops[row],
+                                  layout::kPlanetPositionCell));
+    }
+    for (int line = 0; line < ui::kBirthLineCount; ++line) {
+        const int top = layout::kBirthLineTops[line];
+        const bool besideTable = top + layout::kBirthLineHeight > layout::kPlanetTable.top;
+        const int right = besideTable ? layout::kPlanetTable.left : layout::kDisplay.right();
+        painter.drawRect(
+            ui::ToPixelsF({layout::kBirthLinesLeft, top, right - layout::kBirthLinesLeft,
+                           layout::kBirthLineHeight}));
+    }
+    return mask;
+}
+
+// Pixels in which a case differs from the baseline and that lie outside where they may.
+QStringList StrayInk(const QImage& drawn, const QImage& baseline, const QImage& allowed) {
+    QStringList stray;
+    for (int y = 0; y < drawn.height() && stray.size() < 5; ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(baseline.constScanLine(y));
+        const uchar* may = allowed.constScanLine(y);
+        for (int x = 0; x < drawn.width(); ++x) {
+            const int difference =
+                std::max({std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
+                          std::abs(qBlue(a[x]) - qBlue(b[x]))});
+            if (difference > 110 && may[x] == 0) {
+                stray << QStringLiteral("(%1, %2)").arg(x).arg(y);
+            }
+        }
+    }
+    return stray;
+}
+
+// The texts of a case that a page or drawing must hold in full.
+std::vector<std::string> TextsOf(const ChartDisplayContent& content) {
+    std::vector<std::string> texts(content.detailValues.begin(), content.detailValues.end());
+    texts.insert(texts.end(), content.birthLines.begin(), content.birthLines.end());
+    texts.insert(texts.end(), content.planetPositions.begin(), content.planetPositions.end());
+    for (const char* label : {"Mangala (R)", "Shukra (R)", "Chandra"}) {
+        texts.emplace_back(label);
+    }
+    return texts;
+}
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class Targets : public testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    QImage screen(const ChartDisplayContent& content) {
+        ui::ChartDisplay display(content);
+        display.resize(ui::kChartDisplaySize);
+        return display.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    QImage jpeg(const ChartDisplayContent& content) {
+        const ui::ChartDisplay display(content);
+        const auto saved = files::SaveChartPicture(folder.filePath("chart"), display.picture());
+        EXPECT_TRUE(saved.path);
+        const QImage image(saved.path.value_or(QString()), "JPG");
+        QFile::remove(saved.path.value_or(QString()));
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The printed page, of the display's own size, and its text.
+    QImage print(const ChartDisplayContent& content, QString* text) {
+        const QString pdf = folder.filePath("page.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageLayout(
+            QPageLayout(QPageSize(QSizeF(ui::kChartDisplaySize) * 72.0 / 96.0, QPageSize::Point),
+                        QPageLayout::Portrait, QMarginsF()));
+        const ui::ChartDisplay display(content);
+        EXPECT_FALSE(files::PrintDrawing(printer, QSizeF(ui::kChartDisplaySize),
+                                         [&display](QPainter& p) { display.paint(p); }));
+        *text = RunTool("pdftotext", {"-raw", pdf, "-"});
+        const QString stem = folder.filePath("page");
+        RunTool("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, stem});
+        return QImage(stem + ".png").convertToFormat(QImage::Format_RGB32);
+    }
+
+    QImage svg(const ChartDisplayContent& content, QByteArray* document) {
+        const ui::ChartDisplay display(content);
+        *document = files::ChartSvg(ui::kChartDisplaySize,
+                                    [&display](QPainter& p) { display.paint(p); }, {});
+        QSvgRenderer renderer(*document);
+        return files::RenderPicture(ui::kChartDisplaySize,
+                                    [&renderer](QPainter& p) { renderer.render(&p); });
+    }
+
+    QTemporaryDir folder;
+};
+
+constexpr int kCases = reading::kNakshatraCount;
+
+// Ink stays where it may on every target; the page and the drawing also hold each text in full.
+TEST_F(Targets, EveryValueIsDrawnWholeInsideItsPlace) {
+    const bool havePoppler = !QStandardPaths::findExecutable("pdftoppm").isEmpty() &&
+                             !QStandardPaths::findExecutable("pdftotext").isEmpty();
+    if (!havePoppler) {
+        GTEST_SKIP() << "pdftoppm and pdftotext (poppler-utils) are not installed";
+    }
+    QString pageText;
+    QByteArray drawing;
+    const std::pair<const char*, std::function<QImage(const ChartDisplayContent&)>> targets[] = {
+        {"screen", [this](const auto& c) { return screen(c); }},
+        {"JPEG", [this](const auto& c) { return jpeg(c); }},
+        {"print", [&](const auto& c) { return print(c, &pageText); }},
+        {"SVG", [&](const auto& c) { return svg(c, &drawing); }},
+    };
+    for (const auto& [name, render] : targets) {
+        const QImage baseline = render(Baseline());
+        ASSERT_EQ(baseline.size(), ui::kChartDisplaySize) << name;
+        for (int k = 0; k < kCases; ++k) {
+            pageText.clear();
+            drawing.clear();
+            const ChartDisplayContent content = CaseContent(k);
+            const QImage drawn = render(content);
+            ASSERT_EQ(drawn.size(), ui::kChartDisplaySize) << name;
+            EXPECT_EQ(StrayInk(drawn, baseline, AllowedInk(k)), QStringList())
+                << name << ": " << content.detailValues[2] << ", box " << k % ui::kBoxCount;
+            for (const std::string& text : TextsOf(content)) {
+                const QString whole = QString::fromStdString(text);
+                EXPECT_TRUE(pageText.isEmpty() || pageText.contains(whole)) << name << ": " << text;
+                EXPECT_TRUE(drawing.isEmpty() || drawing.contains(whole.toHtmlEscaped().toUtf8()))
+                    << name << ": " << text;
+            }
+        }
+    }
+}
+
+}  // namespace
