@@ -12,6 +12,7 @@
 #include "cli/csv_reader.h"
 #include "cli/form_entry.h"
 #include "cli/output_writing.h"
+#include "cli/place_entry.h"
 #include "cli/reading_json.h"
 #include "reading/driver.h"
 
@@ -34,6 +35,11 @@ EntryProblem SetText(reading::FormValues& form, std::string_view text) {
     return std::nullopt;
 }
 
+// The place column is read after the others, once the date and time are known.
+EntryProblem LaterForPlace(reading::FormValues&, std::string_view) {
+    return std::nullopt;
+}
+
 using Form = reading::FormValues;
 constexpr std::array kColumns{
     Column{"name", SetText<&Form::name>, false},
@@ -53,6 +59,7 @@ constexpr std::array kColumns{
     Column{"city", SetText<&Form::city>, false},
     Column{"state", SetText<&Form::state>, false},
     Column{"country", SetText<&Form::country>, false},
+    Column{kPlaceColumn, LaterForPlace, false},
 };
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -68,6 +75,8 @@ std::string_view TrimBlanks(std::string_view text) {
 struct ColumnMap {
     std::vector<const Column*> columns;
     std::string problem;
+    std::optional<std::size_t> place;  // the place column's position
+    bool zoneGiven = false;
 };
 
 ColumnMap MapHeader(const CsvRecord& header) {
@@ -95,11 +104,30 @@ ColumnMap MapHeader(const CsvRecord& header) {
             return map;
         }
         seen[found] = true;
+        if (kColumns[found].name == kPlaceColumn) {
+            map.place = i;
+        }
         map.columns.push_back(&kColumns[found]);
     }
+    const bool place = seen.back();
     std::string missing;
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
-        if (!seen[i]) {
+        const std::string_view name = kColumns[i].name;
+        if (place && seen[i] && PlaceReplacesColumn(name)) {
+            map.problem = "the column place stands for the column \"" + std::string(name) +
+                          "\"; give one or the other";
+            return map;
+        }
+        if (name == "zone") {
+            map.zoneGiven = seen[i];
+        }
+        if (place && name == "dst" && seen[i] && !map.zoneGiven) {
+            map.problem = "the column dst goes with place only together with the column zone";
+            return map;
+        }
+        const bool optional =
+            place ? PlaceReplacesColumn(name) || PlaceAllowsColumn(name) : name == kPlaceColumn;
+        if (!seen[i] && !optional) {
             missing += (missing.empty() ? "" : ", ") + std::string(kColumns[i].name);
         }
     }
@@ -109,9 +137,9 @@ ColumnMap MapHeader(const CsvRecord& header) {
     return map;
 }
 
-// The form a row describes, or why the row cannot be read.
+// The form a row describes, or why the row cannot be read; placeJson gets the row's place.
 std::optional<std::string> FillForm(const ColumnMap& map, const CsvRecord& row,
-                                    reading::FormValues& form) {
+                                    reading::FormValues& form, std::string& placeJson) {
     if (row.problem) {
         return row.problem;
     }
@@ -127,6 +155,13 @@ std::optional<std::string> FillForm(const ColumnMap& map, const CsvRecord& row,
         if (EntryProblem problem = column.set(form, text)) {
             return problem;
         }
+    }
+    if (map.place) {
+        PlaceEntry entry = EnterPlace(row.fields[*map.place], map.zoneGiven, form);
+        if (!entry.problem.empty()) {
+            return entry.problem;
+        }
+        placeJson = std::move(entry.json);
     }
     return std::nullopt;
 }
@@ -173,7 +208,8 @@ SliceResult CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows,
     reading::ChartReading chart;
     for (const CsvRecord& record : rows) {
         reading::FormValues form;
-        std::optional<std::string> problem = FillForm(map, record, form);
+        std::string placeJson;
+        std::optional<std::string> problem = FillForm(map, record, form, placeJson);
         if (!problem) {
             if (std::optional<reading::FormRefusal> refusal =
                     reading::RunCalculation(form, birth, chart)) {
@@ -184,7 +220,7 @@ SliceResult CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows,
             ++result.failedRows;
             AppendRowErrorJson(result.lines, record.lineNumber, *problem);
         } else {
-            AppendReadingJson(result.lines, birth, chart, withDasha);
+            AppendReadingJson(result.lines, birth, chart, withDasha, placeJson);
         }
         result.lines += '\n';
     }

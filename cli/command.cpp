@@ -12,6 +12,7 @@
 #include "cli/json_text.h"
 #include "cli/options.h"
 #include "cli/output_writing.h"
+#include "cli/place_entry.h"
 #include "cli/reading_json.h"
 #include "cli/report_text.h"
 #include "files/reading_file.h"
@@ -43,9 +44,9 @@ std::string OpenInput(const std::string& path, std::ifstream& file) {
     return {};
 }
 
-// Writes the result of one birth, or its refusal.
+// Writes the result of one birth, or its refusal; placeJson is its "place" member, if any.
 int ReportBirth(const reading::FormValues& form, const Options& options, std::ostream& out,
-                std::ostream& err) {
+                std::ostream& err, std::string_view placeJson = {}) {
     reading::BirthData birth;
     reading::ChartReading chart;
     if (const auto refusal = reading::RunCalculation(form, birth, chart)) {
@@ -54,7 +55,7 @@ int ReportBirth(const reading::FormValues& form, const Options& options, std::os
     }
     if (options.json) {
         std::string compact;
-        AppendReadingJson(compact, birth, chart, options.dasha);
+        AppendReadingJson(compact, birth, chart, options.dasha, placeJson);
         out << IndentJson(compact) << '\n';
     } else {
         out << TerminalReport(birth, chart);
@@ -111,6 +112,37 @@ int ReportReadingFile(const Options& options, std::ostream& out, std::ostream& e
     return ReportBirth(form, options, out, err);
 }
 
+// A birth at a place of the atlas (--place).
+int ReportBirthAtPlace(const Options& options, std::ostream& out, std::ostream& err) {
+    reading::FormValues form = options.form;
+    const PlaceEntry entry = EnterPlace(*options.place, options.zoneGiven, form);
+    if (!entry.problem.empty()) {
+        err << kProgram << ": " << entry.problem
+            << " Give --zone (and --dst) with --place to choose the zone.\n";
+        return kExitUsage;
+    }
+    if (!entry.others.empty()) {
+        err << kProgram << ": " << entry.label << " is taken; the name also finds";
+        for (const std::string& other : entry.others) {
+            err << (&other == &entry.others.front() ? " " : "; ") << other;
+        }
+        err << '\n';
+    }
+    if (!entry.note.empty()) {
+        err << kProgram << ": " << entry.note << '\n';
+    }
+    return ReportBirth(form, options, out, err, entry.json);
+}
+
+int FindPlaces(const std::string& text, std::ostream& out, std::ostream& err) {
+    std::string problem;
+    if (!ListPlaces(text, out, problem)) {
+        err << kProgram << ": " << problem << '\n';
+        return kExitRefused;
+    }
+    return kExitSuccess;
+}
+
 void ListZones(std::ostream& out) {
     for (int row = 0; row < reading::kTimeZoneCount; ++row) {
         char number[8];
@@ -138,7 +170,11 @@ int RunCommand(const QStringList& arguments, std::istream& in, std::ostream& out
             ListZones(out);
             break;
         case Mode::kOneBirth:
-            status = ReportBirth(options.form, options, out, err);
+            status = options.place ? ReportBirthAtPlace(options, out, err)
+                                   : ReportBirth(options.form, options, out, err);
+            break;
+        case Mode::kFindPlaces:
+            status = FindPlaces(options.findText, out, err);
             break;
         case Mode::kBatch:
             // The batch flushes every block and reports a failed write itself.

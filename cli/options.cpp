@@ -100,13 +100,30 @@ std::optional<std::string> SetPlace(std::string& degrees, std::string& minutes, 
     return std::nullopt;
 }
 
+// --place stands for the coordinates and the names, and for the zone unless --zone is given.
+std::string PlaceOptionProblem(const QCommandLineParser& parser) {
+    for (const char* replaced : {"lat", "lon", "city", "state", "country"}) {
+        if (parser.isSet(replaced)) {
+            return "--place gives the coordinates and the names; leave out --lat, --lon, --city, "
+                   "--state and --country";
+        }
+    }
+    if (parser.isSet("dst") && !parser.isSet("zone")) {
+        return "--dst with --place needs --zone too (without both, the place's clock decides)";
+    }
+    if (QString text = parser.value("place").trimmed(); text.isEmpty() || text.startsWith(',')) {
+        return "--place needs the name of a place, e.g. \"Kolkata, West Bengal, India\"";
+    }
+    return {};
+}
+
 }  // namespace
 
 ParsedOptions ParseOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QStringList birthOptions{"name", "date", "time",  "zone",   "lat",
-                                   "lon",  "city", "state", "country"};
+    const QStringList birthOptions{"name", "date", "time",  "zone",    "lat",
+                                   "lon",  "city", "state", "country", "place"};
     for (const QString& name : birthOptions) {
         parser.addOption(QCommandLineOption(name, QString(), "value"));
     }
@@ -115,6 +132,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     parser.addOption(QCommandLineOption("dasha"));
     parser.addOption(QCommandLineOption("batch", QString(), "file"));
     parser.addOption(QCommandLineOption("list-zones"));
+    parser.addOption(QCommandLineOption("find", QString(), "name"));
     parser.addOption(QCommandLineOption(QStringList{"h", "help"}));
     parser.addOption(QCommandLineOption(QStringList{"v", "version"}));
 
@@ -139,6 +157,12 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         options.mode = Mode::kVersion;
     } else if (parser.isSet("list-zones")) {
         options.mode = Mode::kListZones;
+    } else if (parser.isSet("find")) {
+        options.mode = Mode::kFindPlaces;
+        options.findText = ValueOf(parser, "find");
+        if (anyBirthOption || !positional.isEmpty() || parser.isSet("batch")) {
+            parsed.usageProblem = "--find lists places; give it alone";
+        }
     } else if (positional.size() > 1) {
         parsed.usageProblem = "give at most one reading file";
     } else if (parser.isSet("batch")) {
@@ -161,9 +185,13 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     } else {
         options.mode = Mode::kOneBirth;
         for (const char* required : {"date", "time", "zone"}) {
-            if (parsed.usageProblem.empty() && !parser.isSet(required)) {
+            const bool placeGivesIt = required == std::string_view("zone") && parser.isSet("place");
+            if (parsed.usageProblem.empty() && !parser.isSet(required) && !placeGivesIt) {
                 parsed.usageProblem = "--" + std::string(required) + " is required";
             }
+        }
+        if (parsed.usageProblem.empty() && parser.isSet("place")) {
+            parsed.usageProblem = PlaceOptionProblem(parser);
         }
     }
     const bool writesJson = options.json || options.mode == Mode::kBatch;
@@ -187,8 +215,12 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         if (!problem) {
             problem = SetTime(form, ValueOf(parser, "time"));
         }
-        if (!problem) {
+        if (!problem && parser.isSet("zone")) {
             problem = WithOption("zone", SetZone(form, ValueOf(parser, "zone")));
+        }
+        if (parser.isSet("place")) {
+            options.place = ValueOf(parser, "place");
+            options.zoneGiven = parser.isSet("zone");
         }
         // Without --lat or --lon the fields stay empty and the form's validation says so.
         if (!problem && parser.isSet("lat")) {
@@ -215,6 +247,9 @@ std::string UsageText() {
                [--json [--dasha]]
   rashi-report --batch FILE|- [--dasha]
   rashi-report [--json [--dasha]] READING.vlj
+  rashi-report --name NAME --date YYYY-MM-DD --time HH:MM --place "CITY[, STATE][, COUNTRY]"
+               [--zone ROW [--dst]] [--json [--dasha]]
+  rashi-report --find NAME
   rashi-report --list-zones | --help | --version
 
 Computes the sidereal birth chart (Rashi chart) of a birth and prints its report.
@@ -228,6 +263,16 @@ Birth options:
   --lat DD:MMN       latitude, 0:00 to 90:00: degrees:minutes, then N or S (e.g. 28:37N)
   --lon DDD:MME      longitude, 0:00 to 180:00: degrees:minutes, then E or W (e.g. 77:13E)
   --city, --state, --country   the place's names
+  --place TEXT       a place of the built-in atlas instead of --lat, --lon, --city, --state,
+                     --country, --zone and --dst: "Kolkata", "Kolkata, India" or "Kolkata,
+                     West Bengal, India". The most populous match is taken (up to five others
+                     are named on standard error); the zone and daylight saving are those its
+                     clocks kept at --date and --time. When no zone of the list has that
+                     offset, give --zone (and --dst) with --place: they are kept, and the place
+                     gives the coordinates and names only.
+  --find NAME        list the places of the atlas whose name starts with NAME, most populous
+                     first: name, latitude, longitude (decimal degrees), time zone, population,
+                     separated by tabs
 
 Output:
   The report has 26 lines in UTF-8, ended by LF. Lines 9 and 20, which hold a lone carriage
@@ -237,7 +282,9 @@ Output:
                      ("reading") and the universal time the chart was cast for
                      ("universalTime", ISO 8601). The reading includes "navamsa": the
                      navamsa signs of the Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn,
-                     Rahu, Ketu and the ascendant.
+                     Rahu, Ketu and the ascendant. With --place the object also holds the
+                     place ("place": name, state, country, latitude, longitude, timeZone,
+                     utcOffset, daylightSaving).
   --dasha            with --json or --batch, the reading also holds "dasha", the Vimshottari
                      dasha: {"yearDays": 365.25, "balance": {"lord", "years"}, "periods":
                      nine mahadashas, each {"lord", "start", "end", "antardashas": nine
@@ -249,7 +296,9 @@ Batch:
                      the header
                        name,day,month,year,hour,minute,zone,latDeg,latMin,south,lonDeg,lonMin,
                        east,dst,city,state,country
-                     (columns in any order). Fields in double quotes may hold commas, line
+                     (columns in any order). A column place (as --place) may stand for
+                     latDeg, latMin, south, lonDeg, lonMin, east, city, state and country, and
+                     for zone and dst when those are left out. Fields in double quotes may hold commas, line
                      breaks and doubled quotes; south, east and dst are true/false or 1/0; an
                      empty south or east means no direction chosen. For every row, in input
                      order, one line holds the JSON object of --json, or
@@ -267,7 +316,8 @@ Exit status:
   0  every chart was computed
   1  the birth was refused (the reason goes to standard error), or a batch row failed
   2  the options are wrong, an input cannot be read (or a batch has no usable header),
-     the output cannot be written, or memory ran out
+     the output cannot be written, memory ran out, or --place names no place of the atlas
+     or a clock that no zone of the list has
 )";
 }
 

@@ -15,6 +15,7 @@ enum class Mode {
     kOneBirth,     // the birth given by the options
     kBatch,        // births from a CSV file or standard input
     kReadingFile,  // the birth kept in a reading file
+    kFindPlaces,   // list the places a name finds
 };
 
 struct Options {
@@ -23,6 +24,10 @@ struct Options {
     bool dasha = false;        // the JSON holds the reading's Vimshottari dasha
     reading::FormValues form;  // the birth of kOneBirth
     std::string path;          // the CSV file ("-" for standard input) or the reading file
+    // --place: the place whose coordinates, names and clock the birth takes; --find's text.
+    std::optional<std::string> place;
+    bool zoneGiven = false;  // with --place, --zone and --dst keep the zone
+    std::string findText;
 };
 
 struct ParsedOptions {

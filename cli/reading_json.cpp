@@ -151,7 +151,8 @@ void AppendChart(std::string& out, const reading::ChartReading& chart,
 }  // namespace
 
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
-                       const reading::ChartReading& reading, bool withDasha) {
+                       const reading::ChartReading& reading, bool withDasha,
+                       std::string_view placeJson) {
     Members json(out);
     json.Key("birth");
     AppendBirth(out, birth);
@@ -159,6 +160,10 @@ void AppendReadingJson(std::string& out, const reading::BirthData& birth,
     AppendChart(out, reading,
                 withDasha ? reading::ComputeVimshottariDasha(birth, reading) : std::nullopt);
     json.Text("universalTime", reading::IsoUniversalTime(reading::UniversalInstant(birth)));
+    if (!placeJson.empty()) {
+        json.Key("place");
+        out += placeJson;
+    }
 }
 
 void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message) {

@@ -13,9 +13,10 @@ namespace cli {
 // the computed reading ("reading", navamsa included) and the universal instant the chart was
 // cast for ("universalTime"). With withDasha the reading holds its Vimshottari dasha as well
 // ("dasha": the balance at birth and nine periods of nine antardashas, dated on the birth's
-// local clock).
+// local clock); placeJson, when given, is the object of the member "place".
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
-                       const reading::ChartReading& reading, bool withDasha = false);
+                       const reading::ChartReading& reading, bool withDasha = false,
+                       std::string_view placeJson = {});
 
 // Appends {"line": N, "error": "…"}: the batch's answer for a row it could not calculate.
 void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message);

@@ -22,6 +22,11 @@ const QString kDescription = QStringLiteral(
     "in the East Indian style of preparing Vedic birth charts. All rights in this software are "
     "held by Velmora Astrology.");
 
+// The place atlas is GeoNames' work, shared under CC BY 4.0, which asks for this credit.
+const QString kPlaceCredit = QStringLiteral(
+    "Places and their time zones: GeoNames (www.geonames.org), licensed under Creative Commons "
+    "Attribution 4.0 (CC BY 4.0).");
+
 // The box's client area is 7320 × 3765 twips; at 15 twips a pixel that is 488 × 251 pixels.
 constexpr int kClientWidth = 488;
 constexpr int kClientHeight = 251;
@@ -88,6 +93,9 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener openUrl) : QDialog(parent) {
     text->addWidget(HorizontalRule(this, QStringLiteral("Line2")));
     text->addWidget(offer);
     text->addWidget(lblCoBrand);
+    auto* placeCredit = WrappedLabel(kPlaceCredit, this);
+    placeCredit->setObjectName(QStringLiteral("lblPlaceCredit"));
+    text->addWidget(placeCredit);
     text->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

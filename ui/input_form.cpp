@@ -17,6 +17,7 @@
 #include "links/vendor_pages.h"
 #include "reading/time_zones.h"
 #include "ui/key_filter.h"
+#include "ui/place_finder.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 #include "ui/twips.h"
@@ -27,7 +28,9 @@ namespace ui {
 
 namespace {
 
-constexpr TwipsRect kClientArea{0, 0, 8925, 4140};
+// 300 twips taller than the designed 4140, for the line under the zone list that tells what
+// the place's clock set.
+constexpr TwipsRect kClientArea{0, 0, 8925, 4440};
 constexpr int kDegreeFieldLength = 3;
 
 template <typename Widget>
@@ -103,6 +106,7 @@ InputForm::InputForm(UserDialogs& dialogs, QWidget* parent)
     setWindowTitle(QString::fromLatin1(kMainWindowCaption));
     setFont(ProgramFont(8.25));
     createControls();
+    createPlaceFinder();
     createMenus();
     fillLists();
     orderTabStops();
@@ -225,6 +229,15 @@ void InputForm::createControls() {
     }
 }
 
+void InputForm::createPlaceFinder() {
+    lblZoneClock = Place(new QLabel(centralWidget()), "lblZoneClock", {120, 4095, 8745, 285});
+    placeFinder_ =
+        new PlaceFinder({txtCity, txtState, txtCountry, txtLatDeg, txtLatMin, optLatNorth,
+                         optLatSouth, txtLonDeg, txtLonMin, optLongEast, optLongWest, cboDate,
+                         cboMonth, cboYear, cboHour, cboMinute, cboTimeZone, chkDST, lblZoneClock},
+                        dialogs_, this);
+}
+
 void InputForm::createMenus() {
     auto addAction = [this](QMenu* menu, const char* name, const char* caption) {
         QAction* action = menu->addAction(QString::fromLatin1(caption));
@@ -325,6 +338,7 @@ reading::FormValues InputForm::values() const {
 }
 
 void InputForm::setValues(const reading::FormValues& values) {
+    placeFinder_->forgetPlace();
     txtName->setText(QString::fromStdString(values.name));
     SelectClamped(cboDate, values.dayIndex);
     SelectClamped(cboMonth, values.monthIndex);

@@ -19,6 +19,7 @@ class LinkLabel;
 
 namespace ui {
 
+class PlaceFinder;
 class UserDialogs;
 
 // The input form (frmMain): the birth details as lists, text fields and options, the button
@@ -49,6 +50,7 @@ class InputForm : public QMainWindow {
 
   private:
     void createControls();
+    void createPlaceFinder();
     void createMenus();
     void fillLists();
     void orderTabStops();
@@ -85,6 +87,8 @@ class InputForm : public QMainWindow {
     links::LinkLabel* Label8 = nullptr;
     links::LinkLabel* lblFullBrand = nullptr;
     links::LinkLabel* lblCobrand = nullptr;
+    QLabel* lblZoneClock = nullptr;  // what the place's clock set, beside the zone list
+    PlaceFinder* placeFinder_ = nullptr;
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include "links/place_lookup.h"
 #include "ui/file_requests.h"
 #include "ui/input_form.h"
+#include "ui/place_finder.h"
 #include "ui/user_dialogs.h"
 
 namespace ui {
@@ -26,12 +27,20 @@ void InputForm::openSavedReading() {
     emit calculateRequested();
 }
 
-// "Click here to find Latitude && Longitude": with city, state and country given, a web search
-// for the place's coordinates; the fields stay as typed.
+// "Click here to find Latitude && Longitude": with city, state and country given, the place
+// from the built-in atlas (several matches offer a choice), else a web search for the place's
+// coordinates that leaves the fields as typed.
 void InputForm::findLatitudeLongitude() {
-    const auto refusal = links::FindLatitudeLongitude(
-        txtCity->text(), txtState->text(), txtCountry->text(),
-        [this](const QUrl& address) { dialogs_.openWebPage(address); });
+    auto refusal =
+        links::CheckPlaceForLookup(txtCity->text(), txtState->text(), txtCountry->text());
+    if (!refusal && placeFinder_->lookUp()) {
+        return;
+    }
+    if (!refusal) {
+        refusal = links::FindLatitudeLongitude(
+            txtCity->text(), txtState->text(), txtCountry->text(),
+            [this](const QUrl& address) { dialogs_.openWebPage(address); });
+    }
     if (refusal) {
         dialogs_.showMessage(this, refusal->message, MessageKind::kError);
         if (QWidget* field = fieldWidget(refusal->focus)) {

@@ -24,29 +24,12 @@
 #include <thread>
 
 #include "cli/batch.h"
+#include "command_run.h"
 #include "files/reading_file.h"
 #include "reading/sample_birth.h"
 
 namespace cli {
 namespace {
-
-struct CommandRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CommandRun RunCommand(QStringList arguments, const std::string& input = {}) {
-    arguments.prepend("rashi-report");
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    CommandRun run;
-    run.status = RunReportCommand(arguments, in, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
 
 const QStringList kDelhi{"--name", "Asha Rao", "--date",  "1980-06-15", "--time",    "10:30",
                          "--zone", "34",       "--lat",   "28:37N",     "--lon",     "77:13E",

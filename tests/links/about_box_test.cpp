@@ -32,6 +32,9 @@ TEST(AboutBox, ShowsTheProgramsTextsAndTwoRules) {
     EXPECT_TRUE(all.contains(QStringLiteral(
         "Home Business Opportunity. Start your own Internet business and make money online. Get "
         "this software fully branded for your website.")));
+    EXPECT_TRUE(
+        all.contains(QStringLiteral("GeoNames (www.geonames.org), licensed under Creative "
+                                    "Commons Attribution 4.0 (CC BY 4.0)")));
     EXPECT_EQ(box.lblHomePage->text(),
               QStringLiteral("Click here to visit www.velmora-astrology.example"));
     EXPECT_EQ(box.lblCoBrand->text(), QStringLiteral("Click here for more details"));

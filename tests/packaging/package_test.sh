@@ -82,7 +82,7 @@ page=$(zcat "$root/usr/share/man/man1/rashi-report.1.gz" | sed 's/\\-/-/g')
 completion=$root/usr/share/bash-completion/completions/rashi-report
 for option in $options; do
     grep -qE -- "$option([^a-z-]|$)" <<<"$page" || fail "the manual page lacks $option"
-    grep -qE -- "['[:space:]]$option['[:space:]]" "$completion" || fail "completion lacks $option"
+    grep -qE -- "['[:space:]]$option(['[:space:]]|$)" "$completion" || fail "completion lacks $option"
 done
 for manpage in "$root"/usr/share/man/man1/*.1.gz; do
     problems=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manpage" 2>&1 >/dev/null)

@@ -78,7 +78,7 @@ TEST_F(InputFormTest, ControlsStandWhereTheirTwipsPut) {
     // 1260, 2040, 2800, 300 twips → 84, 136, 187, 20 pixels.
     EXPECT_EQ(driver.field("txtName")->geometry(), QRect(84, 136, 187, 20));
     EXPECT_EQ(driver.formChild<QWidget>("cmdCalculate")->geometry(), QRect(304, 242, 287, 27));
-    EXPECT_EQ(driver.formChild<QWidget>("frmMainClient")->size(), QSize(595, 276));
+    EXPECT_EQ(driver.formChild<QWidget>("frmMainClient")->size(), QSize(595, 296));
     EXPECT_EQ(driver.formChild<QAbstractButton>("Command1")->text(),
               "Click here to find Latitude && Longitude");
 }

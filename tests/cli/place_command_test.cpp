@@ -1,0 +1,143 @@
+// rashi-report with places from the atlas: --place, --find and the batch's place column.
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "command_run.h"
+
+namespace cli {
+namespace {
+
+QStringList BirthAt(const char* date, const char* time, QStringList more) {
+    return QStringList{"--name", "Asha", "--date", date, "--time", time} + more;
+}
+
+QJsonObject JsonOf(const std::string& text) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+}
+
+// India's war time: the zone row is Indian Time with daylight saving, and the JSON tells the
+// place and its clock.
+TEST(PlaceOption, TakesCoordinatesNamesAndClockFromTheAtlas) {
+    const CommandRun run =
+        RunCommand(BirthAt("1943-03-15", "10:00", {"--place", "Kolkata, India", "--json"}));
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.err, "");
+    const QJsonObject json = JsonOf(run.out);
+    const QJsonObject birth = json["birth"].toObject();
+    EXPECT_EQ(birth["city"].toString(), "Kolkata");
+    EXPECT_EQ(birth["state"].toString(), "West Bengal");
+    EXPECT_EQ(birth["latitudeDegrees"].toInt(), 22);
+    EXPECT_EQ(birth["latitudeMinutes"].toInt(), 33);
+    EXPECT_EQ(birth["longitudeMinutes"].toInt(), 21);
+    EXPECT_TRUE(birth["isEast"].toBool());
+    EXPECT_EQ(birth["zoneHourOffset"].toInt(), -5);
+    EXPECT_EQ(birth["zoneMinuteOffset"].toInt(), -30);
+    EXPECT_TRUE(birth["isDaylightSaving"].toBool());
+    EXPECT_EQ(json["universalTime"].toString(), "1943-03-15T03:30:00Z");
+    EXPECT_EQ(json["place"].toObject(), (QJsonObject{{"name", "Kolkata"},
+                                                     {"state", "West Bengal"},
+                                                     {"country", "India"},
+                                                     {"latitude", 22.56263},
+                                                     {"longitude", 88.36304},
+                                                     {"timeZone", "Asia/Kolkata"},
+                                                     {"utcOffset", "+06:30"},
+                                                     {"daylightSaving", true}}));
+}
+
+TEST(PlaceOption, RefusesWhatItCannotDo) {
+    struct Case {
+        QStringList arguments;
+        int status;
+        const char* err;  // a part of standard error
+    };
+    const Case cases[] = {
+        {BirthAt("1990-06-15", "12:00", {"--place", "Kathmandu"}), kExitUsage,
+         "the clocks were +5:45 from Greenwich, and no time zone in the list has that offset. "
+         "Give --zone"},
+        {BirthAt("1990-06-15", "12:00", {"--place", "Nowhereville"}), kExitUsage,
+         "no place in the atlas is called \"Nowhereville\""},
+        {BirthAt("2000-04-02", "02:30", {"--place", "New York City"}), kExitUsage,
+         "never occurred"},
+        {BirthAt("1990-06-15", "12:00", {"--place", "Kolkata", "--lat", "1:0N"}), kExitUsage,
+         "--place gives the coordinates and the names"},
+        {BirthAt("1990-06-15", "12:00", {"--place", "Kolkata", "--dst"}), kExitUsage,
+         "--dst with --place needs --zone"},
+        {BirthAt("1990-06-15", "12:00", {"--place", " , India"}), kExitUsage,
+         "--place needs the name of a place"},
+        {{"--find", "Kolkata", "--date", "1990-06-15"}, kExitUsage, "give it alone"},
+        {{"--find", "Nowhereville"}, kExitRefused, "no place in the atlas starts with"},
+    };
+    for (const Case& c : cases) {
+        const CommandRun run = RunCommand(c.arguments);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+// With --zone the place gives only its coordinates and names; its clock is still reported.
+TEST(PlaceOption, KeepsAGivenZone) {
+    const CommandRun run = RunCommand(
+        BirthAt("1990-06-15", "12:00", {"--place", "Kathmandu", "--zone", "34", "--json"}));
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    const QJsonObject json = JsonOf(run.out);
+    EXPECT_EQ(json["birth"].toObject()["zoneMinuteOffset"].toInt(), -30);
+    EXPECT_FALSE(json["birth"].toObject()["isDaylightSaving"].toBool());
+    EXPECT_EQ(json["place"].toObject()["utcOffset"].toString(), "+05:45");
+}
+
+TEST(PlaceOption, NamesOtherMatchesAndTimesThatCameTwice) {
+    const CommandRun delhi = RunCommand(BirthAt("1980-06-15", "10:30", {"--place", "Delhi"}));
+    EXPECT_EQ(delhi.status, kExitSuccess);
+    EXPECT_NE(delhi.err.find("Delhi, Delhi, India is taken; the name also finds"),
+              std::string::npos)
+        << delhi.err;
+    EXPECT_NE(delhi.err.find("Delhi, New York, United States"), std::string::npos);
+    EXPECT_NE(delhi.out.find("City: Delhi\n"), std::string::npos);
+
+    const CommandRun twice = RunCommand(
+        BirthAt("2000-10-29", "01:30", {"--place", "New York City, New York", "--json"}));
+    EXPECT_EQ(twice.status, kExitSuccess);
+    EXPECT_NE(twice.err.find("The earlier, 1:30 with daylight saving (-4:00), is used"),
+              std::string::npos)
+        << twice.err;
+    EXPECT_EQ(JsonOf(twice.out)["universalTime"].toString(), "2000-10-29T05:30:00Z");
+}
+
+TEST(FindOption, ListsMatchesMostPopulousFirst) {
+    const CommandRun run = RunCommand({"--find", "Calcutta"});
+    ASSERT_EQ(run.status, kExitSuccess);
+    EXPECT_TRUE(run.out.starts_with(
+        "Kolkata, West Bengal, India\t22.56263\t88.36304\tAsia/Kolkata\t4631392\n"))
+        << run.out;
+}
+
+TEST(BatchPlaceColumn, StandsForCoordinatesNamesAndZone) {
+    const CommandRun run = RunCommand({"--batch", "-"},
+                                      "name,day,month,year,hour,minute,place\n"
+                                      "A,15,3,1943,10,0,\"Kolkata, West Bengal, India\"\n"
+                                      "B,15,6,1990,12,0,Kathmandu\n");
+    EXPECT_EQ(run.status, kExitRefused);
+    const std::size_t end = run.out.find('\n');
+    const QJsonObject first = JsonOf(run.out.substr(0, end));
+    EXPECT_EQ(first["place"].toObject()["utcOffset"].toString(), "+06:30");
+    EXPECT_TRUE(first["birth"].toObject()["isDaylightSaving"].toBool());
+    EXPECT_NE(run.out.find("{\"line\": 3, \"error\": \"In Kathmandu"), std::string::npos)
+        << run.out;
+
+    const std::pair<const char*, const char*> headers[] = {
+        {"name,day,month,year,hour,minute,place,latDeg\n",
+         "the column place stands for the column \"latDeg\""},
+        {"name,day,month,year,hour,minute,place,dst\n", "only together with the column zone"},
+    };
+    for (const auto& [header, problem] : headers) {
+        const CommandRun refused = RunCommand({"--batch", "-"}, header);
+        EXPECT_EQ(refused.status, kExitUsage);
+        EXPECT_NE(refused.err.find(problem), std::string::npos) << refused.err;
+    }
+}
+
+}  // namespace
+}  // namespace cli

@@ -1,0 +1,27 @@
+// Feeds arbitrary bytes to the place search as a place text, the way --place, --find, a batch's
+// place column or the City field would.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "places/builtin_atlas.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const places::Atlas* atlas = places::BuiltInAtlas();
+    if (atlas == nullptr) {
+        __builtin_trap();
+    }
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    for (const std::size_t limit : {std::size_t{1}, std::size_t{20}}) {
+        const std::vector<std::size_t> found = atlas->find(places::ParsePlaceText(text), limit);
+        // Most populous first, each place once, within the atlas.
+        if (found.size() > limit || !std::is_sorted(found.begin(), found.end()) ||
+            std::adjacent_find(found.begin(), found.end()) != found.end() ||
+            (!found.empty() && found.back() >= atlas->size())) {
+            __builtin_trap();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,205 @@
+#include "ui/place_finder.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStringListModel>
+
+#include "places/builtin_atlas.h"
+#include "places/place_text.h"
+#include "places/zone_setting.h"
+#include "reading/form_values.h"
+#include "ui/place_chooser.h"
+#include "ui/user_dialogs.h"
+
+namespace ui {
+
+namespace {
+
+constexpr std::size_t kCompletionCount = 12;
+constexpr std::size_t kChoiceCount = 20;
+
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::vector<places::Place> PlacesOf(const places::Atlas& atlas,
+                                    const std::vector<std::size_t>& numbers) {
+    std::vector<places::Place> found;
+    for (const std::size_t number : numbers) {
+        found.push_back(atlas.at(number));
+    }
+    return found;
+}
+
+}  // namespace
+
+PlaceFinder::PlaceFinder(const PlaceControls& controls, UserDialogs& dialogs, QWidget* window)
+    : QObject(window), controls_(controls), dialogs_(dialogs), window_(window) {
+    completions_ = new QStringListModel(this);
+    completer_ = new QCompleter(completions_, this);
+    completer_->setObjectName(QStringLiteral("cmpCity"));
+    // The atlas matches other names too ("Calcutta" offers Kolkata): show its answers unfiltered.
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setCaseSensitivity(Qt::CaseInsensitive);
+    completer_->setMaxVisibleItems(static_cast<int>(kCompletionCount));
+    completer_->setWidget(controls_.city);
+    connect(controls_.city, &QLineEdit::textEdited, this, &PlaceFinder::offerCompletions);
+    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
+            &PlaceFinder::takeCompletion);
+
+    // A place typed by hand, or a zone chosen by hand, is the user's: the atlas lets go.
+    for (QLineEdit* field :
+         {controls_.state, controls_.country, controls_.latitudeDegrees, controls_.latitudeMinutes,
+          controls_.longitudeDegrees, controls_.longitudeMinutes}) {
+        connect(field, &QLineEdit::textEdited, this, &PlaceFinder::forgetPlace);
+    }
+    for (QRadioButton* option :
+         {controls_.north, controls_.south, controls_.east, controls_.west}) {
+        connect(option, &QRadioButton::clicked, this, &PlaceFinder::forgetPlace);
+    }
+    connect(controls_.zone, qOverload<int>(&QComboBox::activated), this, &PlaceFinder::forgetPlace);
+    connect(controls_.daylightSaving, &QCheckBox::clicked, this, &PlaceFinder::forgetPlace);
+    for (QComboBox* list :
+         {controls_.day, controls_.month, controls_.year, controls_.hour, controls_.minute}) {
+        connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
+            if (place_ && !filling_) {
+                settleZone(false);
+            }
+        });
+    }
+}
+
+void PlaceFinder::offerCompletions(const QString& typed) {
+    place_.reset();
+    controls_.zoneLine->clear();
+    offered_.clear();
+    const places::Atlas* atlas = places::BuiltInAtlas();
+    if (atlas != nullptr && !typed.trimmed().isEmpty()) {
+        places::PlaceQuery query;
+        query.city = typed.toStdString();
+        offered_ = PlacesOf(*atlas, atlas->search(query, kCompletionCount));
+    }
+    QStringList labels;
+    for (const places::Place& place : offered_) {
+        labels << FromStd(places::PlaceLabel(place));
+    }
+    completions_->setStringList(labels);
+    if (labels.isEmpty()) {
+        completer_->popup()->hide();
+    } else {
+        completer_->complete();
+    }
+}
+
+void PlaceFinder::takeCompletion(const QString& label) {
+    for (const places::Place& place : offered_) {
+        if (FromStd(places::PlaceLabel(place)) == label) {
+            apply(place);
+            return;
+        }
+    }
+}
+
+bool PlaceFinder::lookUp() {
+    const places::Atlas* atlas = places::BuiltInAtlas();
+    if (atlas == nullptr) {
+        return false;
+    }
+    places::PlaceQuery query;
+    query.city = controls_.city->text().toStdString();
+    query.state = controls_.state->text().toStdString();
+    query.country = controls_.country->text().toStdString();
+    const std::vector<places::Place> found = PlacesOf(*atlas, atlas->find(query, kChoiceCount));
+    if (found.empty()) {
+        return false;
+    }
+    if (found.size() == 1) {
+        apply(found.front());
+        return true;
+    }
+    PlaceChooser chooser(found, window_);
+    if (dialogs_.runModal(chooser) == QDialog::Accepted && chooser.chosenRow() >= 0) {
+        apply(found[static_cast<std::size_t>(chooser.chosenRow())]);
+    }
+    return true;
+}
+
+void PlaceFinder::apply(const places::Place& place) {
+    filling_ = true;
+    // Names are taken as the atlas writes them, hyphens, apostrophes and digits included.
+    controls_.city->setText(FromStd(place.name));
+    controls_.state->setText(FromStd(place.state));
+    controls_.country->setText(FromStd(place.country));
+    const places::DegreesMinutes latitude = places::ToDegreesMinutes(place.latitude);
+    const places::DegreesMinutes longitude = places::ToDegreesMinutes(place.longitude);
+    controls_.latitudeDegrees->setText(QString::number(latitude.degrees));
+    controls_.latitudeMinutes->setText(QString::number(latitude.minutes));
+    (latitude.negative ? controls_.south : controls_.north)->setChecked(true);
+    controls_.longitudeDegrees->setText(QString::number(longitude.degrees));
+    controls_.longitudeMinutes->setText(QString::number(longitude.minutes));
+    (longitude.negative ? controls_.west : controls_.east)->setChecked(true);
+    filling_ = false;
+    place_ = place;
+    settleZone(true);
+}
+
+void PlaceFinder::forgetPlace() {
+    if (!filling_) {
+        place_.reset();
+        controls_.zoneLine->clear();
+    }
+}
+
+std::optional<places::LocalMoment> PlaceFinder::moment() const {
+    const places::LocalMoment moment{
+        reading::kFirstYear + controls_.year->currentIndex(), controls_.month->currentIndex() + 1,
+        controls_.day->currentIndex() + 1, controls_.hour->currentIndex(),
+        controls_.minute->currentIndex()};
+    // 31 April and the like wait for the form's own check.
+    if (!QDate(moment.year, moment.month, moment.day).isValid()) {
+        return std::nullopt;
+    }
+    return moment;
+}
+
+void PlaceFinder::settleZone(bool tellProblems) {
+    const std::optional<places::LocalMoment> when = moment();
+    if (!place_ || !when) {
+        controls_.zoneLine->clear();
+        return;
+    }
+    const places::LocalClock clock = places::ReadClock(place_->timeZone, *when);
+    int occurrence = 0;
+    if (clock.kind == places::LocalClock::Kind::kTwice) {
+        RepeatedTimeQuestion question(FromStd(places::RepeatedTimeQuestion(*place_, *when)),
+                                      FromStd(places::OccurrenceAnswer(*when, clock.offsets[0])),
+                                      FromStd(places::OccurrenceAnswer(*when, clock.offsets[1])),
+                                      window_);
+        const int answer = dialogs_.runModal(question);
+        if (answer != RepeatedTimeQuestion::kEarlier && answer != RepeatedTimeQuestion::kLater) {
+            controls_.zoneLine->setText(FromStd(place_->timeZone + " on " +
+                                                places::DateText(*when) +
+                                                ": the time came twice; choose the zone by hand"));
+            return;
+        }
+        occurrence = answer == RepeatedTimeQuestion::kEarlier ? 0 : 1;
+    }
+    const places::ZoneSetting setting = places::SettleZone(*place_, *when, clock, occurrence);
+    controls_.zoneLine->setText(FromStd(setting.line));
+    if (setting.choice) {
+        filling_ = true;
+        controls_.zone->setCurrentIndex(setting.choice->row);
+        controls_.daylightSaving->setChecked(setting.choice->daylightSaving);
+        filling_ = false;
+    } else if (tellProblems) {
+        dialogs_.showMessage(window_, FromStd(setting.problem), MessageKind::kInformation);
+    }
+}
+
+}  // namespace ui

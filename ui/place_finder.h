@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QObject>
+#include <optional>
+#include <vector>
+
+#include "places/place.h"
+#include "places/place_clock.h"
+
+class QCheckBox;
+class QComboBox;
+class QCompleter;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QStringListModel;
+class QWidget;
+
+namespace ui {
+
+class UserDialogs;
+
+// The input form's controls that a place from the atlas fills or follows.
+struct PlaceControls {
+    QLineEdit* city;
+    QLineEdit* state;
+    QLineEdit* country;
+    QLineEdit* latitudeDegrees;
+    QLineEdit* latitudeMinutes;
+    QRadioButton* north;
+    QRadioButton* south;
+    QLineEdit* longitudeDegrees;
+    QLineEdit* longitudeMinutes;
+    QRadioButton* east;
+    QRadioButton* west;
+    QComboBox* day;
+    QComboBox* month;
+    QComboBox* year;
+    QComboBox* hour;
+    QComboBox* minute;
+    QComboBox* zone;
+    QCheckBox* daylightSaving;
+    QLabel* zoneLine;  // beside the zone list: what the place's clock set
+};
+
+// Places from the built-in atlas in the input form: completions on the City field, the offline
+// look-up of the latitude-and-longitude button, and the zone that follows the place's clock.
+// While the zone came from the atlas it follows changes of the date and time; a zone or
+// daylight-saving box chosen by hand, or a place typed by hand, stands.
+class PlaceFinder : public QObject {
+    Q_OBJECT
+
+  public:
+    PlaceFinder(const PlaceControls& controls, UserDialogs& dialogs, QWidget* window);
+
+    // Looks city, state and country up in the atlas: one match fills the form, several offer a
+    // chooser. False when the atlas has no match, so the caller can search the web instead.
+    bool lookUp();
+
+    // Fills city, state, country, the coordinates and their directions, and the zone.
+    void apply(const places::Place& place);
+
+    // The form's entries were replaced (a reading file was opened): the zone no longer follows
+    // a place.
+    void forgetPlace();
+
+  private:
+    void offerCompletions(const QString& typed);
+    void takeCompletion(const QString& label);
+    void settleZone(bool tellProblems);
+    std::optional<places::LocalMoment> moment() const;
+
+    PlaceControls controls_;
+    UserDialogs& dialogs_;
+    QWidget* window_;
+    QCompleter* completer_ = nullptr;
+    QStringListModel* completions_ = nullptr;
+    std::vector<places::Place> offered_;
+    std::optional<places::Place> place_;  // whose clock sets the zone
+    bool filling_ = false;                // the finder itself is changing the controls
+};
+
+}  // namespace ui
