@@ -25,7 +25,8 @@ reading::ChartReading DelhiReading() {
     chart.nakshatra = "Punarvasu";
     chart.rashi = "Kataka";
     chart.nakshatraLord = "Jupiter";
-    chart.pada = "4";
+    // Constructed, not assigned from a literal: assigning trips GCC 12's -Wrestrict at -O3.
+    chart.pada = std::string("4");
     return chart;
 }
 
