@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
+#include <deque>
 #include <exception>
+#include <mutex>
 #include <new>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
@@ -166,12 +170,16 @@ std::optional<std::string> FillForm(const ColumnMap& map, const CsvRecord& row,
     return std::nullopt;
 }
 
-// Rows read before their charts are calculated, and the fewest rows worth a thread of their own.
-constexpr std::size_t kBlockRows = 8192;
-constexpr std::size_t kMinimumSlice = 256;
-// The most CSV text a block holds (rows of the usual size reach kBlockRows first). With the
-// JSON lines of its rows, which may escape a byte as six, a block stays within a few tens of MiB.
+// Rows a block holds at most (a dasha makes each line seven times as long), and the most CSV text
+// it holds (rows of the usual size reach the row count first). With the JSON lines of its rows,
+// which may escape a byte as six, a block stays within a few tens of MiB.
+constexpr std::size_t kBlockRows = 4096;
+constexpr std::size_t kDashaBlockRows = 1024;
 constexpr std::size_t kBlockBytes = 1024 * 1024;
+// Rows a worker calculates at a time: small enough that the workers finish a block together.
+constexpr std::size_t kSliceRows = 128;
+// One block being read, one calculated and one written.
+constexpr std::size_t kBlocksInFlight = 3;
 
 std::size_t RecordBytes(const CsvRecord& record) {
     std::size_t bytes = sizeof(CsvRecord);
@@ -198,12 +206,14 @@ struct SliceResult {
     std::int64_t failedRows = 0;
 };
 
-// The output lines of consecutive rows. Touches nothing but its arguments and its result, so
-// slices of a block can be calculated side by side.
-SliceResult CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool withDasha) {
+// The output lines of consecutive rows, in place of what result held. Touches nothing but its
+// arguments, so slices can be calculated side by side.
+void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool withDasha,
+                   SliceResult& result) {
     // About 1 200 bytes a chart, and 7 000 more for a dasha.
-    SliceResult result;
+    result.lines.clear();
     result.lines.reserve(rows.size() * (withDasha ? 8200 : 1200));
+    result.failedRows = 0;
     reading::BirthData birth;
     reading::ChartReading chart;
     for (const CsvRecord& record : rows) {
@@ -224,9 +234,161 @@ SliceResult CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows,
         }
         result.lines += '\n';
     }
-    return result;
 }
 
+// A block of rows on its way through the batch. Its records and line texts are kept from one
+// pass to the next, so a long batch allocates nothing new once the first blocks are made.
+struct Block {
+    std::vector<CsvRecord> rows;  // grows only as far as the input has rows
+    std::size_t count = 0;        // the rows of this pass
+    std::vector<SliceResult> slices;
+    std::size_t slicesHandedOut = 0;
+    std::size_t slicesLeft = 0;  // handed out or not, not yet calculated
+    std::exception_ptr failure;  // what a calculation threw
+
+    std::size_t SliceCount() const { return (count + kSliceRows - 1) / kSliceRows; }
+    std::span<const CsvRecord> Slice(std::size_t i) const {
+        const std::size_t first = i * kSliceRows;
+        return {rows.data() + first, std::min(kSliceRows, count - first)};
+    }
+};
+
+// Reading, calculating and writing side by side: while a standing pool of workers calculates
+// block n, the caller reads block n + 1 and the writer thread writes block n - 1. Blocks are
+// written in the order they were read. All the queues are guarded by mutex_.
+class BatchPipeline {
+  public:
+    BatchPipeline(const ColumnMap& map, std::ostream& out, bool withDasha, BatchSummary& summary)
+        : map_(map), out_(out), withDasha_(withDasha), summary_(summary) {
+        for (Block& block : blocks_) {
+            free_.push_back(&block);
+        }
+        const std::size_t workers =
+            std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 16);
+        for (std::size_t i = 0; i < workers; ++i) {
+            threads_.emplace_back([this](std::stop_token stop) { Calculate(stop); });
+        }
+        threads_.emplace_back([this](std::stop_token stop) { Write(stop); });
+    }
+    BatchPipeline(const BatchPipeline&) = delete;
+    BatchPipeline& operator=(const BatchPipeline&) = delete;
+
+    // A block to read rows into, once one is free; none once a write or a calculation failed.
+    Block* FreeBlock() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return stopped_ || !free_.empty(); });
+        if (stopped_) {
+            return nullptr;
+        }
+        Block* block = free_.front();
+        free_.pop_front();
+        return block;
+    }
+
+    // Hands the block's rows on to be calculated and then written.
+    void Submit(Block& block) {
+        if (block.slices.size() < block.SliceCount()) {
+            block.slices.resize(block.SliceCount());
+        }
+        block.slicesHandedOut = 0;
+        block.slicesLeft = block.SliceCount();
+        block.failure = nullptr;
+        const std::lock_guard lock(mutex_);
+        toCalculate_.push_back(&block);
+        toWrite_.push_back(&block);
+        changed_.notify_all();
+    }
+
+    // Waits until every block handed on is written, or the batch has stopped; rethrows what a
+    // calculation threw.
+    void Finish() {
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [&] { return stopped_ || toWrite_.empty(); });
+        }
+        threads_.clear();  // asks the threads to stop, and joins them
+        if (failure_) {
+            std::rethrow_exception(failure_);
+        }
+    }
+
+  private:
+    void Calculate(std::stop_token stop) {
+        std::unique_lock lock(mutex_);
+        while (changed_.wait(lock, stop, [&] { return !toCalculate_.empty(); })) {
+            Block& block = *toCalculate_.front();
+            const std::size_t slice = block.slicesHandedOut++;
+            if (block.slicesHandedOut == block.SliceCount()) {
+                toCalculate_.pop_front();
+            }
+            lock.unlock();
+            // An exception must not leave a thread: it would end the program unreported.
+            std::exception_ptr failure;
+            try {
+                CalculateRows(map_, block.Slice(slice), withDasha_, block.slices[slice]);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+            lock.lock();
+            if (failure && !block.failure) {
+                block.failure = failure;
+            }
+            if (--block.slicesLeft == 0) {
+                changed_.notify_all();
+            }
+        }
+    }
+
+    void Write(std::stop_token stop) {
+        std::unique_lock lock(mutex_);
+        while (changed_.wait(
+            lock, stop, [&] { return !toWrite_.empty() && toWrite_.front()->slicesLeft == 0; })) {
+            Block& block = *toWrite_.front();
+            lock.unlock();
+            const bool written = WriteBlock(block);
+            lock.lock();
+            toWrite_.pop_front();
+            free_.push_back(&block);
+            stopped_ = !written;
+            changed_.notify_all();
+            if (stopped_) {
+                return;
+            }
+        }
+    }
+
+    // Only the writer thread counts rows and records an output problem.
+    bool WriteBlock(const Block& block) {
+        if (block.failure) {
+            failure_ = block.failure;
+            return false;
+        }
+        for (std::size_t i = 0; i < block.SliceCount(); ++i) {
+            if (auto problem = WriteAndFlush(out_, block.slices[i].lines)) {
+                summary_.outputProblem = *problem;
+                return false;
+            }
+            summary_.failedRows += block.slices[i].failedRows;
+        }
+        summary_.rows += static_cast<std::int64_t>(block.count);
+        return true;
+    }
+
+    const ColumnMap& map_;
+    std::ostream& out_;
+    const bool withDasha_;
+    BatchSummary& summary_;
+    std::array<Block, kBlocksInFlight> blocks_;
+    std::mutex mutex_;
+    std::condition_variable_any changed_;
+    std::deque<Block*> free_;
+    std::deque<Block*> toCalculate_;  // blocks with slices not yet handed out
+    std::deque<Block*> toWrite_;      // every block handed on and not yet written, in input order
+    bool stopped_ = false;
+    std::exception_ptr failure_;
+    // Last, so the threads are stopped and joined before anything they use is destroyed.
+    std::vector<std::jthread> threads_;
+};
 }  // namespace
 
 BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& settings) {
@@ -246,25 +408,25 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& 
         return summary;
     }
 
-    // Rows are read in blocks; each block's charts are shared out among the processor's cores
-    // in contiguous slices, and the slices are written in input order.
-    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 16);
-    std::vector<CsvRecord> block;  // grows to kBlockRows only when the input has the rows
-    std::vector<SliceResult> slices(workers);
-    std::vector<std::exception_ptr> failures(workers);
+    BatchPipeline pipeline(map, out, settings.withDasha, summary);
+    const std::size_t blockRows = settings.withDasha ? kDashaBlockRows : kBlockRows;
     bool more = true;
     while (more) {
+        Block* block = pipeline.FreeBlock();
+        if (block == nullptr) {
+            break;  // a write failed
+        }
         std::size_t count = 0;
         std::size_t bytes = 0;
-        while (count < kBlockRows && bytes < kBlockBytes) {
-            if (count == block.size()) {
-                block.emplace_back();
+        while (count < blockRows && bytes < kBlockBytes) {
+            if (count == block->rows.size()) {
+                block->rows.emplace_back();
             }
-            if (!NextRecord(reader, block[count], summary.inputProblem)) {
+            if (!NextRecord(reader, block->rows[count], summary.inputProblem)) {
                 more = false;
                 break;
             }
-            bytes += RecordBytes(block[count]);
+            bytes += RecordBytes(block->rows[count]);
             ++count;
             if (reader.InLongLine()) {
                 break;  // the rest of the line may never end: answer the rows read so far first
@@ -273,42 +435,10 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& 
         if (count == 0) {
             break;
         }
-        const std::span<const CsvRecord> rows(block.data(), count);
-        const std::size_t sliceCount =
-            std::min(workers, (count + kMinimumSlice - 1) / kMinimumSlice);
-        const std::size_t sliceSize = (count + sliceCount - 1) / sliceCount;
-        const auto slice = [&](std::size_t i) {
-            const std::size_t first = std::min(count, i * sliceSize);
-            return rows.subspan(first, std::min(sliceSize, count - first));
-        };
-        {
-            std::vector<std::jthread> helpers;
-            for (std::size_t i = 1; i < sliceCount; ++i) {
-                // An exception must not leave a thread: it would end the program unreported.
-                helpers.emplace_back([&, i] {
-                    try {
-                        slices[i] = CalculateRows(map, slice(i), settings.withDasha);
-                    } catch (...) {
-                        failures[i] = std::current_exception();
-                    }
-                });
-            }
-            slices[0] = CalculateRows(map, slice(0), settings.withDasha);
-        }  // the helpers are joined here
-        for (std::size_t i = 0; i < sliceCount; ++i) {
-            if (failures[i]) {
-                std::rethrow_exception(failures[i]);
-            }
-        }
-        for (std::size_t i = 0; i < sliceCount; ++i) {
-            if (auto problem = WriteAndFlush(out, slices[i].lines)) {
-                summary.outputProblem = *problem;
-                return summary;
-            }
-            summary.failedRows += slices[i].failedRows;
-        }
-        summary.rows += static_cast<std::int64_t>(count);
+        block->count = count;
+        pipeline.Submit(*block);
     }
+    pipeline.Finish();
     return summary;
 }
 
