@@ -214,6 +214,7 @@ void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool w
     result.lines.clear();
     result.lines.reserve(rows.size() * (withDasha ? 8200 : 1200));
     result.failedRows = 0;
+    JsonWriter lines(result.lines);
     reading::BirthData birth;
     reading::ChartReading chart;
     for (const CsvRecord& record : rows) {
@@ -228,11 +229,11 @@ void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool w
         }
         if (problem) {
             ++result.failedRows;
-            AppendRowErrorJson(result.lines, record.lineNumber, *problem);
+            AppendRowErrorJson(lines, record.lineNumber, *problem);
         } else {
-            AppendReadingJson(result.lines, birth, chart, withDasha, placeJson);
+            AppendReadingJson(lines, birth, chart, withDasha, placeJson);
         }
-        result.lines += '\n';
+        lines.Append('\n');
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 namespace cli {
 
@@ -18,6 +20,58 @@ constexpr std::array<bool, 256> kPlainAscii = [] {
     }
     return plain;
 }();
+
+// Whether any byte of word must not go into a JSON string as it is: 0x80 or more, below 0x20,
+// a quote or a backslash. Exact: a plain byte never makes it true, any other always does.
+bool HasSpecialByte(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    const auto anyZeroByte = [](std::uint64_t bytes) {
+        return (bytes - kOnes) & ~bytes & kHighBits;
+    };
+    return ((word & kHighBits) | ((word - 0x20 * kOnes) & ~word & kHighBits) |
+            anyZeroByte(word ^ ('"' * kOnes)) | anyZeroByte(word ^ ('\\' * kOnes))) != 0;
+}
+
+std::uint64_t WordAt(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// The bytes of a text shorter than eight in one word, some of them twice; blanks fill the rest.
+std::uint64_t ShortTextWord(std::string_view text) {
+    const auto byte = [&](std::size_t i) {
+        return std::uint64_t{static_cast<unsigned char>(text[i])};
+    };
+    const std::size_t size = text.size();
+    if (size >= 4) {
+        std::uint32_t first;
+        std::uint32_t last;
+        std::memcpy(&first, text.data(), 4);
+        std::memcpy(&last, text.data() + size - 4, 4);
+        return first | std::uint64_t{last} << 32;
+    }
+    constexpr std::uint64_t kBlanks = 0x2020202020202020u;
+    if (size == 0) {
+        return kBlanks;
+    }
+    return (kBlanks << 24) | byte(0) | byte(size / 2) << 8 | byte(size - 1) << 16;
+}
+
+// Whether every byte of text goes into a JSON string as it is; eight at a time, since nearly
+// every string a reading holds is plain ASCII.
+bool IsPlainAscii(std::string_view text) {
+    if (text.size() < 8) {
+        return !HasSpecialByte(ShortTextWord(text));
+    }
+    for (std::size_t i = 0; i + 8 < text.size(); i += 8) {
+        if (HasSpecialByte(WordAt(text.data() + i))) {
+            return false;
+        }
+    }
+    return !HasSpecialByte(WordAt(text.data() + text.size() - 8));
+}
 
 // Length of the valid UTF-8 sequence at the start of text, or 0 when it is not one
 // (overlong forms, surrogates and code points past U+10FFFF count as invalid).
@@ -53,36 +107,36 @@ std::size_t ValidSequenceLength(std::string_view text) {
     return 0;
 }
 
-void AppendEscape(std::string& out, unsigned char c) {
+void AppendEscape(JsonWriter& out, unsigned char c) {
     switch (c) {
         case '"':
-            out += "\\\"";
+            out.Append("\\\"");
             return;
         case '\\':
-            out += "\\\\";
+            out.Append("\\\\");
             return;
         case '\b':
-            out += "\\b";
+            out.Append("\\b");
             return;
         case '\f':
-            out += "\\f";
+            out.Append("\\f");
             return;
         case '\n':
-            out += "\\n";
+            out.Append("\\n");
             return;
         case '\r':
-            out += "\\r";
+            out.Append("\\r");
             return;
         case '\t':
-            out += "\\t";
+            out.Append("\\t");
             return;
         default:
             break;
     }
     constexpr std::string_view kHex = "0123456789abcdef";
-    out += "\\u00";
-    out += kHex[c >> 4];
-    out += kHex[c & 0x0F];
+    out.Append("\\u00");
+    out.Append(kHex[c >> 4]);
+    out.Append(kHex[c & 0x0F]);
 }
 
 void AppendNewLine(std::string& out, int depth) {
@@ -92,15 +146,23 @@ void AppendNewLine(std::string& out, int depth) {
 
 }  // namespace
 
-void AppendJsonString(std::string& out, std::string_view utf8) {
-    out += '"';
+void AppendJsonString(JsonWriter& out, std::string_view utf8) {
+    if (IsPlainAscii(utf8)) {
+        char* room = out.Room(utf8.size() + 2);
+        room[0] = '"';
+        std::memcpy(room + 1, utf8.data(), utf8.size());
+        room[utf8.size() + 1] = '"';
+        out.Advance(utf8.size() + 2);
+        return;
+    }
+    out.Append('"');
     std::size_t i = 0;
     while (i < utf8.size()) {
         std::size_t plain = i;
         while (plain < utf8.size() && kPlainAscii[static_cast<unsigned char>(utf8[plain])]) {
             ++plain;
         }
-        out.append(utf8.substr(i, plain - i));
+        out.Append(utf8.substr(i, plain - i));
         i = plain;
         if (i == utf8.size()) {
             break;
@@ -110,28 +172,45 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
             AppendEscape(out, c);
             ++i;
         } else if (const std::size_t length = ValidSequenceLength(utf8.substr(i)); length > 0) {
-            out.append(utf8.substr(i, length));
+            out.Append(utf8.substr(i, length));
             i += length;
         } else {
-            out += kReplacementCharacter;
+            out.Append(kReplacementCharacter);
             ++i;
         }
     }
-    out += '"';
+    out.Append('"');
 }
 
-void AppendJsonNumber(std::string& out, long long value) {
-    std::array<char, 24> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    out.append(digits.data(), result.ptr);
+void AppendJsonNumber(JsonWriter& out, long long value) {
+    constexpr std::size_t kMostDigits = 20;  // the sign and nineteen digits
+    char* room = out.Room(kMostDigits);
+    out.Advance(
+        static_cast<std::size_t>(std::to_chars(room, room + kMostDigits, value).ptr - room));
 }
 
-void AppendJsonDecimal(std::string& out, double value) {
+void AppendJsonDecimal(JsonWriter& out, double value) {
     // Fixed notation: the shortest form alone would write 0.0004 as 4e-04.
     std::array<char, 32> digits{};
     const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
                                       std::chars_format::fixed);
-    out.append(digits.data(), result.ptr);
+    out.Append(
+        std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data())));
+}
+
+void AppendJsonString(std::string& out, std::string_view utf8) {
+    JsonWriter writer(out);
+    AppendJsonString(writer, utf8);
+}
+
+void AppendJsonNumber(std::string& out, long long value) {
+    JsonWriter writer(out);
+    AppendJsonNumber(writer, value);
+}
+
+void AppendJsonDecimal(std::string& out, double value) {
+    JsonWriter writer(out);
+    AppendJsonDecimal(writer, value);
 }
 
 std::string IndentJson(std::string_view compact) {

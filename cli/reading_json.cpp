@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cli/json_text.h"
+#include "reading/body_names.h"
 #include "reading/driver.h"
 #include "reading/iso_dates.h"
 #include "reading/vimshottari_dasha.h"
@@ -11,167 +12,204 @@ namespace cli {
 
 namespace {
 
+void AppendTruth(JsonWriter& out, bool value) {
+    using namespace std::string_view_literals;
+    out.Append(value ? "true"sv : "false"sv);
+}
+
+// The appenders of list elements, one name each.
+void AppendText(JsonWriter& out, std::string_view text) {
+    AppendJsonString(out, text);
+}
+
+void AppendDecimal(JsonWriter& out, double value) {
+    AppendJsonDecimal(out, value);
+}
+
 // Members are written straight into the text: a batch writes a hundred of them a chart, and
 // the keys are plain names that need no escaping.
 class Members {
   public:
-    explicit Members(std::string& out) : out_(out) { out_ += '{'; }
-    ~Members() { out_ += '}'; }
+    explicit Members(JsonWriter& out) : out_(out) { out_.Append('{'); }
+    ~Members() { out_.Append('}'); }
     Members(const Members&) = delete;
     Members& operator=(const Members&) = delete;
 
-    void Key(std::string_view name) {
-        using namespace std::string_view_literals;
-        out_ += first_ ? "\""sv : ",\""sv;
+    // keyText is a "…"_key literal.
+    void Key(std::string_view keyText) {
+        out_.Append(first_ ? keyText.substr(1) : keyText);
         first_ = false;
-        out_ += name;
-        out_ += "\":"sv;
     }
-    void Text(std::string_view name, std::string_view value) {
-        Key(name);
+    void Text(std::string_view key, std::string_view value) {
+        Key(key);
         AppendJsonString(out_, value);
     }
-    void Number(std::string_view name, int value) {
-        Key(name);
+    void Number(std::string_view key, int value) {
+        Key(key);
         AppendJsonNumber(out_, value);
     }
-    void Decimal(std::string_view name, double value) {
-        Key(name);
+    void Decimal(std::string_view key, double value) {
+        Key(key);
         AppendJsonDecimal(out_, value);
     }
-    void Truth(std::string_view name, bool value) {
-        Key(name);
-        out_ += value ? "true" : "false";
+    void Truth(std::string_view key, bool value) {
+        Key(key);
+        AppendTruth(out_, value);
+    }
+    void Prepared(std::string_view key, std::string_view json) {
+        Key(key);
+        out_.Append(json);
     }
     template <typename Values, typename AppendOne>
-    void List(std::string_view name, const Values& values, AppendOne appendOne) {
-        Key(name);
-        out_ += '[';
+    void List(std::string_view key, const Values& values, AppendOne appendOne) {
+        Key(key);
+        out_.Append('[');
         bool first = true;
         for (const auto& value : values) {
             if (!first) {
-                out_ += ',';
+                out_.Append(',');
             }
             first = false;
             appendOne(out_, value);
         }
-        out_ += ']';
+        out_.Append(']');
     }
 
   private:
-    std::string& out_;
+    JsonWriter& out_;
     bool first_ = true;
 };
 
-void AppendTruth(std::string& out, bool value) {
-    out += value ? "true" : "false";
-}
-
-void AppendBirth(std::string& out, const reading::BirthData& birth) {
+void AppendBirth(JsonWriter& out, const reading::BirthData& birth) {
     Members json(out);
-    json.Text("name", birth.name);
-    json.Number("day", birth.day);
-    json.Number("month", birth.month);
-    json.Number("year", birth.year);
-    json.Number("hour", birth.hour);
-    json.Number("minute", birth.minute);
-    json.Number("zoneHours", birth.zoneHours);
-    json.Number("zoneMinutes", birth.zoneMinutes);
-    json.Number("longitudeDegrees", birth.longitudeDegrees);
-    json.Number("longitudeMinutes", birth.longitudeMinutes);
-    json.Number("latitudeDegrees", birth.latitudeDegrees);
-    json.Number("latitudeMinutes", birth.latitudeMinutes);
-    json.Truth("isEast", birth.isEast);
-    json.Truth("isSouth", birth.isSouth);
-    json.Truth("isDaylightSaving", birth.isDaylightSaving);
-    json.Text("city", birth.city);
-    json.Text("state", birth.state);
-    json.Text("country", birth.country);
-    json.Number("zoneHourOffset", birth.zoneHourOffset);
-    json.Number("zoneMinuteOffset", birth.zoneMinuteOffset);
+    json.Text("name"_key, birth.name);
+    json.Number("day"_key, birth.day);
+    json.Number("month"_key, birth.month);
+    json.Number("year"_key, birth.year);
+    json.Number("hour"_key, birth.hour);
+    json.Number("minute"_key, birth.minute);
+    json.Number("zoneHours"_key, birth.zoneHours);
+    json.Number("zoneMinutes"_key, birth.zoneMinutes);
+    json.Number("longitudeDegrees"_key, birth.longitudeDegrees);
+    json.Number("longitudeMinutes"_key, birth.longitudeMinutes);
+    json.Number("latitudeDegrees"_key, birth.latitudeDegrees);
+    json.Number("latitudeMinutes"_key, birth.latitudeMinutes);
+    json.Truth("isEast"_key, birth.isEast);
+    json.Truth("isSouth"_key, birth.isSouth);
+    json.Truth("isDaylightSaving"_key, birth.isDaylightSaving);
+    json.Text("city"_key, birth.city);
+    json.Text("state"_key, birth.state);
+    json.Text("country"_key, birth.country);
+    json.Number("zoneHourOffset"_key, birth.zoneHourOffset);
+    json.Number("zoneMinuteOffset"_key, birth.zoneMinuteOffset);
 }
 
 void AppendPeriodTimes(Members& json, const reading::DashaPeriod& period) {
-    json.Text("lord", period.lord);
-    json.Text("start", reading::IsoDate(reading::DateOfMoment(period.start)));
-    json.Text("end", reading::IsoDate(reading::DateOfMoment(period.end)));
+    json.Text("lord"_key, period.lord);
+    json.Text("start"_key, reading::IsoDate(reading::DateOfMoment(period.start)));
+    json.Text("end"_key, reading::IsoDate(reading::DateOfMoment(period.end)));
 }
 
-void AppendAntardasha(std::string& out, const reading::DashaPeriod& antardasha) {
+void AppendAntardasha(JsonWriter& out, const reading::DashaPeriod& antardasha) {
     Members json(out);
     AppendPeriodTimes(json, antardasha);
 }
 
-void AppendMahadasha(std::string& out, const reading::Mahadasha& mahadasha) {
+void AppendMahadasha(JsonWriter& out, const reading::Mahadasha& mahadasha) {
     Members json(out);
     AppendPeriodTimes(json, mahadasha.period);
-    json.List("antardashas", mahadasha.antardashas, AppendAntardasha);
+    json.List("antardashas"_key, mahadasha.antardashas, AppendAntardasha);
 }
 
-void AppendDasha(std::string& out, const reading::VimshottariDasha& dasha) {
+void AppendDasha(JsonWriter& out, const reading::VimshottariDasha& dasha) {
     constexpr double kYearSteps = 10000;  // the balance to four decimals of a year
     Members json(out);
-    json.Decimal("yearDays", reading::kDaysPerDashaYear);
-    json.Key("balance");
+    json.Decimal("yearDays"_key, reading::kDaysPerDashaYear);
+    json.Key("balance"_key);
     {
         Members balance(out);
-        balance.Text("lord", dasha.balanceLord());
-        balance.Decimal("years", std::round(dasha.balanceYears * kYearSteps) / kYearSteps);
+        balance.Text("lord"_key, dasha.balanceLord());
+        balance.Decimal("years"_key, std::round(dasha.balanceYears * kYearSteps) / kYearSteps);
     }
-    json.List("periods", dasha.mahadashas, AppendMahadasha);
+    json.List("periods"_key, dasha.mahadashas, AppendMahadasha);
 }
 
-void AppendChart(std::string& out, const reading::ChartReading& chart,
+// Every reading names its bodies alike, so their list is written once.
+std::string_view PlanetNamesJson() {
+    static const std::string json = [] {
+        std::string list = "[";
+        for (const char* name : reading::kPlanetNames) {
+            list += list.size() > 1 ? "," : "";
+            AppendJsonString(list, name);
+        }
+        return list + "]";
+    }();
+    return json;
+}
+
+void AppendChart(JsonWriter& out, const reading::ChartReading& chart,
                  const std::optional<reading::VimshottariDasha>& dasha) {
     Members json(out);
-    json.List("planetNames", chart.planetNames, AppendJsonString);
-    json.List("planetLabels", chart.planetLabels, AppendJsonString);
-    json.List("planetPositions", chart.planetPositions, AppendJsonString);
-    json.Text("ascendantText", chart.ascendantText);
-    json.Text("midheavenText", chart.midheavenText);
-    json.Text("signedAyanamsaText", chart.signedAyanamsaText);
-    json.Text("ayanamsaText", chart.ayanamsaText);
-    json.Text("lagnaSign", chart.lagnaSign);
-    json.Text("lagnaName", chart.lagnaName);
-    json.Text("nakshatra", chart.nakshatra);
-    json.Text("rashi", chart.rashi);
-    json.Text("nakshatraLord", chart.nakshatraLord);
-    json.Text("pada", chart.pada);
-    json.List("retrograde", chart.retrograde, AppendTruth);
-    json.Text("moonPositionText", chart.moonPositionText);
-    json.List("longitudes", chart.longitudes, AppendJsonDecimal);
-    json.Decimal("ayanamsaDegrees", chart.ayanamsaDegrees);
-    json.List("navamsa", chart.navamsa, AppendJsonString);
+    json.Prepared("planetNames"_key, PlanetNamesJson());
+    json.List("planetLabels"_key, chart.planetLabels, AppendText);
+    json.List("planetPositions"_key, chart.planetPositions, AppendText);
+    json.Text("ascendantText"_key, chart.ascendantText);
+    json.Text("midheavenText"_key, chart.midheavenText);
+    json.Text("signedAyanamsaText"_key, chart.signedAyanamsaText);
+    json.Text("ayanamsaText"_key, chart.ayanamsaText);
+    json.Text("lagnaSign"_key, chart.lagnaSign);
+    json.Text("lagnaName"_key, chart.lagnaName);
+    json.Text("nakshatra"_key, chart.nakshatra);
+    json.Text("rashi"_key, chart.rashi);
+    json.Text("nakshatraLord"_key, chart.nakshatraLord);
+    json.Text("pada"_key, chart.pada);
+    json.List("retrograde"_key, chart.retrograde, AppendTruth);
+    json.Text("moonPositionText"_key, chart.moonPositionText);
+    json.List("longitudes"_key, chart.longitudes, AppendDecimal);
+    json.Decimal("ayanamsaDegrees"_key, chart.ayanamsaDegrees);
+    json.List("navamsa"_key, chart.navamsa, AppendText);
     if (dasha) {
-        json.Key("dasha");
+        json.Key("dasha"_key);
         AppendDasha(out, *dasha);
     }
 }
 
 }  // namespace
 
-void AppendReadingJson(std::string& out, const reading::BirthData& birth,
+void AppendReadingJson(JsonWriter& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha,
                        std::string_view placeJson) {
     Members json(out);
-    json.Key("birth");
+    json.Key("birth"_key);
     AppendBirth(out, birth);
-    json.Key("reading");
+    json.Key("reading"_key);
     AppendChart(out, reading,
                 withDasha ? reading::ComputeVimshottariDasha(birth, reading) : std::nullopt);
-    json.Text("universalTime", reading::IsoUniversalTime(reading::UniversalInstant(birth)));
+    json.Text("universalTime"_key, reading::IsoUniversalTime(reading::UniversalInstant(birth)));
     if (!placeJson.empty()) {
-        json.Key("place");
-        out += placeJson;
+        json.Key("place"_key);
+        out.Append(placeJson);
     }
 }
 
-void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message) {
-    out += "{\"line\": ";
+void AppendRowErrorJson(JsonWriter& out, std::int64_t lineNumber, std::string_view message) {
+    out.Append("{\"line\": ");
     AppendJsonNumber(out, lineNumber);
-    out += ", \"error\": ";
+    out.Append(", \"error\": ");
     AppendJsonString(out, message);
-    out += '}';
+    out.Append('}');
+}
+
+void AppendReadingJson(std::string& out, const reading::BirthData& birth,
+                       const reading::ChartReading& reading, bool withDasha,
+                       std::string_view placeJson) {
+    JsonWriter writer(out);
+    AppendReadingJson(writer, birth, reading, withDasha, placeJson);
+}
+
+void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message) {
+    JsonWriter writer(out);
+    AppendRowErrorJson(writer, lineNumber, message);
 }
 
 }  // namespace cli

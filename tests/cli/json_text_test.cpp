@@ -47,6 +47,34 @@ TEST(JsonStringTest, KeepsValidUtf8AndReplacesBrokenBytes) {
               "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");  // past U+10FFFF
 }
 
+// Every byte at every place of texts shorter and longer than a word, so the eight-bytes-at-a-time
+// check never lets through a byte that needs escaping or checking.
+TEST(JsonStringTest, EveryByteAtEveryPlaceOfTheWord) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        std::string alone;
+        if (byte >= 0x80) {
+            alone = "\xEF\xBF\xBD";  // a lone byte past ASCII is never valid UTF-8
+        } else if (byte < 0x20 || c == '"' || c == '\\') {
+            alone = Escaped(std::string_view(&c, 1));
+            alone = alone.substr(1, alone.size() - 2);
+            ASSERT_EQ(alone[0], '\\') << byte;
+        } else {
+            alone = std::string(1, c);
+        }
+        for (std::size_t size = 1; size <= 17; ++size) {
+            for (std::size_t at = 0; at < size; ++at) {
+                std::string text(size, 'a');
+                text[at] = c;
+                std::string expected(size, 'a');
+                expected.replace(at, 1, alone);
+                ASSERT_EQ(Escaped(text), '"' + expected + '"')
+                    << "byte " << byte << " at " << at << " of " << size;
+            }
+        }
+    }
+}
+
 TEST(JsonNumberTest, WholeNumbers) {
     std::string out;
     AppendJsonNumber(out, -30);
