@@ -264,12 +264,6 @@ class BatchPipeline {
         for (Block& block : blocks_) {
             free_.push_back(&block);
         }
-        const std::size_t workers =
-            std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 16);
-        for (std::size_t i = 0; i < workers; ++i) {
-            threads_.emplace_back([this](std::stop_token stop) { Calculate(stop); });
-        }
-        threads_.emplace_back([this](std::stop_token stop) { Write(stop); });
     }
     BatchPipeline(const BatchPipeline&) = delete;
     BatchPipeline& operator=(const BatchPipeline&) = delete;
@@ -286,14 +280,23 @@ class BatchPipeline {
         return block;
     }
 
-    // Hands the block's rows on to be calculated and then written.
-    void Submit(Block& block) {
+    // Hands the block's rows on to be calculated and then written. A batch of no more than one
+    // slice of rows is calculated and written here: threads would cost more than its rows.
+    void Submit(Block& block, bool last) {
         if (block.slices.size() < block.SliceCount()) {
             block.slices.resize(block.SliceCount());
         }
         block.slicesHandedOut = 0;
         block.slicesLeft = block.SliceCount();
         block.failure = nullptr;
+        if (threads_.empty()) {
+            if (last && block.SliceCount() == 1) {
+                CalculateRows(map_, block.Slice(0), withDasha_, block.slices[0]);
+                stopped_ = !WriteBlock(block);
+                return;
+            }
+            StartThreads();
+        }
         const std::lock_guard lock(mutex_);
         toCalculate_.push_back(&block);
         toWrite_.push_back(&block);
@@ -314,6 +317,15 @@ class BatchPipeline {
     }
 
   private:
+    void StartThreads() {
+        const std::size_t workers =
+            std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 16);
+        for (std::size_t i = 0; i < workers; ++i) {
+            threads_.emplace_back([this](std::stop_token stop) { Calculate(stop); });
+        }
+        threads_.emplace_back([this](std::stop_token stop) { Write(stop); });
+    }
+
     void Calculate(std::stop_token stop) {
         std::unique_lock lock(mutex_);
         while (changed_.wait(lock, stop, [&] { return !toCalculate_.empty(); })) {
@@ -437,7 +449,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& 
             break;
         }
         block->count = count;
-        pipeline.Submit(*block);
+        pipeline.Submit(*block, !more);
     }
     pipeline.Finish();
     return summary;
