@@ -1,5 +1,6 @@
 #include "engine/angles.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -31,43 +32,24 @@ DegreesMinutesSeconds CutIntoSexagesimal(double magnitude) {
     return {static_cast<int>(degrees), static_cast<int>(minutes), static_cast<int>(seconds)};
 }
 
-// A small text built in place: position texts are short, and charts are computed in bulk.
-class TextBuffer {
-  public:
-    void Append(std::string_view piece) {
-        for (const char c : piece) {
-            characters_[size_++] = c;
-        }
-    }
-    void Append(char c) { characters_[size_++] = c; }
-    void AppendNumber(int value) {
-        const auto result = std::to_chars(characters_ + size_, characters_ + kCapacity, value);
-        size_ = static_cast<std::size_t>(result.ptr - characters_);
-    }
-    void AppendTwoDigits(int value) {
-        Append(static_cast<char>('0' + value / 10 % 10));
-        Append(static_cast<char>('0' + value % 10));
-    }
-    std::string Text() const { return std::string(characters_, size_); }
-
-  private:
-    static constexpr std::size_t kCapacity = 64;
-    char characters_[kCapacity] = {};
-    std::size_t size_ = 0;
-};
+void AppendNumber(SmallText& text, int value) {
+    char digits[12];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    text.Append(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
+}
 
 // "D° M' S\"", the common body of the long and the signed texts.
-void AppendSexagesimal(TextBuffer& text, const DegreesMinutesSeconds& cut) {
-    text.AppendNumber(cut.degrees);
+void AppendSexagesimal(SmallText& text, const DegreesMinutesSeconds& cut) {
+    AppendNumber(text, cut.degrees);
     text.Append(kDegreeMark);
     text.Append(' ');
-    text.AppendNumber(cut.minutes);
+    AppendNumber(text, cut.minutes);
     text.Append("' ");
-    text.AppendNumber(cut.seconds);
+    AppendNumber(text, cut.seconds);
     text.Append('"');
 }
 
-void AppendPaddedToTwo(TextBuffer& text, std::string_view field) {
+void AppendPaddedToTwo(SmallText& text, std::string_view field) {
     if (field.size() <= 1) {
         text.Append('0');
     }
@@ -101,21 +83,71 @@ SignPosition SignPositionOfArcSeconds(int arcSeconds) {
     return {{withinSign / 3600, withinSign / 60 % 60, withinSign % 60}, sign};
 }
 
-std::string LongText(const SignPosition& position) {
-    TextBuffer text;
-    AppendSexagesimal(text, position.cut);
-    text.Append(' ');
-    text.Append(kSignAbbreviations[position.sign]);
+// The position texts' fields written straight into a whole buffer, which becomes the text in
+// one copy. A chart writes 22 of these texts, and their numbers all lie below 100, so neither
+// std::to_chars nor a check of the room left is needed.
+class PositionTextWriter {
+  public:
+    // One digit below 10, two from 10 on, as std::to_chars writes them, without a branch on
+    // the digits (they vary from chart to chart).
+    void UpToTwoDigits(int value) {
+        const bool two = value >= 10;
+        bytes_[size_] = static_cast<char>('0' + (two ? value / 10 : value));
+        bytes_[size_ + 1] = static_cast<char>('0' + value % 10);
+        size_ += two ? 2 : 1;
+    }
+    void TwoDigits(int value) {
+        Put(static_cast<char>('0' + value / 10 % 10));
+        Put(static_cast<char>('0' + value % 10));
+    }
+    void SignAbbreviation(int sign) {
+        const std::string_view letters = kSignAbbreviations[sign];
+        Put(letters[0]);
+        Put(letters[1]);
+        Put(letters[2]);
+    }
+    void Put(char c) { bytes_[size_++] = c; }
+    void Put(std::string_view piece) {
+        for (const char c : piece) {
+            Put(c);
+        }
+    }
+    SmallText Text() const { return SmallText(bytes_, size_); }
+
+  private:
+    std::array<char, SmallText::kCapacity> bytes_{};
+    std::size_t size_ = 0;
+};
+
+static_assert([] {
+    for (const std::string_view letters : kSignAbbreviations) {
+        if (letters.size() != 3) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+SmallText LongText(const SignPosition& position) {
+    PositionTextWriter text;
+    text.UpToTwoDigits(position.cut.degrees);
+    text.Put(kDegreeMark);
+    text.Put(' ');
+    text.UpToTwoDigits(position.cut.minutes);
+    text.Put("' ");
+    text.UpToTwoDigits(position.cut.seconds);
+    text.Put("\" ");
+    text.SignAbbreviation(position.sign);
     return text.Text();
 }
 
-std::string ShortText(const SignPosition& position) {
-    TextBuffer text;
-    text.AppendTwoDigits(position.cut.degrees);
-    text.Append(' ');
-    text.Append(kSignAbbreviations[position.sign]);
-    text.Append(' ');
-    text.AppendTwoDigits(position.cut.minutes);
+SmallText ShortText(const SignPosition& position) {
+    PositionTextWriter text;
+    text.TwoDigits(position.cut.degrees);
+    text.Put(' ');
+    text.SignAbbreviation(position.sign);
+    text.Put(' ');
+    text.TwoDigits(position.cut.minutes);
     return text.Text();
 }
 
@@ -151,17 +183,17 @@ double ReduceToTwoPi(double radians) {
 }
 
 std::string LongPositionText(double longitudeDegrees) {
-    return LongText(SignPositionOf(longitudeDegrees));
+    return LongText(SignPositionOf(longitudeDegrees)).str();
 }
 
 std::string SignedAngleText(double degrees) {
-    TextBuffer text;
+    SmallText text;
     // A negative angle under one degree still shows its minus sign.
     if (degrees < 0) {
         text.Append('-');
     }
     AppendSexagesimal(text, CutIntoSexagesimal(std::fabs(degrees)));
-    return text.Text();
+    return text.str();
 }
 
 std::string ShortPositionText(std::string_view longText) {
@@ -179,17 +211,17 @@ std::string ShortPositionText(std::string_view longText) {
     }
     const std::string_view sign =
         TrimBlanks(longText.size() >= 3 ? longText.substr(longText.size() - 3) : longText);
-    TextBuffer text;
+    SmallText text;
     AppendPaddedToTwo(text, TrimBlanks(beforeDegree));
     text.Append(' ');
     text.Append(sign);
     text.Append(' ');
     AppendPaddedToTwo(text, TrimBlanks(minutes));
-    return text.Text();
+    return text.str();
 }
 
 std::string ShortPositionTextOf(double longitudeDegrees) {
-    return ShortText(SignPositionOf(longitudeDegrees));
+    return ShortText(SignPositionOf(longitudeDegrees)).str();
 }
 
 int ArcSecondsShown(double longitudeDegrees) {
@@ -197,11 +229,11 @@ int ArcSecondsShown(double longitudeDegrees) {
     return cut.degrees * 3600 + cut.minutes * 60 + cut.seconds;
 }
 
-std::string LongPositionTextOfArcSeconds(int arcSeconds) {
+SmallText LongPositionTextOfArcSeconds(int arcSeconds) {
     return LongText(SignPositionOfArcSeconds(arcSeconds));
 }
 
-std::string ShortPositionTextOfArcSeconds(int arcSeconds) {
+SmallText ShortPositionTextOfArcSeconds(int arcSeconds) {
     return ShortText(SignPositionOfArcSeconds(arcSeconds));
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/small_text.h"
+
 namespace engine {
 
 // Two-argument arctangent in radians, in (-π, π]. For x < 0 and y = 0 it gives 0, not π; the
@@ -34,9 +36,9 @@ std::string ShortPositionTextOf(double longitudeDegrees);
 // both of its texts, and everything read from them, from this number.
 int ArcSecondsShown(double longitudeDegrees);
 
-// The long and the short position texts of arc-seconds in [0, 360 · 3600).
-std::string LongPositionTextOfArcSeconds(int arcSeconds);
-std::string ShortPositionTextOfArcSeconds(int arcSeconds);
+// The long and the short position texts of arc-seconds in [0, 360 · 3600), held in place.
+SmallText LongPositionTextOfArcSeconds(int arcSeconds);
+SmallText ShortPositionTextOfArcSeconds(int arcSeconds);
 
 // The degree sign as it stands in position texts (UTF-8).
 inline constexpr std::string_view kDegreeMark = "\u00B0";

@@ -14,7 +14,7 @@ namespace reading {
 
 namespace {
 
-std::string LastThree(const std::string& text) {
+std::string_view LastThree(std::string_view text) {
     return text.size() >= 3 ? text.substr(text.size() - 3) : text;
 }
 
@@ -23,35 +23,40 @@ std::string LastThree(const std::string& text) {
 ChartReading CalculateReading(const BirthData& birth) {
     const BirthMoment moment = MomentOf(birth);
     engine::AscendantResult ascendant = ComputeAscendant(birth, moment);
-    MoonReading moon = DeriveMoonReading(moment);
-    PositionList positions = ComputePlanetPositions(moment, ascendant, moon);
+    const MoonReading moon = DeriveMoonReading(moment);
+    const PositionList positions = ComputePlanetPositions(moment, ascendant, moon);
 
     ChartReading reading;
-    reading.planetNames = std::move(positions.planetNames);
-    reading.planetLabels = std::move(positions.planetLabels);
-    reading.planetPositions = std::move(positions.planetPositions);
+    // Each text is copied once into its place; the marks give the labels of the Sun to Saturn.
+    const RetrogradeMarks marks = MarkRetrogrades(moment.local);
+    reading.retrograde = marks.retrograde;
+    for (int body = 0; body < kBodyCount; ++body) {
+        reading.planetNames[body] = positions.planetNames[body];
+        reading.planetLabels[body] = body < kMarkedLabelCount ? marks.planetLabels[body].view()
+                                                              : positions.planetLabels[body];
+        reading.planetPositions[body] = positions.planetPositions[body].view();
+        reading.planetLongPositions[body] = positions.planetLongPositions[body].view();
+    }
     reading.longitudes = positions.longitudes;
     reading.ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection);
-    reading.planetLongPositions = std::move(positions.planetLongPositions);
     reading.navamsa = NavamsaOf(positions.arcSeconds);
     reading.ascendantText = std::move(ascendant.ascendantText);
     reading.midheavenText = std::move(ascendant.midheavenText);
     reading.signedAyanamsaText = std::move(ascendant.signedAyanamsaText);
-    ApplyRetrogradeMarks(MarkRetrogrades(moment.local), reading);
 
     // The ayanamsa is negative for every supported date; the display drops its minus sign.
-    reading.ayanamsaText = reading.signedAyanamsaText.substr(1);
+    reading.ayanamsaText = std::string_view(reading.signedAyanamsaText).substr(1);
     reading.lagnaSign = LastThree(reading.ascendantText);
     if (const auto sign = engine::SignIndexOf(reading.lagnaSign)) {
         reading.lagnaName = RashiNames[*sign];
     }
-    reading.nakshatra = std::move(moon.nakshatra);
-    reading.rashi = std::move(moon.rashi);
-    if (const auto lordAndPada = LookUpLordAndPada(reading.nakshatra, moon.arcSeconds)) {
-        reading.nakshatraLord = lordAndPada->lord;
-        reading.pada = lordAndPada->pada;
+    reading.nakshatra = moon.nakshatra;
+    reading.rashi = moon.rashi;
+    if (auto lordAndPada = LookUpLordAndPada(reading.nakshatra, moon.arcSeconds)) {
+        reading.nakshatraLord = std::move(lordAndPada->lord);
+        reading.pada = std::move(lordAndPada->pada);
     }
-    reading.moonPositionText = std::move(moon.positionText);
+    reading.moonPositionText = moon.positionText.view();
     return reading;
 }
 

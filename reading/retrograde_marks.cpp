@@ -1,6 +1,6 @@
 #include "reading/retrograde_marks.h"
 
-#include <utility>
+#include <string_view>
 
 #include "engine/retrograde.h"
 #include "reading/body_names.h"
@@ -10,7 +10,7 @@ namespace reading {
 
 namespace {
 
-constexpr const char* kRetrogradeMark = " (R) ";
+constexpr std::string_view kRetrogradeMark = " (R) ";
 
 }  // namespace
 
@@ -27,17 +27,10 @@ RetrogradeMarks MarkRetrogrades(const engine::CivilDateTime& localClock) {
     }
     for (int planet = 0; planet < kRetrogradePlanetCount; ++planet) {
         if (marks.retrograde[planet]) {
-            marks.planetLabels[kMercury + planet] += kRetrogradeMark;
+            marks.planetLabels[kMercury + planet].Append(kRetrogradeMark);
         }
     }
     return marks;
-}
-
-void ApplyRetrogradeMarks(RetrogradeMarks marks, ChartReading& reading) {
-    reading.retrograde = marks.retrograde;
-    for (int body = 0; body < kMarkedLabelCount; ++body) {
-        reading.planetLabels[body] = std::move(marks.planetLabels[body]);
-    }
 }
 
 }  // namespace reading
