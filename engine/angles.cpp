@@ -23,13 +23,14 @@ struct DegreesMinutesSeconds {
     int seconds;
 };
 
-// Cuts a magnitude into whole degrees, minutes and seconds.
+// Cuts a magnitude into whole degrees, minutes and seconds. Every angle the engine cuts is
+// non-negative and far below 2^31, where truncation is the floor and cheaper than std::floor.
 DegreesMinutesSeconds CutIntoSexagesimal(double magnitude) {
-    const double degrees = std::floor(magnitude);
+    const int degrees = static_cast<int>(magnitude);
     const double minutesWithFraction = 60.0 * (magnitude - degrees);
-    const double minutes = std::floor(minutesWithFraction);
-    const double seconds = std::floor(60.0 * (minutesWithFraction - minutes));
-    return {static_cast<int>(degrees), static_cast<int>(minutes), static_cast<int>(seconds)};
+    const int minutes = static_cast<int>(minutesWithFraction);
+    const int seconds = static_cast<int>(60.0 * (minutesWithFraction - minutes));
+    return {degrees, minutes, seconds};
 }
 
 void AppendNumber(SmallText& text, int value) {
@@ -78,9 +79,13 @@ SignPosition SignPositionOf(double longitudeDegrees) {
 }
 
 SignPosition SignPositionOfArcSeconds(int arcSeconds) {
-    const int sign = arcSeconds / kArcSecondsPerSign;
-    const int withinSign = arcSeconds - sign * kArcSecondsPerSign;
-    return {{withinSign / 3600, withinSign / 60 % 60, withinSign % 60}, sign};
+    // Unsigned, since the count is never negative: the divisions by constants are shorter.
+    const auto total = static_cast<unsigned>(arcSeconds);
+    const unsigned sign = total / kArcSecondsPerSign;
+    const unsigned withinSign = total - sign * kArcSecondsPerSign;
+    return {{static_cast<int>(withinSign / 3600), static_cast<int>(withinSign / 60 % 60),
+             static_cast<int>(withinSign % 60)},
+            static_cast<int>(sign)};
 }
 
 // The position texts' fields written straight into a whole buffer, which becomes the text in
@@ -90,13 +95,15 @@ class PositionTextWriter {
   public:
     // One digit below 10, two from 10 on, as std::to_chars writes them, without a branch on
     // the digits (they vary from chart to chart).
-    void UpToTwoDigits(int value) {
+    void UpToTwoDigits(int number) {
+        const auto value = static_cast<unsigned>(number);
         const bool two = value >= 10;
         bytes_[size_] = static_cast<char>('0' + (two ? value / 10 : value));
         bytes_[size_ + 1] = static_cast<char>('0' + value % 10);
         size_ += two ? 2 : 1;
     }
-    void TwoDigits(int value) {
+    void TwoDigits(int number) {
+        const auto value = static_cast<unsigned>(number);
         Put(static_cast<char>('0' + value / 10 % 10));
         Put(static_cast<char>('0' + value % 10));
     }
