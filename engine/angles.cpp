@@ -90,41 +90,41 @@ SignPosition SignPositionOfArcSeconds(int arcSeconds) {
 
 // The position texts' fields written straight into a whole buffer, which becomes the text in
 // one copy. A chart writes 22 of these texts, and their numbers all lie below 100, so neither
-// std::to_chars nor a check of the room left is needed.
-class PositionTextWriter {
-  public:
-    // One digit below 10, two from 10 on, as std::to_chars writes them, without a branch on
-    // the digits (they vary from chart to chart).
-    void UpToTwoDigits(int number) {
-        const auto value = static_cast<unsigned>(number);
-        const bool two = value >= 10;
-        bytes_[size_] = static_cast<char>('0' + (two ? value / 10 : value));
-        bytes_[size_ + 1] = static_cast<char>('0' + value % 10);
-        size_ += two ? 2 : 1;
-    }
-    void TwoDigits(int number) {
-        const auto value = static_cast<unsigned>(number);
-        Put(static_cast<char>('0' + value / 10 % 10));
-        Put(static_cast<char>('0' + value % 10));
-    }
-    void SignAbbreviation(int sign) {
-        const std::string_view letters = kSignAbbreviations[sign];
-        Put(letters[0]);
-        Put(letters[1]);
-        Put(letters[2]);
-    }
-    void Put(char c) { bytes_[size_++] = c; }
-    void Put(std::string_view piece) {
-        for (const char c : piece) {
-            Put(c);
-        }
-    }
-    SmallText Text() const { return SmallText(bytes_, size_); }
+// std::to_chars nor a check of the room left is needed. Each writer takes the place to write
+// at and returns the place after it, which keeps that place out of memory.
+using TextBytes = std::array<char, SmallText::kCapacity>;
 
-  private:
-    std::array<char, SmallText::kCapacity> bytes_{};
-    std::size_t size_ = 0;
-};
+// One digit below 10, two from 10 on, as std::to_chars writes them, without a branch on the
+// digits (they vary from chart to chart): a lone digit overwrites the zero put before it.
+std::size_t PutUpToTwoDigits(TextBytes& bytes, std::size_t at, int number) {
+    const auto value = static_cast<unsigned>(number);
+    const std::size_t two = value >= 10 ? 1 : 0;
+    bytes[at] = static_cast<char>('0' + value / 10);
+    bytes[at + two] = static_cast<char>('0' + value % 10);
+    return at + 1 + two;
+}
+
+std::size_t PutTwoDigits(TextBytes& bytes, std::size_t at, int number) {
+    const auto value = static_cast<unsigned>(number);
+    bytes[at] = static_cast<char>('0' + value / 10 % 10);
+    bytes[at + 1] = static_cast<char>('0' + value % 10);
+    return at + 2;
+}
+
+std::size_t Put(TextBytes& bytes, std::size_t at, std::string_view piece) {
+    for (const char c : piece) {
+        bytes[at++] = c;
+    }
+    return at;
+}
+
+std::size_t PutSignAbbreviation(TextBytes& bytes, std::size_t at, int sign) {
+    const std::string_view letters = kSignAbbreviations[sign];
+    bytes[at] = letters[0];
+    bytes[at + 1] = letters[1];
+    bytes[at + 2] = letters[2];
+    return at + 3;
+}
 
 static_assert([] {
     for (const std::string_view letters : kSignAbbreviations) {
@@ -136,26 +136,26 @@ static_assert([] {
 }());
 
 SmallText LongText(const SignPosition& position) {
-    PositionTextWriter text;
-    text.UpToTwoDigits(position.cut.degrees);
-    text.Put(kDegreeMark);
-    text.Put(' ');
-    text.UpToTwoDigits(position.cut.minutes);
-    text.Put("' ");
-    text.UpToTwoDigits(position.cut.seconds);
-    text.Put("\" ");
-    text.SignAbbreviation(position.sign);
-    return text.Text();
+    TextBytes bytes{};
+    std::size_t at = PutUpToTwoDigits(bytes, 0, position.cut.degrees);
+    at = Put(bytes, at, kDegreeMark);
+    at = Put(bytes, at, " ");
+    at = PutUpToTwoDigits(bytes, at, position.cut.minutes);
+    at = Put(bytes, at, "' ");
+    at = PutUpToTwoDigits(bytes, at, position.cut.seconds);
+    at = Put(bytes, at, "\" ");
+    at = PutSignAbbreviation(bytes, at, position.sign);
+    return SmallText(bytes, at);
 }
 
 SmallText ShortText(const SignPosition& position) {
-    PositionTextWriter text;
-    text.TwoDigits(position.cut.degrees);
-    text.Put(' ');
-    text.SignAbbreviation(position.sign);
-    text.Put(' ');
-    text.TwoDigits(position.cut.minutes);
-    return text.Text();
+    TextBytes bytes{};
+    std::size_t at = PutTwoDigits(bytes, 0, position.cut.degrees);
+    at = Put(bytes, at, " ");
+    at = PutSignAbbreviation(bytes, at, position.sign);
+    at = Put(bytes, at, " ");
+    at = PutTwoDigits(bytes, at, position.cut.minutes);
+    return SmallText(bytes, at);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "reading/retrograde_marks.h"
 
+#include <array>
 #include <string_view>
 
 #include "engine/retrograde.h"
@@ -12,6 +13,15 @@ namespace {
 
 constexpr std::string_view kRetrogradeMark = " (R) ";
 
+// The plain labels held in place, made when compiling: each chart copies them as a block.
+constexpr std::array<engine::SmallText, kMarkedLabelCount> kPlainLabels = [] {
+    std::array<engine::SmallText, kMarkedLabelCount> labels{};
+    for (int body = 0; body < kMarkedLabelCount; ++body) {
+        labels[body] = kPlanetLabels[body];
+    }
+    return labels;
+}();
+
 }  // namespace
 
 RetrogradeMarks MarkRetrogrades(const BirthData& birth) {
@@ -20,11 +30,7 @@ RetrogradeMarks MarkRetrogrades(const BirthData& birth) {
 }
 
 RetrogradeMarks MarkRetrogrades(const engine::CivilDateTime& localClock) {
-    RetrogradeMarks marks;
-    marks.retrograde = engine::RetrogradeFlags(localClock);
-    for (int body = 0; body < kMarkedLabelCount; ++body) {
-        marks.planetLabels[body] = kPlanetLabels[body];
-    }
+    RetrogradeMarks marks{engine::RetrogradeFlags(localClock), kPlainLabels};
     for (int planet = 0; planet < kRetrogradePlanetCount; ++planet) {
         if (marks.retrograde[planet]) {
             marks.planetLabels[kMercury + planet].Append(kRetrogradeMark);
