@@ -1,6 +1,10 @@
 #include "reading/driver.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "engine/zodiac.h"
@@ -18,6 +22,25 @@ std::string_view LastThree(std::string_view text) {
     return text.size() >= 3 ? text.substr(text.size() - 3) : text;
 }
 
+// The strings of texts in body order, made in place in the record being built.
+template <typename Texts>
+BodyTexts StringsOf(const Texts& texts) {
+    return [&]<std::size_t... Body>(std::index_sequence<Body...>) {
+        return BodyTexts{std::string(std::string_view(texts[Body]))...};
+    }
+    (std::make_index_sequence<kBodyCount>{});
+}
+
+// The marks give the labels of the Sun to Saturn, the plain labels the rest.
+std::array<std::string_view, kBodyCount> LabelsOf(const RetrogradeMarks& marks,
+                                                  const PositionList& positions) {
+    std::array<std::string_view, kBodyCount> labels = positions.planetLabels;
+    for (int body = 0; body < kMarkedLabelCount; ++body) {
+        labels[body] = marks.planetLabels[body];
+    }
+    return labels;
+}
+
 }  // namespace
 
 ChartReading CalculateReading(const BirthData& birth) {
@@ -25,39 +48,36 @@ ChartReading CalculateReading(const BirthData& birth) {
     engine::AscendantResult ascendant = ComputeAscendant(birth, moment);
     const MoonReading moon = DeriveMoonReading(moment);
     const PositionList positions = ComputePlanetPositions(moment, ascendant, moon);
-
-    ChartReading reading;
-    // Each text is copied once into its place; the marks give the labels of the Sun to Saturn.
     const RetrogradeMarks marks = MarkRetrogrades(moment.local);
-    reading.retrograde = marks.retrograde;
-    for (int body = 0; body < kBodyCount; ++body) {
-        reading.planetNames[body] = positions.planetNames[body];
-        reading.planetLabels[body] = body < kMarkedLabelCount ? marks.planetLabels[body].view()
-                                                              : positions.planetLabels[body];
-        reading.planetPositions[body] = positions.planetPositions[body].view();
-        reading.planetLongPositions[body] = positions.planetLongPositions[body].view();
-    }
-    reading.longitudes = positions.longitudes;
-    reading.ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection);
-    reading.navamsa = NavamsaOf(positions.arcSeconds);
-    reading.ascendantText = std::move(ascendant.ascendantText);
-    reading.midheavenText = std::move(ascendant.midheavenText);
-    reading.signedAyanamsaText = std::move(ascendant.signedAyanamsaText);
+    auto lordAndPada = LookUpLordAndPada(moon.nakshatra, moon.arcSeconds);
+    // Copied before the record takes the texts they come from. The ayanamsa is negative for
+    // every supported date; the display drops its minus sign.
+    const engine::SmallText lagnaSign = LastThree(ascendant.ascendantText);
+    const engine::SmallText ayanamsaText = std::string_view(ascendant.signedAyanamsaText).substr(1);
+    const auto lagna = engine::SignIndexOf(lagnaSign);
 
-    // The ayanamsa is negative for every supported date; the display drops its minus sign.
-    reading.ayanamsaText = std::string_view(reading.signedAyanamsaText).substr(1);
-    reading.lagnaSign = LastThree(reading.ascendantText);
-    if (const auto sign = engine::SignIndexOf(reading.lagnaSign)) {
-        reading.lagnaName = RashiNames[*sign];
-    }
-    reading.nakshatra = moon.nakshatra;
-    reading.rashi = moon.rashi;
-    if (auto lordAndPada = LookUpLordAndPada(reading.nakshatra, moon.arcSeconds)) {
-        reading.nakshatraLord = std::move(lordAndPada->lord);
-        reading.pada = std::move(lordAndPada->pada);
-    }
-    reading.moonPositionText = moon.positionText.view();
-    return reading;
+    // The record is built in one expression, so each of its strings is made once, in place.
+    return ChartReading{
+        .planetNames = StringsOf(positions.planetNames),
+        .planetLabels = StringsOf(LabelsOf(marks, positions)),
+        .planetPositions = StringsOf(positions.planetPositions),
+        .ascendantText = std::move(ascendant.ascendantText),
+        .midheavenText = std::move(ascendant.midheavenText),
+        .signedAyanamsaText = std::move(ascendant.signedAyanamsaText),
+        .ayanamsaText = std::string(ayanamsaText.view()),
+        .lagnaSign = std::string(lagnaSign.view()),
+        .lagnaName = lagna ? std::string(RashiNames[*lagna]) : std::string(),
+        .nakshatra = std::string(moon.nakshatra),
+        .rashi = std::string(moon.rashi),
+        .nakshatraLord = lordAndPada ? std::move(lordAndPada->lord) : std::string(),
+        .pada = lordAndPada ? std::move(lordAndPada->pada) : std::string(),
+        .retrograde = marks.retrograde,
+        .moonPositionText = std::string(moon.positionText.view()),
+        .planetLongPositions = StringsOf(positions.planetLongPositions),
+        .navamsa = NavamsaOf(positions.arcSeconds),
+        .longitudes = positions.longitudes,
+        .ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection),
+    };
 }
 
 std::optional<FormRefusal> RunCalculation(const FormValues& form, BirthData& birth,
