@@ -49,7 +49,7 @@ ChartReading CalculateReading(const BirthData& birth) {
     const MoonReading moon = DeriveMoonReading(moment);
     const PositionList positions = ComputePlanetPositions(moment, ascendant, moon);
     const RetrogradeMarks marks = MarkRetrogrades(moment.local);
-    auto lordAndPada = LookUpLordAndPada(moon.nakshatra, moon.arcSeconds);
+    const auto lordAndPada = LookUpLordAndPada(moon.nakshatra, moon.arcSeconds);
     // Copied before the record takes the texts they come from. The ayanamsa is negative for
     // every supported date; the display drops its minus sign.
     const engine::SmallText lagnaSign = LastThree(ascendant.ascendantText);
@@ -69,8 +69,8 @@ ChartReading CalculateReading(const BirthData& birth) {
         .lagnaName = lagna ? std::string(RashiNames[*lagna]) : std::string(),
         .nakshatra = std::string(moon.nakshatra),
         .rashi = std::string(moon.rashi),
-        .nakshatraLord = lordAndPada ? std::move(lordAndPada->lord) : std::string(),
-        .pada = lordAndPada ? std::move(lordAndPada->pada) : std::string(),
+        .nakshatraLord = lordAndPada ? std::string(lordAndPada->lord) : std::string(),
+        .pada = lordAndPada ? std::string(lordAndPada->pada) : std::string(),
         .retrograde = marks.retrograde,
         .moonPositionText = std::string(moon.positionText.view()),
         .planetLongPositions = StringsOf(positions.planetLongPositions),
