@@ -180,6 +180,19 @@ double Normalize360Once(double degrees) {
     return degrees;
 }
 
+double SubtractWholeTurns(double degrees) {
+    if (!(degrees >= kFullCircle)) {
+        return degrees;
+    }
+    // The quotient may round up to the next whole number just below a whole turn; the
+    // remainder then comes out below zero by less than a turn, and one turn puts it back.
+    double rest = degrees - kFullCircle * std::floor(degrees / kFullCircle);
+    if (rest < 0) {
+        rest += kFullCircle;
+    }
+    return rest;
+}
+
 double ReduceToTwoPi(double radians) {
     const double turns = radians / kTwoPi;
     double reduced = (turns - std::trunc(turns)) * kTwoPi;

@@ -15,6 +15,12 @@ double ArcTan2(double y, double x);
 // subtracts 360. 360 itself stays 360.
 double Normalize360Once(double degrees);
 
+// Degrees less 360 as many times as they stay at or above 360, to the bit as a loop of
+// subtractions leaves them; negative degrees are kept. Below 2^55 degrees each subtraction is
+// exact (360 is a whole multiple of the spacing of doubles there), so the turns can be taken
+// off at once.
+double SubtractWholeTurns(double degrees);
+
 // Radians reduced to [0, 2π) with the engine's 2π.
 double ReduceToTwoPi(double radians);
 

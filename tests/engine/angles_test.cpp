@@ -5,6 +5,7 @@
 #include "tests/support/position_texts.h"
 
 #include <cmath>
+#include <vector>
 
 #include "engine/constants.h"
 
@@ -29,6 +30,30 @@ TEST(Normalize360Once, CorrectsAtMostOnce) {
     EXPECT_EQ(Normalize360Once(725), 365);
     EXPECT_EQ(Normalize360Once(0), 0);
     EXPECT_EQ(Normalize360Once(359.5), 359.5);
+}
+
+// The turns taken off at once leave exactly what a loop of subtractions leaves, also where the
+// quotient rounds up: just below a whole number of turns, and across the sidereal times of
+// every supported birth (up to about 55 000 degrees).
+TEST(SubtractWholeTurns, LeavesWhatRepeatedSubtractionLeaves) {
+    const auto byLoop = [](double degrees) {
+        while (degrees >= kFullCircle) {
+            degrees -= kFullCircle;
+        }
+        return degrees;
+    };
+    std::vector<double> cases = {-10, 0, 359.5, 360, 720, 725, 54000.25};
+    for (int turns = 1; turns < 200; ++turns) {
+        const double whole = turns * kFullCircle;
+        cases.push_back(std::nextafter(whole, 0.0));
+        cases.push_back(std::nextafter(whole, 1e9));
+    }
+    for (double degrees = 359; degrees < 60000; degrees = degrees * 1.0007 + 0.1234567) {
+        cases.push_back(degrees);
+    }
+    for (const double degrees : cases) {
+        EXPECT_EQ(SubtractWholeTurns(degrees), byLoop(degrees)) << std::hexfloat << degrees;
+    }
 }
 
 TEST(ReduceToTwoPi, BringsRadiansIntoOneTurn) {
