@@ -34,6 +34,14 @@ DegreesMinutesSeconds CutIntoSexagesimal(double magnitude) {
 }
 
 void AppendNumber(SmallText& text, int value) {
+    // Angles' fields are almost always below 100, and std::to_chars costs more than they need.
+    if (value >= 0 && value < 100) {
+        if (value >= 10) {
+            text.Append(static_cast<char>('0' + value / 10));
+        }
+        text.Append(static_cast<char>('0' + value % 10));
+        return;
+    }
     char digits[12];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
     text.Append(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));

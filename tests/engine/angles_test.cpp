@@ -94,6 +94,7 @@ TEST(SignedAngleText, WritesTheSignAndNoZodiacSign) {
     EXPECT_EQ(SignedAngleText(-23.75), "-23\u00B0 45' 0\"");
     EXPECT_EQ(SignedAngleText(5.5), "5\u00B0 30' 0\"");
     EXPECT_EQ(SignedAngleText(0), "0\u00B0 0' 0\"");
+    EXPECT_EQ(SignedAngleText(-123.5), "-123\u00B0 30' 0\"");  // three digits, past the short path
     EXPECT_EQ(SignedAngleText(-0.5).front(), '-');
 }
 
