@@ -18,10 +18,6 @@ namespace reading {
 
 namespace {
 
-std::string_view LastThree(std::string_view text) {
-    return text.size() >= 3 ? text.substr(text.size() - 3) : text;
-}
-
 // The strings of texts in body order, made in place in the record being built.
 template <typename Texts>
 BodyTexts StringsOf(const Texts& texts) {
@@ -50,11 +46,10 @@ ChartReading CalculateReading(const BirthData& birth) {
     const PositionList positions = ComputePlanetPositions(moment, ascendant, moon);
     const RetrogradeMarks marks = MarkRetrogrades(moment.local);
     const auto lordAndPada = LookUpLordAndPada(moon.nakshatra, moon.arcSeconds);
-    // Copied before the record takes the texts they come from. The ayanamsa is negative for
-    // every supported date; the display drops its minus sign.
-    const engine::SmallText lagnaSign = LastThree(ascendant.ascendantText);
-    const engine::SmallText ayanamsaText = std::string_view(ascendant.signedAyanamsaText).substr(1);
-    const auto lagna = engine::SignIndexOf(lagnaSign);
+    // The Lagna is the sign the ascendant's text shows, from the same cut.
+    const int lagna = positions.arcSeconds[kAscendant] / engine::kArcSecondsPerSign;
+    // The ayanamsa is negative for every supported date; the display drops its minus sign.
+    const std::string_view ayanamsaText = std::string_view(ascendant.signedAyanamsaText).substr(1);
 
     // The record is built in one expression, so each of its strings is made once, in place.
     return ChartReading{
@@ -63,10 +58,10 @@ ChartReading CalculateReading(const BirthData& birth) {
         .planetPositions = StringsOf(positions.planetPositions),
         .ascendantText = std::move(ascendant.ascendantText),
         .midheavenText = std::move(ascendant.midheavenText),
-        .signedAyanamsaText = std::move(ascendant.signedAyanamsaText),
-        .ayanamsaText = std::string(ayanamsaText.view()),
-        .lagnaSign = std::string(lagnaSign.view()),
-        .lagnaName = lagna ? std::string(RashiNames[*lagna]) : std::string(),
+        .signedAyanamsaText = ascendant.signedAyanamsaText,  // still read by ayanamsaText
+        .ayanamsaText = std::string(ayanamsaText),
+        .lagnaSign = std::string(SignAbbreviationTable[lagna]),
+        .lagnaName = std::string(RashiNames[lagna]),
         .nakshatra = std::string(moon.nakshatra),
         .rashi = std::string(moon.rashi),
         .nakshatraLord = lordAndPada ? std::string(lordAndPada->lord) : std::string(),
