@@ -1,5 +1,6 @@
 #include "engine/angles.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -22,52 +23,42 @@ struct DegreesMinutesSeconds {
     int seconds;
 };
 
-// Cuts a magnitude into whole degrees, minutes and seconds.
+// Cuts a magnitude into whole degrees, minutes and seconds. Every angle the engine cuts is
+// non-negative and far below 2^31, where truncation is the floor and cheaper than std::floor.
 DegreesMinutesSeconds CutIntoSexagesimal(double magnitude) {
-    const double degrees = std::floor(magnitude);
+    const int degrees = static_cast<int>(magnitude);
     const double minutesWithFraction = 60.0 * (magnitude - degrees);
-    const double minutes = std::floor(minutesWithFraction);
-    const double seconds = std::floor(60.0 * (minutesWithFraction - minutes));
-    return {static_cast<int>(degrees), static_cast<int>(minutes), static_cast<int>(seconds)};
+    const int minutes = static_cast<int>(minutesWithFraction);
+    const int seconds = static_cast<int>(60.0 * (minutesWithFraction - minutes));
+    return {degrees, minutes, seconds};
 }
 
-// A small text built in place: position texts are short, and charts are computed in bulk.
-class TextBuffer {
-  public:
-    void Append(std::string_view piece) {
-        for (const char c : piece) {
-            characters_[size_++] = c;
+void AppendNumber(SmallText& text, int value) {
+    // Angles' fields are almost always below 100, and std::to_chars costs more than they need.
+    if (value >= 0 && value < 100) {
+        if (value >= 10) {
+            text.Append(static_cast<char>('0' + value / 10));
         }
+        text.Append(static_cast<char>('0' + value % 10));
+        return;
     }
-    void Append(char c) { characters_[size_++] = c; }
-    void AppendNumber(int value) {
-        const auto result = std::to_chars(characters_ + size_, characters_ + kCapacity, value);
-        size_ = static_cast<std::size_t>(result.ptr - characters_);
-    }
-    void AppendTwoDigits(int value) {
-        Append(static_cast<char>('0' + value / 10 % 10));
-        Append(static_cast<char>('0' + value % 10));
-    }
-    std::string Text() const { return std::string(characters_, size_); }
-
-  private:
-    static constexpr std::size_t kCapacity = 64;
-    char characters_[kCapacity] = {};
-    std::size_t size_ = 0;
-};
+    char digits[12];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    text.Append(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
+}
 
 // "D° M' S\"", the common body of the long and the signed texts.
-void AppendSexagesimal(TextBuffer& text, const DegreesMinutesSeconds& cut) {
-    text.AppendNumber(cut.degrees);
+void AppendSexagesimal(SmallText& text, const DegreesMinutesSeconds& cut) {
+    AppendNumber(text, cut.degrees);
     text.Append(kDegreeMark);
     text.Append(' ');
-    text.AppendNumber(cut.minutes);
+    AppendNumber(text, cut.minutes);
     text.Append("' ");
-    text.AppendNumber(cut.seconds);
+    AppendNumber(text, cut.seconds);
     text.Append('"');
 }
 
-void AppendPaddedToTwo(TextBuffer& text, std::string_view field) {
+void AppendPaddedToTwo(SmallText& text, std::string_view field) {
     if (field.size() <= 1) {
         text.Append('0');
     }
@@ -96,27 +87,83 @@ SignPosition SignPositionOf(double longitudeDegrees) {
 }
 
 SignPosition SignPositionOfArcSeconds(int arcSeconds) {
-    const int sign = arcSeconds / kArcSecondsPerSign;
-    const int withinSign = arcSeconds - sign * kArcSecondsPerSign;
-    return {{withinSign / 3600, withinSign / 60 % 60, withinSign % 60}, sign};
+    // Unsigned, since the count is never negative: the divisions by constants are shorter.
+    const auto total = static_cast<unsigned>(arcSeconds);
+    const unsigned sign = total / kArcSecondsPerSign;
+    const unsigned withinSign = total - sign * kArcSecondsPerSign;
+    return {{static_cast<int>(withinSign / 3600), static_cast<int>(withinSign / 60 % 60),
+             static_cast<int>(withinSign % 60)},
+            static_cast<int>(sign)};
 }
 
-std::string LongText(const SignPosition& position) {
-    TextBuffer text;
-    AppendSexagesimal(text, position.cut);
-    text.Append(' ');
-    text.Append(kSignAbbreviations[position.sign]);
-    return text.Text();
+// The position texts' fields written straight into a whole buffer, which becomes the text in
+// one copy. A chart writes 22 of these texts, and their numbers all lie below 100, so neither
+// std::to_chars nor a check of the room left is needed. Each writer takes the place to write
+// at and returns the place after it, which keeps that place out of memory.
+using TextBytes = std::array<char, SmallText::kCapacity>;
+
+// One digit below 10, two from 10 on, as std::to_chars writes them, without a branch on the
+// digits (they vary from chart to chart): a lone digit overwrites the zero put before it.
+std::size_t PutUpToTwoDigits(TextBytes& bytes, std::size_t at, int number) {
+    const auto value = static_cast<unsigned>(number);
+    const std::size_t two = value >= 10 ? 1 : 0;
+    bytes[at] = static_cast<char>('0' + value / 10);
+    bytes[at + two] = static_cast<char>('0' + value % 10);
+    return at + 1 + two;
 }
 
-std::string ShortText(const SignPosition& position) {
-    TextBuffer text;
-    text.AppendTwoDigits(position.cut.degrees);
-    text.Append(' ');
-    text.Append(kSignAbbreviations[position.sign]);
-    text.Append(' ');
-    text.AppendTwoDigits(position.cut.minutes);
-    return text.Text();
+std::size_t PutTwoDigits(TextBytes& bytes, std::size_t at, int number) {
+    const auto value = static_cast<unsigned>(number);
+    bytes[at] = static_cast<char>('0' + value / 10 % 10);
+    bytes[at + 1] = static_cast<char>('0' + value % 10);
+    return at + 2;
+}
+
+std::size_t Put(TextBytes& bytes, std::size_t at, std::string_view piece) {
+    for (const char c : piece) {
+        bytes[at++] = c;
+    }
+    return at;
+}
+
+std::size_t PutSignAbbreviation(TextBytes& bytes, std::size_t at, int sign) {
+    const std::string_view letters = kSignAbbreviations[sign];
+    bytes[at] = letters[0];
+    bytes[at + 1] = letters[1];
+    bytes[at + 2] = letters[2];
+    return at + 3;
+}
+
+static_assert([] {
+    for (const std::string_view letters : kSignAbbreviations) {
+        if (letters.size() != 3) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+SmallText LongText(const SignPosition& position) {
+    TextBytes bytes{};
+    std::size_t at = PutUpToTwoDigits(bytes, 0, position.cut.degrees);
+    at = Put(bytes, at, kDegreeMark);
+    at = Put(bytes, at, " ");
+    at = PutUpToTwoDigits(bytes, at, position.cut.minutes);
+    at = Put(bytes, at, "' ");
+    at = PutUpToTwoDigits(bytes, at, position.cut.seconds);
+    at = Put(bytes, at, "\" ");
+    at = PutSignAbbreviation(bytes, at, position.sign);
+    return SmallText(bytes, at);
+}
+
+SmallText ShortText(const SignPosition& position) {
+    TextBytes bytes{};
+    std::size_t at = PutTwoDigits(bytes, 0, position.cut.degrees);
+    at = Put(bytes, at, " ");
+    at = PutSignAbbreviation(bytes, at, position.sign);
+    at = Put(bytes, at, " ");
+    at = PutTwoDigits(bytes, at, position.cut.minutes);
+    return SmallText(bytes, at);
 }
 
 }  // namespace
@@ -141,6 +188,19 @@ double Normalize360Once(double degrees) {
     return degrees;
 }
 
+double SubtractWholeTurns(double degrees) {
+    if (!(degrees >= kFullCircle)) {
+        return degrees;
+    }
+    // The quotient may round up to the next whole number just below a whole turn; the
+    // remainder then comes out below zero by less than a turn, and one turn puts it back.
+    double rest = degrees - kFullCircle * std::floor(degrees / kFullCircle);
+    if (rest < 0) {
+        rest += kFullCircle;
+    }
+    return rest;
+}
+
 double ReduceToTwoPi(double radians) {
     const double turns = radians / kTwoPi;
     double reduced = (turns - std::trunc(turns)) * kTwoPi;
@@ -151,17 +211,17 @@ double ReduceToTwoPi(double radians) {
 }
 
 std::string LongPositionText(double longitudeDegrees) {
-    return LongText(SignPositionOf(longitudeDegrees));
+    return LongText(SignPositionOf(longitudeDegrees)).str();
 }
 
 std::string SignedAngleText(double degrees) {
-    TextBuffer text;
+    SmallText text;
     // A negative angle under one degree still shows its minus sign.
     if (degrees < 0) {
         text.Append('-');
     }
     AppendSexagesimal(text, CutIntoSexagesimal(std::fabs(degrees)));
-    return text.Text();
+    return text.str();
 }
 
 std::string ShortPositionText(std::string_view longText) {
@@ -179,17 +239,17 @@ std::string ShortPositionText(std::string_view longText) {
     }
     const std::string_view sign =
         TrimBlanks(longText.size() >= 3 ? longText.substr(longText.size() - 3) : longText);
-    TextBuffer text;
+    SmallText text;
     AppendPaddedToTwo(text, TrimBlanks(beforeDegree));
     text.Append(' ');
     text.Append(sign);
     text.Append(' ');
     AppendPaddedToTwo(text, TrimBlanks(minutes));
-    return text.Text();
+    return text.str();
 }
 
 std::string ShortPositionTextOf(double longitudeDegrees) {
-    return ShortText(SignPositionOf(longitudeDegrees));
+    return ShortText(SignPositionOf(longitudeDegrees)).str();
 }
 
 int ArcSecondsShown(double longitudeDegrees) {
@@ -197,11 +257,11 @@ int ArcSecondsShown(double longitudeDegrees) {
     return cut.degrees * 3600 + cut.minutes * 60 + cut.seconds;
 }
 
-std::string LongPositionTextOfArcSeconds(int arcSeconds) {
+SmallText LongPositionTextOfArcSeconds(int arcSeconds) {
     return LongText(SignPositionOfArcSeconds(arcSeconds));
 }
 
-std::string ShortPositionTextOfArcSeconds(int arcSeconds) {
+SmallText ShortPositionTextOfArcSeconds(int arcSeconds) {
     return ShortText(SignPositionOfArcSeconds(arcSeconds));
 }
 

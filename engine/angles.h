@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/small_text.h"
+
 namespace engine {
 
 // Two-argument arctangent in radians, in (-π, π]. For x < 0 and y = 0 it gives 0, not π; the
@@ -12,6 +14,12 @@ double ArcTan2(double y, double x);
 // Brings degrees into the circle with at most one correction: below 0 adds 360, then above 360
 // subtracts 360. 360 itself stays 360.
 double Normalize360Once(double degrees);
+
+// Degrees less 360 as many times as they stay at or above 360, to the bit as a loop of
+// subtractions leaves them; negative degrees are kept. Below 2^55 degrees each subtraction is
+// exact (360 is a whole multiple of the spacing of doubles there), so the turns can be taken
+// off at once.
+double SubtractWholeTurns(double degrees);
 
 // Radians reduced to [0, 2π) with the engine's 2π.
 double ReduceToTwoPi(double radians);
@@ -34,9 +42,9 @@ std::string ShortPositionTextOf(double longitudeDegrees);
 // both of its texts, and everything read from them, from this number.
 int ArcSecondsShown(double longitudeDegrees);
 
-// The long and the short position texts of arc-seconds in [0, 360 · 3600).
-std::string LongPositionTextOfArcSeconds(int arcSeconds);
-std::string ShortPositionTextOfArcSeconds(int arcSeconds);
+// The long and the short position texts of arc-seconds in [0, 360 · 3600), held in place.
+SmallText LongPositionTextOfArcSeconds(int arcSeconds);
+SmallText ShortPositionTextOfArcSeconds(int arcSeconds);
 
 // The degree sign as it stands in position texts (UTF-8).
 inline constexpr std::string_view kDegreeMark = "\u00B0";

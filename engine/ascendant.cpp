@@ -30,9 +30,7 @@ AscendantResult ComputeAscendant(const AscendantInput& input) {
     double theta = 15 * (kSiderealTimeAtEpoch + kSiderealTimeRate * t +
                          kSiderealTimeQuadratic * t * t + input.universalHours) -
                    input.westLongitude;
-    while (theta >= kFullCircle) {
-        theta -= kFullCircle;
-    }
+    theta = SubtractWholeTurns(theta);
     result.siderealTime = theta;
     const double thetaRadians = theta * kDegreesToRadians;
     const double epsilon = (kObliquityAtEpoch - kObliquityRate * t) * kDegreesToRadians;

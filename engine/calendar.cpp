@@ -14,12 +14,27 @@ constexpr int FloorDiv(int value, int divisor) {
     return (value % divisor != 0 && (value < 0) != (divisor < 0)) ? quotient - 1 : quotient;
 }
 
+constexpr bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// A date the calendar has, which the day count gives back unchanged.
+constexpr bool IsCalendarDate(int year, int month, int day) {
+    constexpr int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month >= 1 && month <= 12 && day >= 1 &&
+           day <= kDaysInMonth[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+}
+
 }  // namespace
 
 CivilDateTime AddMinutes(const CivilDateTime& moment, int minutes) {
     const int totalMinutes = moment.hour * 60 + moment.minute + minutes;
     const int dayShift = FloorDiv(totalMinutes, kMinutesPerDay);
     const int minuteOfDay = totalMinutes - dayShift * kMinutesPerDay;
+    // Most shifts stay on the day: the round trip through the day count would give it back.
+    if (dayShift == 0 && IsCalendarDate(moment.year, moment.month, moment.day)) {
+        return {moment.year, moment.month, moment.day, minuteOfDay / 60, minuteOfDay % 60};
+    }
     const CivilDate date =
         CivilFromDays(DaysFromCivil(moment.year, moment.month, moment.day) + dayShift);
     return {date.year, date.month, date.day, minuteOfDay / 60, minuteOfDay % 60};

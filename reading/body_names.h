@@ -1,18 +1,19 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "reading/chart_reading.h"
 
 namespace reading {
 
 // English names of the bodies in position-list order, as the text report pairs them.
-inline constexpr std::array<const char*, kBodyCount> kPlanetNames{
+inline constexpr std::array<std::string_view, kBodyCount> kPlanetNames{
     "Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
     "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
 
 // Display names without retrograde marks, as the chart's boxes show them.
-inline constexpr std::array<const char*, kBodyCount> kPlanetLabels{
+inline constexpr std::array<std::string_view, kBodyCount> kPlanetLabels{
     "Surya", "Chandra", "Budha", "Shukra",    "Mangala",  "Guru",
     "Shani", "Rahu",    "Ketu",  "Ascendant", "Midheaven"};
 

@@ -1,6 +1,10 @@
 #include "reading/driver.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "engine/zodiac.h"
@@ -14,8 +18,23 @@ namespace reading {
 
 namespace {
 
-std::string LastThree(const std::string& text) {
-    return text.size() >= 3 ? text.substr(text.size() - 3) : text;
+// The strings of texts in body order, made in place in the record being built.
+template <typename Texts>
+BodyTexts StringsOf(const Texts& texts) {
+    return [&]<std::size_t... Body>(std::index_sequence<Body...>) {
+        return BodyTexts{std::string(std::string_view(texts[Body]))...};
+    }
+    (std::make_index_sequence<kBodyCount>{});
+}
+
+// The marks give the labels of the Sun to Saturn, the plain labels the rest.
+std::array<std::string_view, kBodyCount> LabelsOf(const RetrogradeMarks& marks,
+                                                  const PositionList& positions) {
+    std::array<std::string_view, kBodyCount> labels = positions.planetLabels;
+    for (int body = 0; body < kMarkedLabelCount; ++body) {
+        labels[body] = marks.planetLabels[body];
+    }
+    return labels;
 }
 
 }  // namespace
@@ -23,36 +42,37 @@ std::string LastThree(const std::string& text) {
 ChartReading CalculateReading(const BirthData& birth) {
     const BirthMoment moment = MomentOf(birth);
     engine::AscendantResult ascendant = ComputeAscendant(birth, moment);
-    MoonReading moon = DeriveMoonReading(moment);
-    PositionList positions = ComputePlanetPositions(moment, ascendant, moon);
-
-    ChartReading reading;
-    reading.planetNames = std::move(positions.planetNames);
-    reading.planetLabels = std::move(positions.planetLabels);
-    reading.planetPositions = std::move(positions.planetPositions);
-    reading.longitudes = positions.longitudes;
-    reading.ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection);
-    reading.planetLongPositions = std::move(positions.planetLongPositions);
-    reading.navamsa = NavamsaOf(positions.arcSeconds);
-    reading.ascendantText = std::move(ascendant.ascendantText);
-    reading.midheavenText = std::move(ascendant.midheavenText);
-    reading.signedAyanamsaText = std::move(ascendant.signedAyanamsaText);
-    ApplyRetrogradeMarks(MarkRetrogrades(moment.local), reading);
-
+    const MoonReading moon = DeriveMoonReading(moment);
+    const PositionList positions = ComputePlanetPositions(moment, ascendant, moon);
+    const RetrogradeMarks marks = MarkRetrogrades(moment.local);
+    const auto lordAndPada = LookUpLordAndPada(moon.nakshatra, moon.arcSeconds);
+    // The Lagna is the sign the ascendant's text shows, from the same cut.
+    const int lagna = positions.arcSeconds[kAscendant] / engine::kArcSecondsPerSign;
     // The ayanamsa is negative for every supported date; the display drops its minus sign.
-    reading.ayanamsaText = reading.signedAyanamsaText.substr(1);
-    reading.lagnaSign = LastThree(reading.ascendantText);
-    if (const auto sign = engine::SignIndexOf(reading.lagnaSign)) {
-        reading.lagnaName = RashiNames[*sign];
-    }
-    reading.nakshatra = std::move(moon.nakshatra);
-    reading.rashi = std::move(moon.rashi);
-    if (const auto lordAndPada = LookUpLordAndPada(reading.nakshatra, moon.arcSeconds)) {
-        reading.nakshatraLord = lordAndPada->lord;
-        reading.pada = lordAndPada->pada;
-    }
-    reading.moonPositionText = std::move(moon.positionText);
-    return reading;
+    const std::string_view ayanamsaText = std::string_view(ascendant.signedAyanamsaText).substr(1);
+
+    // The record is built in one expression, so each of its strings is made once, in place.
+    return ChartReading{
+        .planetNames = StringsOf(positions.planetNames),
+        .planetLabels = StringsOf(LabelsOf(marks, positions)),
+        .planetPositions = StringsOf(positions.planetPositions),
+        .ascendantText = std::move(ascendant.ascendantText),
+        .midheavenText = std::move(ascendant.midheavenText),
+        .signedAyanamsaText = ascendant.signedAyanamsaText,  // still read by ayanamsaText
+        .ayanamsaText = std::string(ayanamsaText),
+        .lagnaSign = std::string(SignAbbreviationTable[lagna]),
+        .lagnaName = std::string(RashiNames[lagna]),
+        .nakshatra = std::string(moon.nakshatra),
+        .rashi = std::string(moon.rashi),
+        .nakshatraLord = lordAndPada ? std::string(lordAndPada->lord) : std::string(),
+        .pada = lordAndPada ? std::string(lordAndPada->pada) : std::string(),
+        .retrograde = marks.retrograde,
+        .moonPositionText = std::string(moon.positionText.view()),
+        .planetLongPositions = StringsOf(positions.planetLongPositions),
+        .navamsa = NavamsaOf(positions.arcSeconds),
+        .longitudes = positions.longitudes,
+        .ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection),
+    };
 }
 
 std::optional<FormRefusal> RunCalculation(const FormValues& form, BirthData& birth,

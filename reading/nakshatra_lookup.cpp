@@ -9,11 +9,15 @@ namespace {
 
 constexpr int kQuartersPerNakshatra = 4;
 constexpr int kArcSecondsPerQuarter = kArcSecondsPerNakshatra / kQuartersPerNakshatra;
+constexpr std::string_view kPadaTexts[kQuartersPerNakshatra] = {"1", "2", "3", "4"};
 
 }  // namespace
 
 int PadaOfArcSeconds(int arcSeconds) {
-    return arcSeconds / kArcSecondsPerQuarter % kQuartersPerNakshatra + 1;
+    // Unsigned, so that every count gives a quarter 1 to 4.
+    return static_cast<int>(static_cast<unsigned>(arcSeconds) / kArcSecondsPerQuarter %
+                            kQuartersPerNakshatra) +
+           1;
 }
 
 std::optional<int> PadaOfPositionText(std::string_view text) {
@@ -27,9 +31,7 @@ std::optional<int> PadaOfPositionText(std::string_view text) {
 std::optional<LordAndPada> LookUpLordAndPada(std::string_view nakshatra, int moonArcSeconds) {
     for (const NakshatraLordRow& row : NakshatraLordTable) {
         if (row.nakshatra == nakshatra) {
-            return LordAndPada{
-                std::string(row.lord),
-                std::string(1, static_cast<char>('0' + PadaOfArcSeconds(moonArcSeconds)))};
+            return LordAndPada{row.lord, kPadaTexts[PadaOfArcSeconds(moonArcSeconds) - 1]};
         }
     }
     return std::nullopt;

@@ -1,14 +1,14 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace reading {
 
+// Texts from constant tables that live as long as the program.
 struct LordAndPada {
-    std::string lord;
-    std::string pada;
+    std::string_view lord;
+    std::string_view pada;  // "1" to "4"
 };
 
 // The nakshatra's lord from the first row of the lord table that names it, and the pada: the

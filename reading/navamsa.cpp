@@ -9,8 +9,10 @@ int NavamsaSignOfArcSeconds(int arcSeconds) {
     // Each sign has nine navamsas of 3° 20′, counted on round the zodiac from Aries. This one
     // count gives the classical starts: movable signs from themselves, fixed signs from their
     // ninth, dual signs from their fifth.
-    constexpr int kNavamsasPerSign = 9;
-    return arcSeconds * kNavamsasPerSign / engine::kArcSecondsPerSign % engine::kSignCount;
+    // Unsigned, since the count is never negative: the divisions by constants are shorter.
+    constexpr unsigned kNavamsasPerSign = 9;
+    return static_cast<int>(static_cast<unsigned>(arcSeconds) * kNavamsasPerSign /
+                            engine::kArcSecondsPerSign % engine::kSignCount);
 }
 
 std::optional<int> NavamsaSignOf(std::string_view longPositionText) {

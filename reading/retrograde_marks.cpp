@@ -1,6 +1,7 @@
 #include "reading/retrograde_marks.h"
 
-#include <utility>
+#include <array>
+#include <string_view>
 
 #include "engine/retrograde.h"
 #include "reading/body_names.h"
@@ -10,7 +11,16 @@ namespace reading {
 
 namespace {
 
-constexpr const char* kRetrogradeMark = " (R) ";
+constexpr std::string_view kRetrogradeMark = " (R) ";
+
+// The plain labels held in place, made when compiling: each chart copies them as a block.
+constexpr std::array<engine::SmallText, kMarkedLabelCount> kPlainLabels = [] {
+    std::array<engine::SmallText, kMarkedLabelCount> labels{};
+    for (int body = 0; body < kMarkedLabelCount; ++body) {
+        labels[body] = kPlanetLabels[body];
+    }
+    return labels;
+}();
 
 }  // namespace
 
@@ -20,24 +30,13 @@ RetrogradeMarks MarkRetrogrades(const BirthData& birth) {
 }
 
 RetrogradeMarks MarkRetrogrades(const engine::CivilDateTime& localClock) {
-    RetrogradeMarks marks;
-    marks.retrograde = engine::RetrogradeFlags(localClock);
-    for (int body = 0; body < kMarkedLabelCount; ++body) {
-        marks.planetLabels[body] = kPlanetLabels[body];
-    }
+    RetrogradeMarks marks{engine::RetrogradeFlags(localClock), kPlainLabels};
     for (int planet = 0; planet < kRetrogradePlanetCount; ++planet) {
         if (marks.retrograde[planet]) {
-            marks.planetLabels[kMercury + planet] += kRetrogradeMark;
+            marks.planetLabels[kMercury + planet].Append(kRetrogradeMark);
         }
     }
     return marks;
-}
-
-void ApplyRetrogradeMarks(RetrogradeMarks marks, ChartReading& reading) {
-    reading.retrograde = marks.retrograde;
-    for (int body = 0; body < kMarkedLabelCount; ++body) {
-        reading.planetLabels[body] = std::move(marks.planetLabels[body]);
-    }
 }
 
 }  // namespace reading

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 #include "engine/calendar.h"
+#include "engine/small_text.h"
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
 
@@ -13,8 +13,8 @@ namespace reading {
 inline constexpr int kMarkedLabelCount = kSaturn + 1;
 
 struct RetrogradeMarks {
-    std::array<bool, kRetrogradePlanetCount> retrograde{};    // Mercury to Saturn
-    std::array<std::string, kMarkedLabelCount> planetLabels;  // Sun to Saturn
+    std::array<bool, kRetrogradePlanetCount> retrograde{};          // Mercury to Saturn
+    std::array<engine::SmallText, kMarkedLabelCount> planetLabels;  // Sun to Saturn
 };
 
 // The five retrograde flags from the birth's local date, and the labels of the Sun to Saturn:
@@ -22,8 +22,5 @@ struct RetrogradeMarks {
 // afresh every time, so marks never pile up.
 RetrogradeMarks MarkRetrogrades(const BirthData& birth);
 RetrogradeMarks MarkRetrogrades(const engine::CivilDateTime& localClock);
-
-// Puts the marks into a reading.
-void ApplyRetrogradeMarks(RetrogradeMarks marks, ChartReading& reading);
 
 }  // namespace reading

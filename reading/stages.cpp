@@ -109,10 +109,8 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
                                     const engine::AscendantResult& ascendant,
                                     const MoonReading& moon) {
     PositionList list;
-    for (int body = 0; body < kBodyCount; ++body) {
-        list.planetNames[body] = kPlanetNames[body];
-        list.planetLabels[body] = kPlanetLabels[body];
-    }
+    list.planetNames = kPlanetNames;
+    list.planetLabels = kPlanetLabels;
 
     const double days = engine::DaysFromJ2000(moment.universal);
     const double ayanamsa = ascendant.ayanamsaCorrection;
@@ -145,17 +143,17 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
     }
 
     // The same positions to the second of arc: the navamsa is read from them.
-    BodyTexts& longPositions = list.planetLongPositions;
+    BodySmallTexts& longPositions = list.planetLongPositions;
     for (int body = 0; body < kBodyCount; ++body) {
         switch (body) {
             case kMoon:
                 longPositions[body] = moon.positionText;
                 break;
             case kAscendant:
-                longPositions[body] = ascendant.ascendantText;
+                longPositions[body] = std::string_view(ascendant.ascendantText);
                 break;
             case kMidheaven:
-                longPositions[body] = ascendant.midheavenText;
+                longPositions[body] = std::string_view(ascendant.midheavenText);
                 break;
             default:
                 longPositions[body] = engine::LongPositionTextOfArcSeconds(list.arcSeconds[body]);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 #include "engine/ascendant.h"
 #include "engine/calendar.h"
+#include "engine/small_text.h"
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
 
@@ -35,11 +37,11 @@ engine::AscendantResult ComputeAscendant(const BirthData& birth);
 engine::AscendantResult ComputeAscendant(const BirthData& birth, const BirthMoment& moment);
 
 struct MoonReading {
-    double longitude = 0;      // sidereal, degrees
-    int arcSeconds = 0;        // as the position text shows it
-    std::string positionText;  // long position text
-    std::string nakshatra;
-    std::string rashi;
+    double longitude = 0;            // sidereal, degrees
+    int arcSeconds = 0;              // as the position text shows it
+    engine::SmallText positionText;  // long position text
+    std::string_view nakshatra;      // from the nakshatra table
+    std::string_view rashi;          // from the sign table
 };
 
 // The Moon's sidereal position text, its nakshatra and its Rashi.
@@ -49,11 +51,14 @@ MoonReading DeriveMoonReading(const BirthMoment& moment);
 // The same texts for a sidereal longitude in [0, 360).
 MoonReading MoonReadingAt(double siderealLongitude);
 
+// Position texts held in place: the driver copies each once into the reading's strings.
+using BodySmallTexts = std::array<engine::SmallText, kBodyCount>;
+
 struct PositionList {
-    BodyTexts planetNames;
-    BodyTexts planetLabels;
-    BodyTexts planetPositions;
-    BodyTexts planetLongPositions;
+    std::array<std::string_view, kBodyCount> planetNames;   // from the constant tables
+    std::array<std::string_view, kBodyCount> planetLabels;  // without retrograde marks
+    BodySmallTexts planetPositions;
+    BodySmallTexts planetLongPositions;
     BodyLongitudes longitudes{};  // sidereal degrees behind each text
     BodyArcSeconds arcSeconds{};  // what each text shows
 };

@@ -5,6 +5,7 @@
 #include "tests/support/position_texts.h"
 
 #include <cmath>
+#include <vector>
 
 #include "engine/constants.h"
 
@@ -29,6 +30,30 @@ TEST(Normalize360Once, CorrectsAtMostOnce) {
     EXPECT_EQ(Normalize360Once(725), 365);
     EXPECT_EQ(Normalize360Once(0), 0);
     EXPECT_EQ(Normalize360Once(359.5), 359.5);
+}
+
+// The turns taken off at once leave exactly what a loop of subtractions leaves, also where the
+// quotient rounds up: just below a whole number of turns, and across the sidereal times of
+// every supported birth (up to about 55 000 degrees).
+TEST(SubtractWholeTurns, LeavesWhatRepeatedSubtractionLeaves) {
+    const auto byLoop = [](double degrees) {
+        while (degrees >= kFullCircle) {
+            degrees -= kFullCircle;
+        }
+        return degrees;
+    };
+    std::vector<double> cases = {-10, 0, 359.5, 360, 720, 725, 54000.25};
+    for (int turns = 1; turns < 200; ++turns) {
+        const double whole = turns * kFullCircle;
+        cases.push_back(std::nextafter(whole, 0.0));
+        cases.push_back(std::nextafter(whole, 1e9));
+    }
+    for (double degrees = 359; degrees < 60000; degrees = degrees * 1.0007 + 0.1234567) {
+        cases.push_back(degrees);
+    }
+    for (const double degrees : cases) {
+        EXPECT_EQ(SubtractWholeTurns(degrees), byLoop(degrees)) << std::hexfloat << degrees;
+    }
 }
 
 TEST(ReduceToTwoPi, BringsRadiansIntoOneTurn) {
@@ -69,6 +94,7 @@ TEST(SignedAngleText, WritesTheSignAndNoZodiacSign) {
     EXPECT_EQ(SignedAngleText(-23.75), "-23\u00B0 45' 0\"");
     EXPECT_EQ(SignedAngleText(5.5), "5\u00B0 30' 0\"");
     EXPECT_EQ(SignedAngleText(0), "0\u00B0 0' 0\"");
+    EXPECT_EQ(SignedAngleText(-123.5), "-123\u00B0 30' 0\"");  // three digits, past the short path
     EXPECT_EQ(SignedAngleText(-0.5).front(), '-');
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/birth_moment.h"
 
 namespace engine {
@@ -42,6 +44,38 @@ TEST(AddMinutes, CarriesOverDaysMonthsYearsAndLeapDays) {
     EXPECT_EQ(AddMinutes({1901, 1, 1, 0, 0}, -1), (CivilDateTime{1900, 12, 31, 23, 59}));
     // Hour 24 is 0 h of the next day.
     EXPECT_EQ(AddMinutes({1980, 12, 31, 24, 10}, 0), (CivilDateTime{1981, 1, 1, 0, 10}));
+}
+
+// Shifts that stay on the day take a shortcut; every day of the supported years, and dates the
+// calendar lacks (which the day count carries into the next month), come out as the day count
+// gives them.
+TEST(AddMinutes, AgreesWithTheDayCountOnEveryDay) {
+    const auto byDayCount = [](const CivilDateTime& moment, int minutes) {
+        const int total = moment.hour * 60 + moment.minute + minutes;
+        const int shift = total >= 0 ? total / 1440 : -((1439 - total) / 1440);
+        const int minuteOfDay = total - shift * 1440;
+        const CivilDate date =
+            CivilFromDays(DaysFromCivil(moment.year, moment.month, moment.day) + shift);
+        return CivilDateTime{date.year, date.month, date.day, minuteOfDay / 60, minuteOfDay % 60};
+    };
+    std::vector<CivilDateTime> moments;
+    for (int days = DaysFromCivil(1899, 12, 1); days <= DaysFromCivil(2051, 1, 31); ++days) {
+        const CivilDate date = CivilFromDays(days);
+        moments.push_back({date.year, date.month, date.day, days % 25, days % 60});
+    }
+    for (const CivilDate& odd :
+         {CivilDate{1900, 2, 29}, CivilDate{2001, 2, 29}, CivilDate{1999, 4, 31},
+          CivilDate{2000, 2, 30}, CivilDate{2000, 13, 1}, CivilDate{2000, 0, 5},
+          CivilDate{2000, 6, 0}}) {
+        moments.push_back({odd.year, odd.month, odd.day, 12, 0});
+    }
+    for (const CivilDateTime& moment : moments) {
+        for (const int minutes : {0, -330, 345, -780, 840}) {
+            ASSERT_EQ(AddMinutes(moment, minutes), byDayCount(moment, minutes))
+                << moment.year << "-" << moment.month << "-" << moment.day << " " << moment.hour
+                << ":" << moment.minute << " + " << minutes;
+        }
+    }
 }
 
 TEST(UniversalDateTime, AddsTheZoneEntriesAndTakesOffDaylightSaving) {

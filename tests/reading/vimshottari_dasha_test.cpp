@@ -172,7 +172,7 @@ TEST(VimshottariDasha, FirstLordIsTheLordTheDetailsShow) {
         const MoonReading moon = MoonReadingAt(longitude);
         const auto details = LookUpLordAndPada(moon.nakshatra, moon.positionText);
         ASSERT_TRUE(details) << longitude;
-        EXPECT_EQ(DashaOf(moon.positionText).balanceLord(), details->lord)
+        EXPECT_EQ(DashaOf(moon.positionText.str()).balanceLord(), details->lord)
             << longitude << " " << moon.positionText << " " << moon.nakshatra;
     }
 }

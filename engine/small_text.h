@@ -1,0 +1,61 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+// A text of at most kCapacity bytes held in place: the position texts and labels a chart writes
+// before its record takes them. A long position text is 16 bytes, one more than a std::string
+// holds without the heap, and a batch writes millions of them. A longer text is cut at
+// kCapacity bytes.
+class SmallText {
+  public:
+    static constexpr std::size_t kCapacity = 23;
+
+    constexpr SmallText() = default;
+    constexpr SmallText(std::string_view text) { Append(text); }
+
+    // The first size bytes of a whole buffer, copied at once: cheaper than byte by byte.
+    constexpr SmallText(const std::array<char, kCapacity>& bytes, std::size_t size)
+        : size_(static_cast<unsigned char>(std::min(size, kCapacity))) {
+        std::copy(bytes.begin(), bytes.end(), bytes_);
+    }
+
+    constexpr void Append(char c) {
+        if (size_ < kCapacity) {
+            bytes_[size_++] = c;
+        }
+    }
+    constexpr void Append(std::string_view piece) {
+        const std::size_t count = std::min(piece.size(), kCapacity - size_);
+        for (std::size_t i = 0; i < count; ++i) {
+            bytes_[size_ + i] = piece[i];
+        }
+        size_ = static_cast<unsigned char>(size_ + count);
+    }
+
+    constexpr std::string_view view() const { return {bytes_, size_}; }
+    constexpr std::size_t size() const { return size_; }
+    constexpr bool empty() const { return size_ == 0; }
+    std::string str() const { return std::string(view()); }
+
+    // Read wherever a std::string_view is taken.
+    constexpr operator std::string_view() const { return view(); }
+
+    friend constexpr bool operator==(const SmallText& a, std::string_view b) {
+        return a.view() == b;
+    }
+
+  private:
+    char bytes_[kCapacity] = {};
+    unsigned char size_ = 0;
+};
+
+std::ostream& operator<<(std::ostream& out, const SmallText& text);
+
+}  // namespace engine
