@@ -138,7 +138,7 @@ void AppendDasha(JsonWriter& out, const reading::VimshottariDasha& dasha) {
 std::string_view PlanetNamesJson() {
     static const std::string json = [] {
         std::string list = "[";
-        for (const char* name : reading::kPlanetNames) {
+        for (const std::string_view name : reading::kPlanetNames) {
             list += list.size() > 1 ? "," : "";
             AppendJsonString(list, name);
         }
