@@ -67,8 +67,6 @@ QImage RenderPicture(QSize size, const std::function<void(QPainter&)>& paint) {
     return image;
 }
 
-namespace {
-
 std::optional<QByteArray> EncodeJpeg(const QImage& image, QString* error) {
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
@@ -81,8 +79,6 @@ std::optional<QByteArray> EncodeJpeg(const QImage& image, QString* error) {
     }
     return jpeg;
 }
-
-}  // namespace
 
 std::optional<FileProblem> SaveJpeg(const QImage& image, const QString& path) {
     // Encode in memory first, so the file itself is written by the one safe writer.
