@@ -7,6 +7,7 @@
 #include <cmath>
 #include <csetjmp>
 #include <cstdlib>
+#include <vector>
 
 #ifndef JCS_EXTENSIONS
 #error "libjpeg-turbo is needed: it reads 32-bit pixels without a copy"
@@ -15,6 +16,9 @@
 namespace files {
 
 namespace {
+
+// Room for the markers and tables before the first pixel, for pictures of a few pixels.
+constexpr qsizetype kHeaderRoom = 4096;
 
 // Where Qt keeps a 32-bit pixel's padding byte decides libjpeg's name for its layout.
 constexpr J_COLOR_SPACE kRgb32Layout =
@@ -54,15 +58,18 @@ void SetResolution(const QImage& image, jpeg_compress_struct* info) {
     }
 }
 
-struct Encoded {
-    unsigned char* bytes = nullptr;  // libjpeg's malloc
-    unsigned long size = 0;
+// Where libjpeg writes: first the caller's buffer, and only when that is full one of its own
+// (malloc), which the caller frees.
+struct Destination {
+    unsigned char* bytes;
+    unsigned long size;
 };
 
 // The settings are those of Qt's writer: libjpeg's defaults (4:2:0, Huffman tables of the
 // standard), the quality kept to baseline tables, the picture's resolution. The jump back
 // from libjpeg passes no C++ object, so only plain data lives here.
-bool Compress(const QImage& image, int quality, Encoded* out, JumpOnError* errors) {
+bool Compress(const QImage& image, int quality, JSAMPROW* rows, Destination* out,
+              JumpOnError* errors) {
     jpeg_compress_struct info;
     info.err = jpeg_std_error(&errors->manager);
     errors->manager.error_exit = JumpBack;
@@ -81,10 +88,8 @@ bool Compress(const QImage& image, int quality, Encoded* out, JumpOnError* error
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        // libjpeg only reads the rows, though its type says otherwise.
-        JSAMPROW row =
-            const_cast<JSAMPLE*>(image.constScanLine(static_cast<int>(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
+        jpeg_write_scanlines(&info, rows + info.next_scanline,
+                             info.image_height - info.next_scanline);
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
@@ -115,18 +120,32 @@ std::optional<QByteArray> WriteJpeg(const QImage& image, int quality, QString* e
     if (!IsPlainRgb32(image)) {
         return WriteWithQt(image, quality, error);
     }
-    Encoded encoded;
-    JumpOnError errors;
-    const bool written = Compress(image, quality, &encoded, &errors);
-    std::optional<QByteArray> jpeg;
-    if (written) {
-        jpeg = QByteArray(reinterpret_cast<const char*>(encoded.bytes),
-                          static_cast<qsizetype>(encoded.size));
-    } else {
-        *error = QString::fromLocal8Bit(errors.message);
+    // libjpeg only reads the rows, though its type says otherwise.
+    std::vector<JSAMPROW> rows(static_cast<std::size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        rows[static_cast<std::size_t>(y)] = const_cast<JSAMPLE*>(image.constScanLine(y));
     }
-    std::free(encoded.bytes);
-    return jpeg;
+    // A byte a pixel holds the chart's picture several times over, so the JPEG is written in
+    // place; a picture that needs more continues in libjpeg's own buffer.
+    QByteArray jpeg(qsizetype(image.width()) * image.height() + kHeaderRoom, Qt::Uninitialized);
+    unsigned char* const own = reinterpret_cast<unsigned char*>(jpeg.data());
+    Destination out{own, static_cast<unsigned long>(jpeg.size())};
+    JumpOnError errors;
+    const bool written = Compress(image, quality, rows.data(), &out, &errors);
+    std::optional<QByteArray> result;
+    if (!written) {
+        *error = QString::fromLocal8Bit(errors.message);
+    } else if (out.bytes == own) {
+        jpeg.truncate(static_cast<qsizetype>(out.size));
+        result = std::move(jpeg);
+    } else {
+        result =
+            QByteArray(reinterpret_cast<const char*>(out.bytes), static_cast<qsizetype>(out.size));
+    }
+    if (out.bytes != own) {
+        std::free(out.bytes);
+    }
+    return result;
 }
 
 }  // namespace files

@@ -142,6 +142,9 @@ TEST(ChartPicture, TheJpegIsTheOneQtsWriterMakes) {
         ChartLikePicture().convertToFormat(QImage::Format_Grayscale8),
         withText,
     };
+    // Noise takes more than a byte a pixel, more than the JPEG is first given.
+    QString noiseError;
+    EXPECT_GT(EncodeJpeg(pictures[1], &noiseError).value_or(QByteArray()).size(), 1000 * 543);
     for (const QImage& picture : pictures) {
         QString error;
         const std::optional<QByteArray> jpeg = EncodeJpeg(picture, &error);
