@@ -1,10 +1,9 @@
 #include "files/chart_picture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
 
+#include "files/jpeg_writer.h"
 #include "files/safe_file.h"
 
 namespace files {
@@ -67,22 +66,9 @@ QImage RenderPicture(QSize size, const std::function<void(QPainter&)>& paint) {
     return image;
 }
 
-namespace {
-
 std::optional<QByteArray> EncodeJpeg(const QImage& image, QString* error) {
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(kBestJpegQuality);
-    if (!writer.write(image)) {
-        *error = writer.errorString();
-        return std::nullopt;
-    }
-    return jpeg;
+    return WriteJpeg(image, kBestJpegQuality, error);
 }
-
-}  // namespace
 
 std::optional<FileProblem> SaveJpeg(const QImage& image, const QString& path) {
     // Encode in memory first, so the file itself is written by the one safe writer.

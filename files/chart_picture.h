@@ -46,6 +46,9 @@ PictureTarget ChoosePictureTarget(const QString& folder, const QString& fileName
 // A picture of the given size in pixels, white, with paint's drawing on it.
 QImage RenderPicture(QSize size, const std::function<void(QPainter&)>& paint);
 
+// The image as a JPEG of the highest quality, or nothing with the encoder's reason in error.
+std::optional<QByteArray> EncodeJpeg(const QImage& image, QString* error);
+
 // Writes image to path as a JPEG of the highest quality.
 std::optional<FileProblem> SaveJpeg(const QImage& image, const QString& path);
 

@@ -6,7 +6,6 @@
 #include <QTransform>
 #include <algorithm>
 
-#include "files/chart_picture.h"
 #include "reading/sign_tables.h"
 #include "ui/chart_painter.h"
 #include "ui/program_fonts.h"
@@ -76,7 +75,17 @@ void ChartDisplay::paint(QPainter& painter) const {
 }
 
 QImage ChartDisplay::picture() const {
-    return files::RenderPicture(kChartDisplaySize, [this](QPainter& painter) { paint(painter); });
+    const qint64 paletteKey = palette().cacheKey();
+    if (!picture_ || picture_->chart != chart_ || picture_->paletteKey != paletteKey) {
+        // The drawing begins by painting its whole size white, so the image is not filled first.
+        QImage image(kChartDisplaySize, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            paint(painter);
+        }
+        picture_ = DrawnPicture{image, chart_, paletteKey};
+    }
+    return picture_->image;
 }
 
 QTransform ChartDisplay::drawingTransform() const {

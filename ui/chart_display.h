@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
+#include <optional>
 
 #include "ui/chart_display_content.h"
 
@@ -29,7 +31,8 @@ class ChartDisplay : public QWidget {
     // screen, the picture and the printed page share.
     void paint(QPainter& painter) const;
 
-    // The display as a picture of its designed size, drawn afresh, however large it is shown.
+    // The display as a picture of its designed size, however large it is shown. Its texts never
+    // change, so the picture is drawn again only for the other chart or a new palette.
     QImage picture() const;
 
     // Where the drawing stands in the widget: from logical pixels of the designed display to the
@@ -52,6 +55,13 @@ class ChartDisplay : public QWidget {
 
     ChartDisplayContent content_;
     ChartKind chart_ = ChartKind::kRashi;
+
+    struct DrawnPicture {
+        QImage image;
+        ChartKind chart;
+        qint64 paletteKey;
+    };
+    mutable std::optional<DrawnPicture> picture_;
 };
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "ui/chart_layout.h"
+#include "ui/painted_line.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 
@@ -40,6 +41,19 @@ constexpr double kSmallestCellTextSize = 6.0;  // points
 // narrow for it. Only a typed text too long even at the smallest size is cut with an ellipsis.
 void DrawWholeText(QPainter& painter, const QRectF& cell, const QString& text, double designedSize,
                    bool bold) {
+    // Nearly every text fits at its designed size: laid out once, it is measured and drawn from
+    // the one layout, which gives the same width and pixels as the steps below where the device
+    // measures as the fitting does.
+    if (MeasuresAsFitting(painter.device()) && painter.layoutDirection() != Qt::RightToLeft &&
+        PaintedLine::IsPlain(text)) {
+        const QFont font = PaintFont(designedSize, bold, painter.device());
+        const PaintedLine line(text, font, painter.device());
+        if (line.width() <= cell.width()) {
+            painter.setFont(font);
+            line.draw(painter, cell.topLeft());
+            return;
+        }
+    }
     const std::optional<double> size =
         FittingPointSize(text, cell.width(), designedSize, kSmallestCellTextSize, bold);
     painter.setFont(PaintFont(size.value_or(kSmallestCellTextSize), bold, painter.device()));

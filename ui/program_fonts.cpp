@@ -68,6 +68,11 @@ double PaintLineHeight(double pointSize, bool bold) {
     return metrics.height();
 }
 
+bool MeasuresAsFitting(const QPaintDevice* device) {
+    return device != nullptr && device->logicalDpiX() == LogicalDevice().logicalDpiX() &&
+           device->logicalDpiY() == LogicalDevice().logicalDpiY();
+}
+
 std::optional<double> FittingPointSize(const QString& text, double width, double largest,
                                        double smallest, bool bold) {
     for (double size = largest; size >= smallest - 1e-9; size -= kSizeStep) {

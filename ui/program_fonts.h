@@ -24,6 +24,10 @@ QFont PaintFont(double pointSize, bool bold, const QPaintDevice* device);
 double PaintTextWidth(const QString& text, double pointSize, bool bold);
 double PaintLineHeight(double pointSize, bool bold);
 
+// True when texts on device measure as PaintTextWidth measures them: the device has the same
+// resolution as the one the widths are taken on.
+bool MeasuresAsFitting(const QPaintDevice* device);
+
 // The largest size from largest down to smallest, in quarter points, at which text is at most
 // width logical pixels wide; nothing when it is wider even at the smallest.
 std::optional<double> FittingPointSize(const QString& text, double width, double largest,

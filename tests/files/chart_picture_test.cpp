@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QRandomGenerator>
 
 #include "test_folder.h"
 
@@ -100,6 +103,70 @@ TEST(ChartPicture, IsAJpegOfTheDisplaysSize) {
     EXPECT_GT(inside.red(), 240);
     EXPECT_LT(inside.green(), 15);
     EXPECT_GT(outside.lightness(), 240);
+}
+
+QByteArray QtWriterJpeg(const QImage& image) {
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(100);
+    EXPECT_TRUE(writer.write(image)) << writer.errorString().toStdString();
+    return jpeg;
+}
+
+QImage Noise(QSize size, int dotsPerMeter) {
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(size.width());
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            image.setPixel(x, y, random.generate() | 0xff000000u);
+        }
+    }
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter + 100);
+    return image;
+}
+
+// The picture is encoded by libjpeg straight from its pixels; the file must stay byte for byte
+// the one Qt's JPEG writer made, whatever the picture's size, content and resolution.
+TEST(ChartPicture, TheJpegIsTheOneQtsWriterMakes) {
+    QImage withText = ChartLikePicture();
+    withText.setText(QStringLiteral("Title"), QStringLiteral("Asha Rao"));
+    const QImage pictures[] = {
+        ChartLikePicture(),
+        Noise(QSize(1000, 543), 3780),
+        Noise(QSize(17, 9), 2835),
+        Noise(QSize(1, 1), 1000),
+        ChartLikePicture().convertToFormat(QImage::Format_RGB888),
+        ChartLikePicture().convertToFormat(QImage::Format_Grayscale8),
+        withText,
+    };
+    // Noise takes more than a byte a pixel, more than the JPEG is first given.
+    QString noiseError;
+    EXPECT_GT(EncodeJpeg(pictures[1], &noiseError).value_or(QByteArray()).size(), 1000 * 543);
+    for (const QImage& picture : pictures) {
+        QString error;
+        const std::optional<QByteArray> jpeg = EncodeJpeg(picture, &error);
+        ASSERT_TRUE(jpeg) << error.toStdString();
+        EXPECT_EQ(*jpeg, QtWriterJpeg(picture))
+            << picture.width() << " x " << picture.height() << ", format " << picture.format();
+    }
+}
+
+// libjpeg refuses a picture wider than a JPEG can be; the reason reaches the user.
+TEST(ChartPicture, APictureTooWideForAJpegIsRefusedWithTheReason) {
+    const QImage tooWide(70000, 1, QImage::Format_RGB32);
+    QString error;
+    EXPECT_FALSE(EncodeJpeg(tooWide, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("65500"))) << error.toStdString();
+
+    TestFolder folder;
+    const SavedPicture saved = SaveChartPicture(folder.path(QStringLiteral("chart")), tooWide);
+    EXPECT_FALSE(saved.path);
+    ASSERT_TRUE(saved.problem);
+    EXPECT_TRUE(saved.problem->text.contains(QStringLiteral("could not be saved")));
+    EXPECT_EQ(folder.entries(), QStringList());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The chart display's texts, and the one drawing that serves screen, pictures and paper.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -76,11 +77,12 @@ TEST(FillDisplay, MonthNamesFollowTheUsersLanguage) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-QImage Paint(const ui::ChartDisplayContent& content) {
+QImage Paint(const ui::ChartDisplayContent& content,
+             const QPalette& palette = QGuiApplication::palette()) {
     QImage image(ui::kChartDisplaySize, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    ui::PaintChartDisplay(painter, content);
+    ui::PaintChartDisplay(painter, content, palette);
     return image;
 }
 
@@ -121,6 +123,12 @@ TEST(PaintChartDisplay, ChartDisplayWidgetShowsTheSameDrawing) {
     EXPECT_EQ(display.size(), ui::kChartDisplaySize);
     EXPECT_EQ(display.picture(), Paint(content));
     EXPECT_TRUE(display.accessibleDescription().contains("Name:  Ravi  K "));
+    // The picture is kept between requests, but not past a change of palette.
+    QPalette palette = display.palette();
+    palette.setColor(QPalette::Window, Qt::yellow);
+    display.setPalette(palette);
+    EXPECT_EQ(display.picture(), Paint(content, palette));
+    EXPECT_NE(display.picture(), Paint(content));
 }
 
 TEST(PaintChartDisplay, APageHoldsRealTextNotAPicture) {
