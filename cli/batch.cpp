@@ -18,6 +18,7 @@
 #include "cli/output_writing.h"
 #include "cli/place_entry.h"
 #include "cli/reading_json.h"
+#include "engine/vector_state.h"
 #include "reading/driver.h"
 
 namespace cli {
@@ -218,6 +219,7 @@ void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool w
     reading::BirthData birth;
     reading::ChartReading chart;
     for (const CsvRecord& record : rows) {
+        engine::ClearUpperVectorHalves();  // the form, the checks and the JSON are SSE code too
         reading::FormValues form;
         std::string placeJson;
         std::optional<std::string> problem = FillForm(map, record, form, placeJson);
@@ -406,6 +408,7 @@ class BatchPipeline {
 
 BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& settings) {
     BatchSummary summary;
+    engine::ClearUpperVectorHalves();  // for the reading and writing, and the threads started here
     CsvReader reader(in, settings.limits);
     CsvRecord header;
     if (!NextRecord(reader, header, summary.inputProblem)) {

@@ -1,4 +1,5 @@
 #include "reading/driver.h"
+#include "engine/vector_state.h"
 
 #include <array>
 #include <cmath>
@@ -7,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/vector_state.h"
 #include "engine/zodiac.h"
 #include "reading/nakshatra_lookup.h"
 #include "reading/navamsa.h"
@@ -40,6 +42,7 @@ std::array<std::string_view, kBodyCount> LabelsOf(const RetrogradeMarks& marks,
 }  // namespace
 
 ChartReading CalculateReading(const BirthData& birth) {
+    engine::ClearUpperVectorHalves();
     const BirthMoment moment = MomentOf(birth);
     engine::AscendantResult ascendant = ComputeAscendant(birth, moment);
     const MoonReading moon = DeriveMoonReading(moment);
