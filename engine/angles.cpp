@@ -210,18 +210,26 @@ double ReduceToTwoPi(double radians) {
     return reduced;
 }
 
-std::string LongPositionText(double longitudeDegrees) {
-    return LongText(SignPositionOf(longitudeDegrees)).str();
+SmallText LongPositionSmallText(double longitudeDegrees) {
+    return LongText(SignPositionOf(longitudeDegrees));
 }
 
-std::string SignedAngleText(double degrees) {
+std::string LongPositionText(double longitudeDegrees) {
+    return LongPositionSmallText(longitudeDegrees).str();
+}
+
+SmallText SignedAngleSmallText(double degrees) {
     SmallText text;
     // A negative angle under one degree still shows its minus sign.
     if (degrees < 0) {
         text.Append('-');
     }
     AppendSexagesimal(text, CutIntoSexagesimal(std::fabs(degrees)));
-    return text.str();
+    return text;
+}
+
+std::string SignedAngleText(double degrees) {
+    return SignedAngleSmallText(degrees).str();
 }
 
 std::string ShortPositionText(std::string_view longText) {

@@ -26,9 +26,12 @@ double ReduceToTwoPi(double radians);
 
 // "D° M' S\" Abb": degrees within the sign, minutes and seconds, each cut (never rounded), then
 // the sign's abbreviation. Longitudes of 360 or more are first brought into [0, 360).
+SmallText LongPositionSmallText(double longitudeDegrees);
 std::string LongPositionText(double longitudeDegrees);
 
-// "-D° M' S\"": a signed angle with no sign of the zodiac; negative angles begin with "-".
+// "-D° M' S\"": a signed angle with no sign of the zodiac; negative angles begin with "-". An
+// angle of more than SmallText::kCapacity bytes of text is cut there.
+SmallText SignedAngleSmallText(double degrees);
 std::string SignedAngleText(double degrees);
 
 // "DD Abb MM" from a long position text: two-digit degrees, abbreviation, two-digit minutes.

@@ -24,7 +24,7 @@ AscendantResult ComputeAscendant(const AscendantInput& input) {
     const double t = input.centuriesFrom1900;
     AscendantResult result{};
     result.ayanamsaCorrection = AyanamsaCorrection(t);
-    result.signedAyanamsaText = SignedAngleText(result.ayanamsaCorrection);
+    result.signedAyanamsaText = SignedAngleSmallText(result.ayanamsaCorrection);
 
     // T already holds the time of day, so the polynomial plus UT is the instant's sidereal time.
     double theta = 15 * (kSiderealTimeAtEpoch + kSiderealTimeRate * t +
@@ -65,8 +65,8 @@ AscendantResult ComputeAscendant(const AscendantInput& input) {
     result.siderealAscendant = Normalize360Once(tropicalAscendant + result.ayanamsaCorrection);
     result.siderealMidheaven =
         Normalize360Once(result.tropicalMidheaven + result.ayanamsaCorrection);
-    result.ascendantText = LongPositionText(result.siderealAscendant);
-    result.midheavenText = LongPositionText(result.siderealMidheaven);
+    result.ascendantText = LongPositionSmallText(result.siderealAscendant);
+    result.midheavenText = LongPositionSmallText(result.siderealMidheaven);
     return result;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "engine/small_text.h"
 
 namespace engine {
 
@@ -20,9 +20,9 @@ struct AscendantResult {
     double tropicalAscendant;   // degrees
     double siderealMidheaven;   // degrees
     double siderealAscendant;   // degrees
-    std::string ascendantText;  // long position texts
-    std::string midheavenText;
-    std::string signedAyanamsaText;
+    SmallText ascendantText;    // long position texts
+    SmallText midheavenText;
+    SmallText signedAyanamsaText;
 };
 
 // Ayanamsa, local sidereal time, obliquity, and the sidereal ascendant (the Lagna) and

@@ -19,6 +19,8 @@ class SmallText {
 
     constexpr SmallText() = default;
     constexpr SmallText(std::string_view text) { Append(text); }
+    constexpr SmallText(const char* text) { Append(std::string_view(text)); }
+    SmallText(const std::string& text) { Append(std::string_view(text)); }
 
     // The first size bytes of a whole buffer, copied at once: cheaper than byte by byte.
     constexpr SmallText(const std::array<char, kCapacity>& bytes, std::size_t size)

@@ -1,8 +1,22 @@
 #include "files/report_lines.h"
 
+#include <initializer_list>
+
 #include "reading/birth_lines.h"
 
 namespace files {
+
+namespace {
+
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (const std::string_view piece : pieces) {
+        text += piece;
+    }
+    return text;
+}
+
+}  // namespace
 
 std::array<std::string, kReportLineCount> ReportLines(const reading::BirthData& birth,
                                                       const reading::ChartReading& reading,
@@ -23,15 +37,15 @@ std::array<std::string, kReportLineCount> ReportLines(const reading::BirthData& 
     lines[next++] = kLoneCarriageReturn;
     lines[next++] = "Planetary Position";
     for (int body = 0; body < reading::kChartBodyCount; ++body) {
-        lines[next++] = reading.planetNames[body] + " " + reading.planetPositions[body];
+        lines[next++] = Joined({reading.planetNames[body], " ", reading.planetPositions[body]});
     }
     lines[next++] = kLoneCarriageReturn;
-    lines[next++] = "Ayanamsa: " + reading.ayanamsaText;
-    lines[next++] = "Lagna / Asc: " + reading.lagnaName;
-    lines[next++] = "Nakshatra: " + reading.nakshatra;
-    lines[next++] = "Rashi / Moon Sign: " + reading.rashi;
-    lines[next++] = "Pada: " + reading.pada;
-    lines[next++] = "Lord: " + reading.nakshatraLord;
+    lines[next++] = Joined({"Ayanamsa: ", reading.ayanamsaText});
+    lines[next++] = Joined({"Lagna / Asc: ", reading.lagnaName});
+    lines[next++] = Joined({"Nakshatra: ", reading.nakshatra});
+    lines[next++] = Joined({"Rashi / Moon Sign: ", reading.rashi});
+    lines[next++] = Joined({"Pada: ", reading.pada});
+    lines[next++] = Joined({"Lord: ", reading.nakshatraLord});
     return lines;
 }
 

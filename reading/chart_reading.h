@@ -1,8 +1,9 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
+
+#include "engine/small_text.h"
 
 namespace reading {
 
@@ -24,7 +25,10 @@ inline constexpr int kBodyCount = 11;
 inline constexpr int kChartBodyCount = 9;         // Sun to Ketu: the bodies placed in the chart
 inline constexpr int kRetrogradePlanetCount = 5;  // Mercury to Saturn
 
-using BodyTexts = std::array<std::string, kBodyCount>;
+// Names from the program's constant tables, which live as long as the program.
+using BodyNames = std::array<std::string_view, kBodyCount>;
+// Texts made for one chart, held in the record itself.
+using BodyTexts = std::array<engine::SmallText, kBodyCount>;
 using BodyLongitudes = std::array<double, kBodyCount>;
 using BodyArcSeconds = std::array<int, kBodyCount>;  // as the long position texts show them
 
@@ -33,23 +37,24 @@ using BodyArcSeconds = std::array<int, kBodyCount>;  // as the long position tex
 inline constexpr int kNavamsaBodyCount = 10;
 using NavamsaSigns = std::array<std::string_view, kNavamsaBodyCount>;
 
-// The computed reading. Angles leave the engine only as texts.
+// The computed reading. Angles leave the engine only as texts. It holds no pointer to anything
+// but the constant tables, so it is copied as plain bytes, and a chart allocates nothing.
 struct ChartReading {
-    BodyTexts planetNames;      // "Sun" … "Midheaven"
+    BodyNames planetNames;      // "Sun" … "Midheaven"
     BodyTexts planetLabels;     // "Surya" … with " (R) " behind retrograde Mercury to Saturn
     BodyTexts planetPositions;  // short position texts such as "05 Sag 15"
-    std::string ascendantText;  // long position texts
-    std::string midheavenText;
-    std::string signedAyanamsaText;  // always begins with "-"
-    std::string ayanamsaText;        // the same without the minus sign
-    std::string lagnaSign;           // "Ari" … "Pis"
-    std::string lagnaName;           // "Mesha" … "Meena"
-    std::string nakshatra;
-    std::string rashi;
-    std::string nakshatraLord;
-    std::string pada;                                       // "1" to "4"
+    engine::SmallText ascendantText;  // long position texts
+    engine::SmallText midheavenText;
+    engine::SmallText signedAyanamsaText;  // always begins with "-"
+    engine::SmallText ayanamsaText;        // the same without the minus sign
+    std::string_view lagnaSign;            // "Ari" … "Pis"
+    std::string_view lagnaName;            // "Mesha" … "Meena"
+    std::string_view nakshatra;
+    std::string_view rashi;
+    std::string_view nakshatraLord;
+    std::string_view pada;                                  // "1" to "4"
     std::array<bool, kRetrogradePlanetCount> retrograde{};  // Mercury, Venus, Mars, Jupiter, Saturn
-    std::string moonPositionText;                           // the Moon's long position text
+    engine::SmallText moonPositionText;                     // the Moon's long position text
     BodyTexts planetLongPositions;  // the bodies' long position texts, such as 5° 15' 32" Sag
     NavamsaSigns navamsa;  // sign abbreviations of the navamsa, Sun to Ketu and the ascendant
     // Sidereal longitudes in degrees as computed, before the texts cut them, in body order;

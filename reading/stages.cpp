@@ -143,17 +143,17 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
     }
 
     // The same positions to the second of arc: the navamsa is read from them.
-    BodySmallTexts& longPositions = list.planetLongPositions;
+    BodyTexts& longPositions = list.planetLongPositions;
     for (int body = 0; body < kBodyCount; ++body) {
         switch (body) {
             case kMoon:
                 longPositions[body] = moon.positionText;
                 break;
             case kAscendant:
-                longPositions[body] = std::string_view(ascendant.ascendantText);
+                longPositions[body] = ascendant.ascendantText;
                 break;
             case kMidheaven:
-                longPositions[body] = std::string_view(ascendant.midheavenText);
+                longPositions[body] = ascendant.midheavenText;
                 break;
             default:
                 longPositions[body] = engine::LongPositionTextOfArcSeconds(list.arcSeconds[body]);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
 
 #include "engine/ascendant.h"
@@ -51,14 +50,11 @@ MoonReading DeriveMoonReading(const BirthMoment& moment);
 // The same texts for a sidereal longitude in [0, 360).
 MoonReading MoonReadingAt(double siderealLongitude);
 
-// Position texts held in place: the driver copies each once into the reading's strings.
-using BodySmallTexts = std::array<engine::SmallText, kBodyCount>;
-
 struct PositionList {
-    std::array<std::string_view, kBodyCount> planetNames;   // from the constant tables
-    std::array<std::string_view, kBodyCount> planetLabels;  // without retrograde marks
-    BodySmallTexts planetPositions;
-    BodySmallTexts planetLongPositions;
+    BodyNames planetNames;
+    BodyNames planetLabels;  // without retrograde marks
+    BodyTexts planetPositions;
+    BodyTexts planetLongPositions;
     BodyLongitudes longitudes{};  // sidereal degrees behind each text
     BodyArcSeconds arcSeconds{};  // what each text shows
 };

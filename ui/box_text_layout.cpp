@@ -8,6 +8,7 @@
 #include "ui/box_placement.h"
 #include "ui/chart_layout.h"
 #include "ui/program_fonts.h"
+#include "ui/qt_text.h"
 
 namespace ui {
 
@@ -172,8 +173,7 @@ double ProgramFontMeasure::lineHeight(double pointSize) const {
 }
 
 double ProgramFontMeasure::width(std::string_view text, double pointSize) const {
-    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return PaintTextWidth(qtext, pointSize, false) * kTwipsPerPixel;
+    return PaintTextWidth(QStringOf(text), pointSize, false) * kTwipsPerPixel;
 }
 
 BoxSpan SpanOfBox(int box, double top, double bottom) {

@@ -13,10 +13,11 @@ const char* ChartCaption(ChartKind chart) {
 ChartDisplayContent FillDisplay(const reading::BirthData& birth,
                                 const reading::ChartReading& reading, std::string_view monthName) {
     ChartDisplayContent content;
-    content.detailValues = {reading.ayanamsaText, reading.lagnaName, reading.nakshatra,
-                            reading.rashi,        reading.pada,      reading.nakshatraLord};
+    content.detailValues = {reading.ayanamsaText.str(),     std::string(reading.lagnaName),
+                            std::string(reading.nakshatra), std::string(reading.rashi),
+                            std::string(reading.pada),      std::string(reading.nakshatraLord)};
     for (int body = 0; body < reading::kChartBodyCount; ++body) {
-        content.planetPositions[body] = reading.planetPositions[body];
+        content.planetPositions[body] = reading.planetPositions[body].str();
     }
     content.boxTexts =
         PlaceInBoxes(reading.lagnaSign, reading.planetLabels, reading.planetPositions);

@@ -9,14 +9,11 @@
 #include "ui/painted_line.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
+#include "ui/qt_text.h"
 
 namespace ui {
 
 namespace {
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QPointF PointIn(const TwipsRect& frame, double left, double top) {
     return ToPixelsF(frame.left + left, frame.top + top);
@@ -102,7 +99,7 @@ void PaintChart(QPainter& painter, const ChartDisplayContent& content, ChartKind
         const double ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
         for (const auto& line : boxLayout.lines) {
             const QPointF topLeft = PointIn(chart, line.left, line.top);
-            painter.drawText(topLeft + QPointF(0, ascent), FromUtf8(line.text));
+            painter.drawText(topLeft + QPointF(0, ascent), QStringOf(line.text));
         }
     }
 }
@@ -117,7 +114,7 @@ void PaintBirthLines(QPainter& painter, const ChartDisplayContent& content) {
         const int right = besideTable ? layout::kPlanetTable.left : layout::kDisplay.right();
         const TwipsRect cell{layout::kBirthLinesLeft, top, right - layout::kBirthLinesLeft - 60,
                              layout::kBirthLineHeight + 60};
-        DrawWholeText(painter, ToPixelsF(cell), FromUtf8(content.birthLines[i]),
+        DrawWholeText(painter, ToPixelsF(cell), QStringOf(content.birthLines[i]),
                       layout::kDisplayFontSize, true);
     }
 }
@@ -159,8 +156,8 @@ void PaintDetails(QPainter& painter, const ChartDisplayContent& content, const Q
         const int top = layout::kDetailRowTops[row];
         PaintRow(painter, frame, top, layout::kDetailCaptionCell,
                  QString::fromLatin1(layout::kDetailCaptions[row]), palette, text);
-        PaintRow(painter, frame, top, layout::kDetailValueCell, FromUtf8(content.detailValues[row]),
-                 palette, text);
+        PaintRow(painter, frame, top, layout::kDetailValueCell,
+                 QStringOf(content.detailValues[row]), palette, text);
     }
 }
 
@@ -174,7 +171,7 @@ void PaintPlanetTable(QPainter& painter, const ChartDisplayContent& content,
         PaintRow(painter, frame, top, layout::kPlanetNameCell,
                  QString::fromLatin1(layout::kPlanetRowNames[row]), palette, darkText);
         PaintRow(painter, frame, top, layout::kPlanetPositionCell,
-                 FromUtf8(content.planetPositions[row]), palette, darkText);
+                 QStringOf(content.planetPositions[row]), palette, darkText);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ui/chart_display.h"
 #include "ui/chart_window.h"
 #include "ui/dasha_window.h"
+#include "ui/qt_text.h"
 #include "ui/reading_session.h"
 #include "ui/user_dialogs.h"
 
@@ -24,12 +25,11 @@ void ChartWindow::openDashaWindow() {
     if (!dashaWindow_) {
         const auto dasha = reading::ComputeVimshottariDasha(session_.birth, session_.reading);
         if (!dasha) {
-            dialogs_.showMessage(
-                this,
-                QStringLiteral("The dasha cannot be counted: the Moon's position "
-                               "\"%1\" cannot be read.")
-                    .arg(QString::fromStdString(session_.reading.moonPositionText)),
-                MessageKind::kError);
+            dialogs_.showMessage(this,
+                                 QStringLiteral("The dasha cannot be counted: the Moon's position "
+                                                "\"%1\" cannot be read.")
+                                     .arg(QStringOf(session_.reading.moonPositionText)),
+                                 MessageKind::kError);
             return;
         }
         dashaWindow_ = new DashaWindow(*dasha, QString::fromStdString(session_.birth.name),

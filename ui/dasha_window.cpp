@@ -14,6 +14,7 @@
 #include "files/safe_file.h"
 #include "ui/file_requests.h"
 #include "ui/program_fonts.h"
+#include "ui/qt_text.h"
 #include "ui/user_dialogs.h"
 
 namespace ui {
@@ -21,10 +22,6 @@ namespace ui {
 namespace {
 
 enum Column { kPeriodColumn, kStartColumn, kEndColumn, kColumnCount };
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QDate QDateOf(const engine::CivilDate& date) {
     return {date.year, date.month, date.day};
@@ -36,7 +33,7 @@ QString DateText(double moment) {
 }
 
 QString AntardashaName(const reading::Mahadasha& mahadasha, const reading::DashaPeriod& sub) {
-    return FromView(mahadasha.period.lord) + QStringLiteral(" / ") + FromView(sub.lord);
+    return QStringOf(mahadasha.period.lord) + QStringLiteral(" / ") + QStringOf(sub.lord);
 }
 
 void SetRunning(QTreeWidgetItem* item, bool running) {
@@ -122,7 +119,7 @@ DashaWindow::DashaWindow(reading::VimshottariDasha dasha, const QString& personN
 
 void DashaWindow::fillTree() {
     for (const reading::Mahadasha& mahadasha : dasha_.mahadashas) {
-        QTreeWidgetItem* item = PeriodItem(FromView(mahadasha.period.lord), mahadasha.period);
+        QTreeWidgetItem* item = PeriodItem(QStringOf(mahadasha.period.lord), mahadasha.period);
         for (const reading::DashaPeriod& antardasha : mahadasha.antardashas) {
             item->addChild(PeriodItem(AntardashaName(mahadasha, antardasha), antardasha));
         }

@@ -4,14 +4,11 @@
 
 #include "files/file_dialog_texts.h"
 #include "ui/program_texts.h"
+#include "ui/qt_text.h"
 
 namespace ui {
 
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The shared name with the dialog's own extension in place of the other command's, so that
 // pressing Enter never offers to replace a reading with a report or a report with a reading.
@@ -21,49 +18,50 @@ QString WithOwnSuffix(const QString& name, std::string_view suffix) {
     }
     QString base = name;
     for (const std::string_view shared : {files::kReadingFileSuffix, files::kReportSuffix}) {
-        const QString ending = QLatin1Char('.') + Text(shared);
+        const QString ending = QLatin1Char('.') + QStringOf(shared);
         if (base.endsWith(ending, Qt::CaseInsensitive)) {
             base.chop(ending.size());
             break;
         }
     }
-    return base + QLatin1Char('.') + Text(suffix);
+    return base + QLatin1Char('.') + QStringOf(suffix);
 }
 
 }  // namespace
 
 FileRequest SaveReadingRequest(const QString& initialName) {
-    return {QString::fromLatin1(kProgramTitle), Text(files::kReadingFileFilter),
-            Text(files::kReadingFileSuffix), WithOwnSuffix(initialName, files::kReadingFileSuffix)};
+    return {QString::fromLatin1(kProgramTitle), QStringOf(files::kReadingFileFilter),
+            QStringOf(files::kReadingFileSuffix),
+            WithOwnSuffix(initialName, files::kReadingFileSuffix)};
 }
 
 FileRequest OpenReadingRequest() {
-    return {Text(files::kOpenReadingTitle),
-            Text(files::kReadingFileFilter),
-            Text(files::kReadingFileSuffix),
+    return {QStringOf(files::kOpenReadingTitle),
+            QStringOf(files::kReadingFileFilter),
+            QStringOf(files::kReadingFileSuffix),
             {}};
 }
 
 FileRequest ExportReportRequest(const QString& initialName) {
-    return {Text(files::kReportTitle), Text(files::kReportFilter), Text(files::kReportSuffix),
-            WithOwnSuffix(initialName, files::kReportSuffix)};
+    return {QStringOf(files::kReportTitle), QStringOf(files::kReportFilter),
+            QStringOf(files::kReportSuffix), WithOwnSuffix(initialName, files::kReportSuffix)};
 }
 
 FileRequest SavePictureRequest() {
-    return {{}, Text(files::kPictureFilter), Text(files::kPictureSuffix), {}, false};
+    return {{}, QStringOf(files::kPictureFilter), QStringOf(files::kPictureSuffix), {}, false};
 }
 
 FileRequest SavePdfRequest() {
-    return {{}, Text(files::kPdfFilter), Text(files::kPdfSuffix), {}, false};
+    return {{}, QStringOf(files::kPdfFilter), QStringOf(files::kPdfSuffix), {}, false};
 }
 
 FileRequest SaveSvgRequest() {
-    return {{}, Text(files::kSvgFilter), Text(files::kSvgSuffix), {}, false};
+    return {{}, QStringOf(files::kSvgFilter), QStringOf(files::kSvgSuffix), {}, false};
 }
 
 FileRequest SaveDashaCsvRequest(const QString& initialName) {
-    return {Text(files::kDashaCsvTitle), Text(files::kDashaCsvFilter), Text(files::kDashaCsvSuffix),
-            initialName};
+    return {QStringOf(files::kDashaCsvTitle), QStringOf(files::kDashaCsvFilter),
+            QStringOf(files::kDashaCsvSuffix), initialName};
 }
 
 }  // namespace ui

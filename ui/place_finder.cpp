@@ -15,6 +15,7 @@
 #include "places/zone_setting.h"
 #include "reading/form_values.h"
 #include "ui/place_chooser.h"
+#include "ui/qt_text.h"
 #include "ui/user_dialogs.h"
 
 namespace ui {
@@ -23,10 +24,6 @@ namespace {
 
 constexpr std::size_t kCompletionCount = 12;
 constexpr std::size_t kChoiceCount = 20;
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 std::vector<places::Place> PlacesOf(const places::Atlas& atlas,
                                     const std::vector<std::size_t>& numbers) {
@@ -87,7 +84,7 @@ void PlaceFinder::offerCompletions(const QString& typed) {
     }
     QStringList labels;
     for (const places::Place& place : offered_) {
-        labels << FromStd(places::PlaceLabel(place));
+        labels << QStringOf(places::PlaceLabel(place));
     }
     completions_->setStringList(labels);
     if (labels.isEmpty()) {
@@ -99,7 +96,7 @@ void PlaceFinder::offerCompletions(const QString& typed) {
 
 void PlaceFinder::takeCompletion(const QString& label) {
     for (const places::Place& place : offered_) {
-        if (FromStd(places::PlaceLabel(place)) == label) {
+        if (QStringOf(places::PlaceLabel(place)) == label) {
             apply(place);
             return;
         }
@@ -133,9 +130,9 @@ bool PlaceFinder::lookUp() {
 void PlaceFinder::apply(const places::Place& place) {
     filling_ = true;
     // Names are taken as the atlas writes them, hyphens, apostrophes and digits included.
-    controls_.city->setText(FromStd(place.name));
-    controls_.state->setText(FromStd(place.state));
-    controls_.country->setText(FromStd(place.country));
+    controls_.city->setText(QStringOf(place.name));
+    controls_.state->setText(QStringOf(place.state));
+    controls_.country->setText(QStringOf(place.country));
     const places::DegreesMinutes latitude = places::ToDegreesMinutes(place.latitude);
     const places::DegreesMinutes longitude = places::ToDegreesMinutes(place.longitude);
     controls_.latitudeDegrees->setText(QString::number(latitude.degrees));
@@ -177,28 +174,28 @@ void PlaceFinder::settleZone(bool tellProblems) {
     const places::LocalClock clock = places::ReadClock(place_->timeZone, *when);
     int occurrence = 0;
     if (clock.kind == places::LocalClock::Kind::kTwice) {
-        RepeatedTimeQuestion question(FromStd(places::RepeatedTimeQuestion(*place_, *when)),
-                                      FromStd(places::OccurrenceAnswer(*when, clock.offsets[0])),
-                                      FromStd(places::OccurrenceAnswer(*when, clock.offsets[1])),
+        RepeatedTimeQuestion question(QStringOf(places::RepeatedTimeQuestion(*place_, *when)),
+                                      QStringOf(places::OccurrenceAnswer(*when, clock.offsets[0])),
+                                      QStringOf(places::OccurrenceAnswer(*when, clock.offsets[1])),
                                       window_);
         const int answer = dialogs_.runModal(question);
         if (answer != RepeatedTimeQuestion::kEarlier && answer != RepeatedTimeQuestion::kLater) {
-            controls_.zoneLine->setText(FromStd(place_->timeZone + " on " +
-                                                places::DateText(*when) +
-                                                ": the time came twice; choose the zone by hand"));
+            controls_.zoneLine->setText(
+                QStringOf(place_->timeZone + " on " + places::DateText(*when) +
+                          ": the time came twice; choose the zone by hand"));
             return;
         }
         occurrence = answer == RepeatedTimeQuestion::kEarlier ? 0 : 1;
     }
     const places::ZoneSetting setting = places::SettleZone(*place_, *when, clock, occurrence);
-    controls_.zoneLine->setText(FromStd(setting.line));
+    controls_.zoneLine->setText(QStringOf(setting.line));
     if (setting.choice) {
         filling_ = true;
         controls_.zone->setCurrentIndex(setting.choice->row);
         controls_.daylightSaving->setChecked(setting.choice->daylightSaving);
         filling_ = false;
     } else if (tellProblems) {
-        dialogs_.showMessage(window_, FromStd(setting.problem), MessageKind::kInformation);
+        dialogs_.showMessage(window_, QStringOf(setting.problem), MessageKind::kInformation);
     }
 }
 

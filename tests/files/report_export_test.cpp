@@ -19,14 +19,13 @@ reading::ChartReading DelhiReading() {
                              "23 Leo 03", "10 Leo 09", "27 Leo 06", "29 Can 35",
                              "29 Cap 35", "06 Leo 31", "04 Tau 31"};
     chart.ayanamsaText = "23\u00B0 34' 54\"";
-    chart.signedAyanamsaText = "-" + chart.ayanamsaText;
+    chart.signedAyanamsaText = "-" + chart.ayanamsaText.str();
     chart.lagnaSign = "Leo";
     chart.lagnaName = "Simha";
     chart.nakshatra = "Punarvasu";
     chart.rashi = "Kataka";
     chart.nakshatraLord = "Jupiter";
-    // Constructed, not assigned from a literal: assigning trips GCC 12's -Wrestrict at -O3.
-    chart.pada = std::string("4");
+    chart.pada = "4";
     return chart;
 }
 

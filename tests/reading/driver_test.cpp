@@ -68,7 +68,7 @@ TEST(CalculateReading, DelhiIn1980) {
                               "23 Leo 03", "10 Leo 09", "27 Leo 06", "29 Can 35",
                               "29 Cap 35", "06 Leo 31", "04 Tau 31"};
     EXPECT_EQ(reading.planetPositions, positions);
-    const BodyTexts names{"Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
+    const BodyNames names{"Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
                           "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
     EXPECT_EQ(reading.planetNames, names);
     EXPECT_EQ(reading.ascendantText, LongText(6, 31, 23, "Leo"));
@@ -114,7 +114,7 @@ TEST(CalculateReading, MoonExamples) {
         EXPECT_EQ(reading.moonPositionText, c.moonText) << c.name;
         EXPECT_EQ(reading.nakshatra, c.nakshatra) << c.name;
         EXPECT_EQ(reading.rashi, c.rashi) << c.name;
-        EXPECT_EQ(reading.planetPositions[kMoon].substr(3, 3),
+        EXPECT_EQ(reading.planetPositions[kMoon].view().substr(3, 3),
                   c.moonText.substr(c.moonText.size() - 3));
         // Every body's long text is the one its short text was cut from.
         for (int body = 0; body < kBodyCount; ++body) {
@@ -253,11 +253,11 @@ TEST(CalculateReading, TextsKeepTheirShapesForEveryKindOfBirth) {
                      (zone * 7) % 60, zone, "45", "59", south, "179", "59", east, year % 2 == 0);
             ASSERT_FALSE(RunCalculation(form, birth, reading));
             for (int body = 0; body < kBodyCount; ++body) {
-                const std::string& text = reading.planetPositions[body];
+                const std::string_view text = reading.planetPositions[body];
                 ASSERT_EQ(text.size(), 9u) << text;
                 EXPECT_TRUE(engine::SignIndexOf(text.substr(3, 3))) << text;
             }
-            EXPECT_EQ(reading.signedAyanamsaText.front(), '-');
+            EXPECT_TRUE(reading.signedAyanamsaText.view().starts_with('-'));
             EXPECT_EQ(reading.ayanamsaText.size() + 1, reading.signedAyanamsaText.size());
             EXPECT_FALSE(reading.lagnaName.empty());
             EXPECT_FALSE(reading.nakshatraLord.empty());

@@ -19,21 +19,24 @@ class ChartChecksum {
         }
         hash_ = (hash_ ^ 0xFFu) * 1099511628211u;  // a separator, so "ab","c" differs from "a","bc"
     }
+    template <typename List>
+    void AddEach(const List& texts) {
+        for (const std::string_view text : texts) {
+            Add(text);
+        }
+    }
     void Add(const ChartReading& chart) {
-        for (const auto* list : {&chart.planetNames, &chart.planetLabels, &chart.planetPositions,
-                                 &chart.planetLongPositions}) {
-            for (const std::string& text : *list) {
-                Add(text);
-            }
-        }
-        for (const std::string_view sign : chart.navamsa) {
-            Add(sign);
-        }
-        for (const std::string* text :
-             {&chart.ascendantText, &chart.midheavenText, &chart.signedAyanamsaText,
-              &chart.ayanamsaText, &chart.lagnaSign, &chart.lagnaName, &chart.nakshatra,
-              &chart.rashi, &chart.nakshatraLord, &chart.pada, &chart.moonPositionText}) {
-            Add(*text);
+        AddEach(chart.planetNames);
+        AddEach(chart.planetLabels);
+        AddEach(chart.planetPositions);
+        AddEach(chart.planetLongPositions);
+        AddEach(chart.navamsa);
+        for (const std::string_view text :
+             {chart.ascendantText.view(), chart.midheavenText.view(),
+              chart.signedAyanamsaText.view(), chart.ayanamsaText.view(), chart.lagnaSign,
+              chart.lagnaName, chart.nakshatra, chart.rashi, chart.nakshatraLord, chart.pada,
+              chart.moonPositionText.view()}) {
+            Add(text);
         }
         for (const bool retrograde : chart.retrograde) {
             Add(retrograde ? "R" : "D");
