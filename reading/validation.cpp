@@ -70,31 +70,38 @@ std::optional<int> DegreeOrMinuteValue(const std::string& text) {
     if (!IsDegreeOrMinuteText(text)) {
         return std::nullopt;
     }
-    return std::atoi(text.c_str());
+    int value = 0;
+    for (const char digit : text) {
+        value = value * 10 + (digit - '0');
+    }
+    return value;
 }
 
 std::optional<FormRefusal> CheckCoordinateRange(const FormValues& form,
                                                 const CoordinateRange& range) {
+    const std::optional<int> degrees = DegreeOrMinuteValue(form.*range.degrees);
+    const std::optional<int> minutes = DegreeOrMinuteValue(form.*range.minutes);
+    const bool degreesTooLarge = degrees && *degrees > range.maxDegrees;
+    const bool minutesTooLarge = minutes && *minutes > kMaxPlaceMinutes;
+    const bool minutesPastTheEnd = degrees == range.maxDegrees && minutes && *minutes > 0;
+    if (!degreesTooLarge && !minutesTooLarge && !minutesPastTheEnd) {
+        return std::nullopt;  // nearly every form: no message is made
+    }
     const std::string coordinate = range.coordinate;
     const std::string minutesOf = std::string(range.minutesWord) + " of " + coordinate;
     const std::string maxDegrees = std::to_string(range.maxDegrees);
-    const std::optional<int> degrees = DegreeOrMinuteValue(form.*range.degrees);
-    const std::optional<int> minutes = DegreeOrMinuteValue(form.*range.minutes);
-    if (degrees && *degrees > range.maxDegrees) {
+    if (degreesTooLarge) {
         return FormRefusal{"Please Enter Degree of " + coordinate + " from 0 to " + maxDegrees,
                            MessageIcon::kError, range.degreesField, DirectionFix::kNone};
     }
-    if (minutes && *minutes > kMaxPlaceMinutes) {
+    if (minutesTooLarge) {
         return FormRefusal{
             "Please Enter " + minutesOf + " from 0 to " + std::to_string(kMaxPlaceMinutes),
             MessageIcon::kError, range.minutesField, DirectionFix::kNone};
     }
-    if (degrees == range.maxDegrees && minutes && *minutes > 0) {
-        return FormRefusal{"Please Enter 0 " + minutesOf + " with " + maxDegrees + " Degree (" +
-                               coordinate + " goes from 0 to " + maxDegrees + " Degree)",
-                           MessageIcon::kError, range.minutesField, DirectionFix::kNone};
-    }
-    return std::nullopt;
+    return FormRefusal{"Please Enter 0 " + minutesOf + " with " + maxDegrees + " Degree (" +
+                           coordinate + " goes from 0 to " + maxDegrees + " Degree)",
+                       MessageIcon::kError, range.minutesField, DirectionFix::kNone};
 }
 
 }  // namespace
@@ -184,10 +191,10 @@ CopyResult CopyFormToBirthData(const FormValues& form) {
     birth.zoneMinutes = std::abs(zone.minuteEntry);
     birth.zoneHourOffset = zone.hourEntry;
     birth.zoneMinuteOffset = zone.minuteEntry;
-    birth.longitudeDegrees = std::atoi(form.longitudeDegrees.c_str());
-    birth.longitudeMinutes = std::atoi(form.longitudeMinutes.c_str());
-    birth.latitudeDegrees = std::atoi(form.latitudeDegrees.c_str());
-    birth.latitudeMinutes = std::atoi(form.latitudeMinutes.c_str());
+    birth.longitudeDegrees = *DegreeOrMinuteValue(form.longitudeDegrees);
+    birth.longitudeMinutes = *DegreeOrMinuteValue(form.longitudeMinutes);
+    birth.latitudeDegrees = *DegreeOrMinuteValue(form.latitudeDegrees);
+    birth.latitudeMinutes = *DegreeOrMinuteValue(form.latitudeMinutes);
     birth.isEast = form.east;
     birth.isSouth = form.south;
     birth.isDaylightSaving = form.daylightSaving;
