@@ -178,7 +178,11 @@ void CsvReader::ParseFields(CsvRecord& record) {
         const char c = line_[i++];
         if (quoted) {
             if (c != '"') {
+                // The text up to the next quote goes in at once.
+                const std::size_t end = std::min(line_.find('"', i), line_.size());
                 field += c;
+                field.append(line_, i, end - i);
+                i = end;
             } else if (i < line_.size() && line_[i] == '"') {
                 field += '"';
                 ++i;
@@ -200,7 +204,12 @@ void CsvReader::ParseFields(CsvRecord& record) {
             quoteLine = linesRead_;
             resumeOffset = position_ - rowStart_;
         } else {
+            // Past its first byte an unquoted field takes any quote as text, so the text up to
+            // the next comma goes in at once.
+            const std::size_t end = std::min(line_.find(',', i), line_.size());
             field += c;
+            field.append(line_, i, end - i);
+            i = end;
         }
     }
     record.fields.push_back(std::move(field));
