@@ -19,7 +19,8 @@ reading::ChartReading DelhiReading() {
                              "23 Leo 03", "10 Leo 09", "27 Leo 06", "29 Can 35",
                              "29 Cap 35", "06 Leo 31", "04 Tau 31"};
     chart.ayanamsaText = "23\u00B0 34' 54\"";
-    chart.signedAyanamsaText = "-" + chart.ayanamsaText.str();
+    chart.signedAyanamsaText = "-";
+    chart.signedAyanamsaText.Append(chart.ayanamsaText);
     chart.lagnaSign = "Leo";
     chart.lagnaName = "Simha";
     chart.nakshatra = "Punarvasu";
