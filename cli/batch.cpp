@@ -203,7 +203,7 @@ bool NextRecord(CsvReader& reader, CsvRecord& record, std::string& problem) {
 }
 
 struct SliceResult {
-    std::string lines;  // one JSON line per row, each ended by LF
+    ReusedText lines;  // one JSON line per row, each ended by LF
     std::int64_t failedRows = 0;
 };
 
@@ -212,8 +212,8 @@ struct SliceResult {
 void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool withDasha,
                    SliceResult& result) {
     // About 1 200 bytes a chart, and 7 000 more for a dasha.
-    result.lines.clear();
-    result.lines.reserve(rows.size() * (withDasha ? 8200 : 1200));
+    result.lines.size = 0;
+    result.lines.storage.reserve(rows.size() * (withDasha ? 8200 : 1200));
     result.failedRows = 0;
     JsonWriter lines(result.lines);
     reading::BirthData birth;
@@ -379,7 +379,7 @@ class BatchPipeline {
             return false;
         }
         for (std::size_t i = 0; i < block.SliceCount(); ++i) {
-            if (auto problem = WriteAndFlush(out_, block.slices[i].lines)) {
+            if (auto problem = WriteAndFlush(out_, block.slices[i].lines.View())) {
                 summary_.outputProblem = *problem;
                 return false;
             }

@@ -1,6 +1,7 @@
 #include "cli/json_text.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -21,16 +22,22 @@ constexpr std::array<bool, 256> kPlainAscii = [] {
     return plain;
 }();
 
-// Whether any byte of word must not go into a JSON string as it is: 0x80 or more, below 0x20,
-// a quote or a backslash. Exact: a plain byte never makes it true, any other always does.
-bool HasSpecialByte(std::uint64_t word) {
+// The bytes of word that must not go into a JSON string as they are (0x80 or more, below 0x20,
+// a quote or a backslash), each marked by its high bit. A plain byte never makes the result
+// non-zero, and the lowest mark is always a byte that needs a look of its own: the borrows that
+// may mark plain bytes as well run only upwards from such a byte.
+std::uint64_t SpecialBytes(std::uint64_t word) {
     constexpr std::uint64_t kOnes = 0x0101010101010101u;
     constexpr std::uint64_t kHighBits = 0x8080808080808080u;
     const auto anyZeroByte = [](std::uint64_t bytes) {
         return (bytes - kOnes) & ~bytes & kHighBits;
     };
-    return ((word & kHighBits) | ((word - 0x20 * kOnes) & ~word & kHighBits) |
-            anyZeroByte(word ^ ('"' * kOnes)) | anyZeroByte(word ^ ('\\' * kOnes))) != 0;
+    return (word & kHighBits) | ((word - 0x20 * kOnes) & ~word & kHighBits) |
+           anyZeroByte(word ^ ('"' * kOnes)) | anyZeroByte(word ^ ('\\' * kOnes));
+}
+
+bool HasSpecialByte(std::uint64_t word) {
+    return SpecialBytes(word) != 0;
 }
 
 std::uint64_t WordAt(const char* bytes) {
@@ -71,6 +78,21 @@ bool IsPlainAscii(std::string_view text) {
         }
     }
     return !HasSpecialByte(WordAt(text.data() + text.size() - 8));
+}
+
+// Where the run of plain bytes that starts at from ends: at the first byte that needs a look of
+// its own, or at the end. Eight bytes at a time while a word fits.
+std::size_t PlainRunEnd(std::string_view text, std::size_t from) {
+    std::size_t end = from;
+    for (; text.size() - end >= 8; end += 8) {
+        if (const std::uint64_t special = SpecialBytes(WordAt(text.data() + end)); special != 0) {
+            return end + static_cast<std::size_t>(std::countr_zero(special)) / 8;
+        }
+    }
+    while (end < text.size() && kPlainAscii[static_cast<unsigned char>(text[end])]) {
+        ++end;
+    }
+    return end;
 }
 
 // Length of the valid UTF-8 sequence at the start of text, or 0 when it is not one
@@ -150,7 +172,7 @@ void AppendJsonString(JsonWriter& out, std::string_view utf8) {
     if (IsPlainAscii(utf8)) {
         char* room = out.Room(utf8.size() + 2);
         room[0] = '"';
-        std::memcpy(room + 1, utf8.data(), utf8.size());
+        CopyBytes(room + 1, utf8.data(), utf8.size());
         room[utf8.size() + 1] = '"';
         out.Advance(utf8.size() + 2);
         return;
@@ -158,10 +180,7 @@ void AppendJsonString(JsonWriter& out, std::string_view utf8) {
     out.Append('"');
     std::size_t i = 0;
     while (i < utf8.size()) {
-        std::size_t plain = i;
-        while (plain < utf8.size() && kPlainAscii[static_cast<unsigned char>(utf8[plain])]) {
-            ++plain;
-        }
+        const std::size_t plain = PlainRunEnd(utf8, i);
         out.Append(utf8.substr(i, plain - i));
         i = plain;
         if (i == utf8.size()) {
@@ -190,12 +209,18 @@ void AppendJsonNumber(JsonWriter& out, long long value) {
 }
 
 void AppendJsonDecimal(JsonWriter& out, double value) {
-    // Fixed notation: the shortest form alone would write 0.0004 as 4e-04.
-    std::array<char, 32> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                      std::chars_format::fixed);
-    out.Append(
-        std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data())));
+    // Fixed notation: the shortest form alone would write 0.0004 as 4e-04. Everyday numbers take
+    // a few tens of bytes; the longest, the smallest subnormal, takes 327.
+    constexpr std::size_t kEverydayBytes = 32;
+    constexpr std::size_t kMostBytes = 330;
+    for (const std::size_t room : {kEverydayBytes, kMostBytes}) {
+        char* digits = out.Room(room);
+        const auto result = std::to_chars(digits, digits + room, value, std::chars_format::fixed);
+        if (result.ec == std::errc{}) {
+            out.Advance(static_cast<std::size_t>(result.ptr - digits));
+            return;
+        }
+    }
 }
 
 void AppendJsonString(std::string& out, std::string_view utf8) {

@@ -4,6 +4,8 @@
 
 #include <QJsonDocument>
 
+#include <limits>
+
 namespace cli {
 namespace {
 
@@ -110,12 +112,17 @@ TEST(IndentJsonTest, UnbalancedInputDoesNotBreakIt) {
 
 TEST(JsonNumberTest, DecimalsInTheirShortestFixedForm) {
     const std::pair<double, std::string_view> cases[] = {
-        {365.25, "365.25"}, {12.3456, "12.3456"}, {0.0004, "0.0004"}, {7, "7"}, {-0.5, "-0.5"}};
+        {365.25, "365.25"}, {12.3456, "12.3456"}, {0.0004, "0.0004"},
+        {7, "7"},           {-0.5, "-0.5"},       {1e-30, "0.000000000000000000000000000001"}};
     for (const auto& [value, expected] : cases) {
         std::string out;
         AppendJsonDecimal(out, value);
         EXPECT_EQ(out, expected);
     }
+    // The longest fixed form there is, after other text.
+    std::string out = "[";
+    AppendJsonDecimal(out, -std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(out, "[-0." + std::string(323, '0') + "5");
 }
 
 }  // namespace
