@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "cli/shortest_decimal.h"
+
 namespace cli {
 
 namespace {
@@ -166,17 +168,8 @@ void AppendNewLine(std::string& out, int depth) {
     out.append(4 * static_cast<std::size_t>(depth), ' ');
 }
 
-}  // namespace
-
-void AppendJsonString(JsonWriter& out, std::string_view utf8) {
-    if (IsPlainAscii(utf8)) {
-        char* room = out.Room(utf8.size() + 2);
-        room[0] = '"';
-        CopyBytes(room + 1, utf8.data(), utf8.size());
-        room[utf8.size() + 1] = '"';
-        out.Advance(utf8.size() + 2);
-        return;
-    }
+// A string with bytes to escape or check, kept apart from the plain strings' short path.
+[[gnu::noinline]] void AppendEscapedJsonString(JsonWriter& out, std::string_view utf8) {
     out.Append('"');
     std::size_t i = 0;
     while (i < utf8.size()) {
@@ -201,6 +194,20 @@ void AppendJsonString(JsonWriter& out, std::string_view utf8) {
     out.Append('"');
 }
 
+}  // namespace
+
+void AppendJsonString(JsonWriter& out, std::string_view utf8) {
+    if (!IsPlainAscii(utf8)) {
+        AppendEscapedJsonString(out, utf8);
+        return;
+    }
+    char* room = out.Room(utf8.size() + 2);
+    room[0] = '"';
+    CopyBytes(room + 1, utf8.data(), utf8.size());
+    room[utf8.size() + 1] = '"';
+    out.Advance(utf8.size() + 2);
+}
+
 void AppendJsonNumber(JsonWriter& out, long long value) {
     constexpr std::size_t kMostDigits = 20;  // the sign and nineteen digits
     char* room = out.Room(kMostDigits);
@@ -209,18 +216,9 @@ void AppendJsonNumber(JsonWriter& out, long long value) {
 }
 
 void AppendJsonDecimal(JsonWriter& out, double value) {
-    // Fixed notation: the shortest form alone would write 0.0004 as 4e-04. Everyday numbers take
-    // a few tens of bytes; the longest, the smallest subnormal, takes 327.
-    constexpr std::size_t kEverydayBytes = 32;
-    constexpr std::size_t kMostBytes = 330;
-    for (const std::size_t room : {kEverydayBytes, kMostBytes}) {
-        char* digits = out.Room(room);
-        const auto result = std::to_chars(digits, digits + room, value, std::chars_format::fixed);
-        if (result.ec == std::errc{}) {
-            out.Advance(static_cast<std::size_t>(result.ptr - digits));
-            return;
-        }
-    }
+    // Fixed notation: the shortest form alone would write 0.0004 as 4e-04.
+    char* room = out.Room(kMostFixedDecimalBytes);
+    out.Advance(static_cast<std::size_t>(WriteShortestFixed(room, value) - room));
 }
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
