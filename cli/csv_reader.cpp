@@ -18,12 +18,20 @@ constexpr std::size_t kKeptFieldCapacity = 64;
 // Appends to buffer the bytes the stream has ready, at most max, after one read of its own when
 // it has none; false at the end of the input. A read that fails throws before anything is taken,
 // so bytes read earlier are never lost with it.
+//
+// A file stream says how much of its file is left, and a pipe how much waits in it; those bytes
+// are asked for in one piece, which the stream reads straight into buffer. Asking for one byte
+// first would make it read into a buffer of its own, a few KiB at a time, and on some machines
+// each read costs more than copying the bytes.
 bool AppendSome(std::streambuf& source, std::string& buffer, std::size_t max) {
     using Traits = std::streambuf::traits_type;
-    if (Traits::eq_int_type(source.sgetc(), Traits::eof())) {
-        return false;
+    std::streamsize ready = source.in_avail();
+    if (ready <= 0) {
+        if (Traits::eq_int_type(source.sgetc(), Traits::eof())) {
+            return false;
+        }
+        ready = std::max<std::streamsize>(source.in_avail(), 1);
     }
-    const std::streamsize ready = std::max<std::streamsize>(source.in_avail(), 1);
     const auto take = static_cast<std::size_t>(std::min(ready, static_cast<std::streamsize>(max)));
     const std::size_t kept = buffer.size();
     buffer.resize(kept + take);
