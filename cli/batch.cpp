@@ -67,13 +67,17 @@ constexpr std::array kColumns{
     Column{kPlaceColumn, LaterForPlace, false},
 };
 
+// Spaces and tabs around a field are dropped. A plain loop: find_first_not_of(" \t") looks each
+// byte up in the set with a library call, and a batch trims fourteen fields a row.
 std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
     }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 // For every column of the file, its entry in kColumns; or why the header is unusable.
