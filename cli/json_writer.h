@@ -50,9 +50,9 @@ struct ReusedText {
 // an exception, a string is cut back to the text and a ReusedText keeps them for the next time.
 class JsonWriter {
   public:
-    explicit JsonWriter(std::string& out) : out_(out), used_(out.size()) {}
+    explicit JsonWriter(std::string& out) : out_(out), used_(out.size()), limit_(out.size()) {}
     explicit JsonWriter(ReusedText& out)
-        : out_(out.storage), used_(out.size), keptSize_(&out.size) {}
+        : out_(out.storage), used_(out.size), limit_(out.storage.size()), keptSize_(&out.size) {}
     ~JsonWriter() {
         if (keptSize_ != nullptr) {
             *keptSize_ = used_;
@@ -73,7 +73,7 @@ class JsonWriter {
     }
     // Where the next count bytes go; Advance then counts those written.
     [[gnu::always_inline]] char* Room(std::size_t count) {
-        if (out_.size() - used_ < count) [[unlikely]] {
+        if (limit_ - used_ < count) [[unlikely]] {
             Grow(count);
         }
         return out_.data() + used_;
@@ -82,14 +82,31 @@ class JsonWriter {
     // The byte written count bytes before the end, to be written again.
     char& Back(std::size_t count) { return out_[used_ - count]; }
 
+    // Keeps room for count more bytes that a destructor will write, so that writing them never
+    // has to allocate: a destructor must not throw, even when memory runs out. The room is made
+    // now, where running out of memory is an exception like any other; Release gives it up just
+    // before its bytes are written.
+    void Reserve(std::size_t count) {
+        Room(count);
+        reserved_ += count;
+        limit_ -= count;
+    }
+    void Release(std::size_t count) {
+        reserved_ -= count;
+        limit_ += count;
+    }
+
   private:
     [[gnu::noinline]] void Grow(std::size_t count) {
         // By half at least, so the zero bytes resize writes stay in proportion.
-        out_.resize(used_ + std::max(count, used_ / 2 + 4096));
+        out_.resize(used_ + std::max(count + reserved_, used_ / 2 + 4096));
+        limit_ = out_.size() - reserved_;
     }
 
     std::string& out_;
     std::size_t used_;
+    std::size_t limit_;                // the end of the room, less the reserved bytes
+    std::size_t reserved_ = 0;         // bytes kept free for destructors
     std::size_t* keptSize_ = nullptr;  // where a ReusedText's size goes back
 };
 

@@ -28,14 +28,17 @@ void AppendDecimal(JsonWriter& out, double value) {
 
 // Members are written straight into the text: a batch writes a hundred of them a chart, and
 // the keys are plain names that need no escaping. Every key is written with its comma, a copy of
-// a size known when the program is compiled; the first member's comma becomes the brace.
+// a size known when the program is compiled; the first member's comma becomes the brace. Room
+// for the closing brace, and for the opening one of an empty object, is reserved at the start.
 class Members {
   public:
-    explicit Members(JsonWriter& out) : out_(out) {}
+    explicit Members(JsonWriter& out) : out_(out) { out_.Reserve(2); }
     ~Members() {
         if (first_) {
+            out_.Release(1);
             out_.Append('{');
         }
+        out_.Release(1);
         out_.Append('}');
     }
     Members(const Members&) = delete;
@@ -46,6 +49,7 @@ class Members {
         out_.Append(keyText);
         if (first_) {
             out_.Back(keyText.size()) = '{';
+            out_.Release(1);
             first_ = false;
         }
     }
