@@ -88,25 +88,21 @@ class JsonWriter {
     // before its bytes are written.
     void Reserve(std::size_t count) {
         Room(count);
-        reserved_ += count;
         limit_ -= count;
     }
-    void Release(std::size_t count) {
-        reserved_ -= count;
-        limit_ += count;
-    }
+    void Release(std::size_t count) { limit_ += count; }
 
   private:
     [[gnu::noinline]] void Grow(std::size_t count) {
         // By half at least, so the zero bytes resize writes stay in proportion.
-        out_.resize(used_ + std::max(count + reserved_, used_ / 2 + 4096));
-        limit_ = out_.size() - reserved_;
+        const std::size_t reserved = out_.size() - limit_;
+        out_.resize(used_ + std::max(count + reserved, used_ / 2 + 4096));
+        limit_ = out_.size() - reserved;
     }
 
     std::string& out_;
     std::size_t used_;
-    std::size_t limit_;                // the end of the room, less the reserved bytes
-    std::size_t reserved_ = 0;         // bytes kept free for destructors
+    std::size_t limit_;  // the end of the room, less the bytes reserved for destructors
     std::size_t* keptSize_ = nullptr;  // where a ReusedText's size goes back
 };
 

@@ -236,9 +236,6 @@ char* WriteShortestFixed(char* out, double value) {
         *out++ = '-';
     }
     const std::uint64_t significand = (bits & (kHiddenBit - 1)) | kHiddenBit;
-    if (q == 0) {
-        return WriteFixed(out, {significand, 0});
-    }
     if (q >= -kSignificandBits && (significand & ((std::uint64_t{1} << -q) - 1)) == 0) {
         return WriteFixed(out, {significand >> -q, 0});  // a whole number
     }
