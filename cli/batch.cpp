@@ -95,8 +95,8 @@ ColumnMap MapHeader(const CsvRecord& header) {
         return map;
     }
     std::array<bool, kColumns.size()> seen{};
-    for (std::size_t i = 0; i < header.fields.size(); ++i) {
-        std::string_view name = TrimBlanks(header.fields[i]);
+    for (std::size_t i = 0; i < header.FieldCount(); ++i) {
+        std::string_view name = TrimBlanks(header.Field(i));
         if (i == 0 && name.starts_with("\xEF\xBB\xBF")) {
             name.remove_prefix(3);  // the byte order mark some spreadsheets write
         }
@@ -152,21 +152,20 @@ std::optional<std::string> FillForm(const ColumnMap& map, const CsvRecord& row,
     if (row.problem) {
         return row.problem;
     }
-    if (row.fields.size() != map.columns.size()) {
-        const std::size_t count = row.fields.size();
+    if (row.FieldCount() != map.columns.size()) {
+        const std::size_t count = row.FieldCount();
         return "the row has " + std::to_string(count) + (count == 1 ? " field" : " fields") +
                "; the header has " + std::to_string(map.columns.size());
     }
-    for (std::size_t i = 0; i < row.fields.size(); ++i) {
+    for (std::size_t i = 0; i < row.FieldCount(); ++i) {
         const Column& column = *map.columns[i];
-        const std::string_view text =
-            column.trimmed ? TrimBlanks(row.fields[i]) : std::string_view(row.fields[i]);
+        const std::string_view text = column.trimmed ? TrimBlanks(row.Field(i)) : row.Field(i);
         if (EntryProblem problem = column.set(form, text)) {
             return problem;
         }
     }
     if (map.place) {
-        PlaceEntry entry = EnterPlace(row.fields[*map.place], map.zoneGiven, form);
+        PlaceEntry entry = EnterPlace(row.Field(*map.place), map.zoneGiven, form);
         if (!entry.problem.empty()) {
             return entry.problem;
         }
@@ -187,11 +186,8 @@ constexpr std::size_t kSliceRows = 128;
 constexpr std::size_t kBlocksInFlight = 3;
 
 std::size_t RecordBytes(const CsvRecord& record) {
-    std::size_t bytes = sizeof(CsvRecord);
-    for (const std::string& field : record.fields) {
-        bytes += sizeof(std::string) + field.size();
-    }
-    return bytes;
+    return sizeof(CsvRecord) + record.text.size() +
+           record.fieldEnds.size() * sizeof(record.fieldEnds.front());
 }
 
 // The next record, or false at the end of the input or when a read fails; then problem says why.

@@ -11,9 +11,10 @@ namespace {
 // How much is asked of the stream at a time.
 constexpr std::size_t kReadBytes = 64 * 1024;
 
-// A record's field list that grew past this (a line of commas) is given back, so that the
-// caller's records, reused row after row, do not keep such lists.
+// A record's field list or text that grew past these (a line of commas, a long row) is given
+// back, so that the caller's records, reused row after row, do not keep them.
 constexpr std::size_t kKeptFieldCapacity = 64;
+constexpr std::size_t kKeptTextCapacity = 1024;
 
 // Appends to buffer the bytes the stream has ready, at most max, after one read of its own when
 // it has none; false at the end of the input. A read that fails throws before anything is taken,
@@ -130,10 +131,7 @@ bool CsvReader::Next(CsvRecord& record) {
     if (skippingLine_) {
         SkipRestOfLine();
     }
-    record.fields.clear();
-    if (record.fields.capacity() > kKeptFieldCapacity) {
-        record.fields.shrink_to_fit();
-    }
+    ClearFields(record);
     record.problem.reset();
 
     Line read = Line::kRead;
@@ -154,8 +152,34 @@ bool CsvReader::Next(CsvRecord& record) {
     return true;
 }
 
+void CsvReader::ClearFields(CsvRecord& record) {
+    record.text.clear();
+    record.fieldEnds.clear();
+    if (record.text.capacity() > kKeptTextCapacity) {
+        record.text.shrink_to_fit();
+    }
+    if (record.fieldEnds.capacity() > kKeptFieldCapacity) {
+        record.fieldEnds.shrink_to_fit();
+    }
+}
+
 void CsvReader::ParseFields(CsvRecord& record) {
-    std::string field;
+    std::string& text = record.text;
+    const auto endField = [&] {
+        record.fieldEnds.push_back(text.size());
+        text += ',';
+    };
+    // A line without quotes, as nearly all are, is its fields and their commas as they stand.
+    if (line_.find('"') == std::string::npos) {
+        text = line_;
+        for (std::size_t comma = text.find(','); comma != std::string::npos;
+             comma = text.find(',', comma + 1)) {
+            record.fieldEnds.push_back(comma);
+        }
+        endField();
+        return;
+    }
+    std::size_t fieldStart = 0;
     bool quoted = false;           // inside a quoted field
     bool afterClosing = false;     // just past a quoted field's closing quote
     std::int64_t quoteLine = 0;    // the line where the open quote opened
@@ -171,7 +195,7 @@ void CsvReader::ParseFields(CsvRecord& record) {
             if (rowLines == limits_.maxRowLines || used >= limits_.maxRowBytes ||
                 ReadLine(limits_.maxRowBytes - used) != Line::kRead) {
                 // The quote was most likely a stray one: what it took in is read again as rows.
-                record.fields.clear();
+                ClearFields(record);
                 record.problem = "unclosed quote opened on line " + std::to_string(quoteLine);
                 position_ = rowStart_ + resumeOffset;
                 linesRead_ = quoteLine;
@@ -179,7 +203,7 @@ void CsvReader::ParseFields(CsvRecord& record) {
                 return;
             }
             ++rowLines;
-            field += '\n';
+            text += '\n';
             i = 0;
             continue;
         }
@@ -188,26 +212,27 @@ void CsvReader::ParseFields(CsvRecord& record) {
             if (c != '"') {
                 // The text up to the next quote goes in at once.
                 const std::size_t end = std::min(line_.find('"', i), line_.size());
-                field += c;
-                field.append(line_, i, end - i);
+                text += c;
+                text.append(line_, i, end - i);
                 i = end;
             } else if (i < line_.size() && line_[i] == '"') {
-                field += '"';
+                text += '"';
                 ++i;
             } else {
                 quoted = false;
                 afterClosing = true;
             }
         } else if (c == ',') {
-            record.fields.push_back(std::move(field));
-            field.clear();
+            endField();
+            fieldStart = text.size();
             afterClosing = false;
         } else if (afterClosing) {
             // Text after a closing quote means the quotes were not meant as CSV quoting; better
             // to refuse the row than to guess what its fields are.
+            ClearFields(record);
             record.problem = "a quoted field must end at a comma or the end of the line";
             return;
-        } else if (c == '"' && field.empty()) {
+        } else if (c == '"' && text.size() == fieldStart) {
             quoted = true;
             quoteLine = linesRead_;
             resumeOffset = position_ - rowStart_;
@@ -215,12 +240,12 @@ void CsvReader::ParseFields(CsvRecord& record) {
             // Past its first byte an unquoted field takes any quote as text, so the text up to
             // the next comma goes in at once.
             const std::size_t end = std::min(line_.find(',', i), line_.size());
-            field += c;
-            field.append(line_, i, end - i);
+            text += c;
+            text.append(line_, i, end - i);
             i = end;
         }
     }
-    record.fields.push_back(std::move(field));
+    endField();
 }
 
 }  // namespace cli

@@ -10,6 +10,14 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
+Fields FieldsOf(const CsvRecord& record) {
+    Fields fields;
+    for (std::size_t i = 0; i < record.FieldCount(); ++i) {
+        fields.emplace_back(record.Field(i));
+    }
+    return fields;
+}
+
 std::vector<CsvRecord> ReadAll(const std::string& text) {
     std::istringstream in(text);
     CsvReader reader(in);
@@ -28,10 +36,10 @@ TEST(CsvReaderTest, SplitsPlainAndQuotedFields) {
         ",,\n"
         "x,\"\",\"a,\"\"b\"\",c\"\n");
     ASSERT_EQ(records.size(), 4u);
-    EXPECT_EQ(records[0].fields, (Fields{"a", "b", "c"}));
-    EXPECT_EQ(records[1].fields, (Fields{"Rao, Asha", "say \"hi\"", ""}));
-    EXPECT_EQ(records[2].fields, (Fields{"", "", ""}));
-    EXPECT_EQ(records[3].fields, (Fields{"x", "", "a,\"b\",c"}));
+    EXPECT_EQ(FieldsOf(records[0]), (Fields{"a", "b", "c"}));
+    EXPECT_EQ(FieldsOf(records[1]), (Fields{"Rao, Asha", "say \"hi\"", ""}));
+    EXPECT_EQ(FieldsOf(records[2]), (Fields{"", "", ""}));
+    EXPECT_EQ(FieldsOf(records[3]), (Fields{"x", "", "a,\"b\",c"}));
     for (const auto& record : records) {
         EXPECT_FALSE(record.problem) << *record.problem;
     }
@@ -40,8 +48,8 @@ TEST(CsvReaderTest, SplitsPlainAndQuotedFields) {
 TEST(CsvReaderTest, CrLfAndBlankLinesAndLineNumbers) {
     const auto records = ReadAll("h1,h2\r\none,1\r\n\r\ntwo,2\r\n\n");
     ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[1].fields, (Fields{"one", "1"}));
-    EXPECT_EQ(records[2].fields, (Fields{"two", "2"}));
+    EXPECT_EQ(FieldsOf(records[1]), (Fields{"one", "1"}));
+    EXPECT_EQ(FieldsOf(records[2]), (Fields{"two", "2"}));
     EXPECT_EQ(records[0].lineNumber, 1);
     EXPECT_EQ(records[1].lineNumber, 2);
     EXPECT_EQ(records[2].lineNumber, 4);
@@ -50,14 +58,14 @@ TEST(CsvReaderTest, CrLfAndBlankLinesAndLineNumbers) {
 TEST(CsvReaderTest, LastLineWithoutLineEnd) {
     const auto records = ReadAll("a,b\nc,d");
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[1].fields, (Fields{"c", "d"}));
+    EXPECT_EQ(FieldsOf(records[1]), (Fields{"c", "d"}));
 }
 
 TEST(CsvReaderTest, QuotedLineBreaksJoinLinesAndKeepNumbering) {
     const auto records = ReadAll("\"two\r\nlines\",x\n\"three\n\nlines\",y\nlast,z\n");
     ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[0].fields, (Fields{"two\nlines", "x"}));
-    EXPECT_EQ(records[1].fields, (Fields{"three\n\nlines", "y"}));
+    EXPECT_EQ(FieldsOf(records[0]), (Fields{"two\nlines", "x"}));
+    EXPECT_EQ(FieldsOf(records[1]), (Fields{"three\n\nlines", "y"}));
     EXPECT_EQ(records[0].lineNumber, 1);
     EXPECT_EQ(records[1].lineNumber, 3);
     EXPECT_EQ(records[2].lineNumber, 6);
@@ -69,11 +77,11 @@ TEST(CsvReaderTest, MalformedRecordsSayWhyAndReadingGoesOn) {
     ASSERT_TRUE(records[0].problem);
     EXPECT_EQ(*records[0].problem, "a quoted field must end at a comma or the end of the line");
     EXPECT_FALSE(records[1].problem);
-    EXPECT_EQ(records[1].fields, (Fields{"next", "row"}));
+    EXPECT_EQ(FieldsOf(records[1]), (Fields{"next", "row"}));
     ASSERT_TRUE(records[2].problem);
     EXPECT_EQ(*records[2].problem, "unclosed quote opened on line 3");
     EXPECT_EQ(records[2].lineNumber, 3);
-    EXPECT_EQ(records[3].fields, Fields{"more"});
+    EXPECT_EQ(FieldsOf(records[3]), Fields{"more"});
     EXPECT_EQ(records[3].lineNumber, 4);
 }
 
@@ -126,7 +134,7 @@ TEST(CsvReaderTest, RowsAreBoundedAndWhatAStrayQuoteTookInIsReadAgain) {
             EXPECT_EQ(record.lineNumber, expected.lineNumber) << c.what;
             if (const auto* fields = std::get_if<Fields>(&expected.fieldsOrProblem)) {
                 EXPECT_FALSE(record.problem) << c.what << ": " << *record.problem;
-                EXPECT_EQ(record.fields, *fields) << c.what;
+                EXPECT_EQ(FieldsOf(record), *fields) << c.what;
             } else {
                 EXPECT_EQ(record.problem, std::get<std::string>(expected.fieldsOrProblem))
                     << c.what;
@@ -139,7 +147,7 @@ TEST(CsvReaderTest, RowsAreBoundedAndWhatAStrayQuoteTookInIsReadAgain) {
 TEST(CsvReaderTest, QuoteInsideAnUnquotedFieldIsText) {
     const auto records = ReadAll("5'10\" tall,b\n");
     ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].fields, (Fields{"5'10\" tall", "b"}));
+    EXPECT_EQ(FieldsOf(records[0]), (Fields{"5'10\" tall", "b"}));
 }
 
 TEST(CsvReaderTest, EmptyInputHasNoRecords) {
