@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "cli/json_writer.h"
+#include "engine/small_text.h"
 
 namespace cli {
 
@@ -36,6 +38,28 @@ constexpr std::string_view operator""_key() {
 // always valid JSON whatever a CSV file or a reading file held.
 void AppendJsonString(JsonWriter& out, std::string_view utf8);
 void AppendJsonString(std::string& out, std::string_view utf8);
+
+// The same for a text the program made, such as a position text: its sixteen first bytes are
+// looked at and copied at once.
+void AppendJsonShortText(JsonWriter& out, const engine::SmallText& text);
+
+// Whether text goes into a JSON string as it stands: printable ASCII without quotes or
+// backslashes. The program's tables of names are checked with it when it is compiled.
+constexpr bool IsPlainJsonText(std::string_view text) {
+    return std::ranges::all_of(text, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
+    });
+}
+
+// Appends a text that IsPlainJsonText accepts, in quotes, without looking at its bytes again.
+inline void AppendPlainJsonString(JsonWriter& out, std::string_view plain) {
+    char* room = out.Room(plain.size() + 2);
+    room[0] = '"';
+    CopyBytes(room + 1, plain.data(), plain.size());
+    room[plain.size() + 1] = '"';
+    out.Advance(plain.size() + 2);
+}
 
 // Appends a whole number as JSON.
 void AppendJsonNumber(JsonWriter& out, long long value);

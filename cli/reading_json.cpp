@@ -1,11 +1,14 @@
 #include "cli/reading_json.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cli/json_text.h"
 #include "reading/body_names.h"
+#include "reading/dasha_lords.h"
 #include "reading/driver.h"
 #include "reading/iso_dates.h"
+#include "reading/sign_tables.h"
 #include "reading/vimshottari_dasha.h"
 
 namespace cli {
@@ -18,8 +21,12 @@ void AppendTruth(JsonWriter& out, bool value) {
 }
 
 // The appenders of list elements, one name each.
-void AppendText(JsonWriter& out, std::string_view text) {
-    AppendJsonString(out, text);
+void AppendShortText(JsonWriter& out, const engine::SmallText& text) {
+    AppendJsonShortText(out, text);
+}
+
+void AppendTableText(JsonWriter& out, std::string_view text) {
+    AppendPlainJsonString(out, text);
 }
 
 void AppendDecimal(JsonWriter& out, double value) {
@@ -57,6 +64,15 @@ class Members {
         Key(key);
         AppendJsonString(out_, value);
     }
+    void ShortText(std::string_view key, const engine::SmallText& value) {
+        Key(key);
+        AppendJsonShortText(out_, value);
+    }
+    // value is a name from one of the tables checked below.
+    void TableText(std::string_view key, std::string_view value) {
+        Key(key);
+        AppendPlainJsonString(out_, value);
+    }
     void Number(std::string_view key, int value) {
         Key(key);
         AppendJsonNumber(out_, value);
@@ -93,6 +109,18 @@ class Members {
     bool first_ = true;
 };
 
+// The names a reading takes from the program's tables are written without a look at their
+// bytes, so every one of them must be plain.
+constexpr bool AllPlain(const auto& names) {
+    return std::ranges::all_of(names, IsPlainJsonText);
+}
+static_assert(AllPlain(reading::SignAbbreviationTable) && AllPlain(reading::RashiNames) &&
+              AllPlain(reading::NakshatraNames));
+static_assert(std::ranges::all_of(reading::NakshatraLordTable,
+                                  [](const auto& row) { return IsPlainJsonText(row.lord); }));
+static_assert(std::ranges::all_of(reading::kDashaLords,
+                                  [](const auto& lord) { return IsPlainJsonText(lord.name); }));
+
 void AppendBirth(JsonWriter& out, const reading::BirthData& birth) {
     Members json(out);
     json.Text("name"_key, birth.name);
@@ -118,7 +146,7 @@ void AppendBirth(JsonWriter& out, const reading::BirthData& birth) {
 }
 
 void AppendPeriodTimes(Members& json, const reading::DashaPeriod& period) {
-    json.Text("lord"_key, period.lord);
+    json.TableText("lord"_key, period.lord);
     json.Text("start"_key, reading::IsoDate(reading::DateOfMoment(period.start)));
     json.Text("end"_key, reading::IsoDate(reading::DateOfMoment(period.end)));
 }
@@ -141,7 +169,7 @@ void AppendDasha(JsonWriter& out, const reading::VimshottariDasha& dasha) {
     json.Key("balance"_key);
     {
         Members balance(out);
-        balance.Text("lord"_key, dasha.balanceLord());
+        balance.TableText("lord"_key, dasha.balanceLord());
         balance.Decimal("years"_key, std::round(dasha.balanceYears * kYearSteps) / kYearSteps);
     }
     json.List("periods"_key, dasha.mahadashas, AppendMahadasha);
@@ -164,23 +192,23 @@ void AppendChart(JsonWriter& out, const reading::ChartReading& chart,
                  const std::optional<reading::VimshottariDasha>& dasha) {
     Members json(out);
     json.Prepared("planetNames"_key, PlanetNamesJson());
-    json.List("planetLabels"_key, chart.planetLabels, AppendText);
-    json.List("planetPositions"_key, chart.planetPositions, AppendText);
-    json.Text("ascendantText"_key, chart.ascendantText);
-    json.Text("midheavenText"_key, chart.midheavenText);
-    json.Text("signedAyanamsaText"_key, chart.signedAyanamsaText);
-    json.Text("ayanamsaText"_key, chart.ayanamsaText);
-    json.Text("lagnaSign"_key, chart.lagnaSign);
-    json.Text("lagnaName"_key, chart.lagnaName);
-    json.Text("nakshatra"_key, chart.nakshatra);
-    json.Text("rashi"_key, chart.rashi);
-    json.Text("nakshatraLord"_key, chart.nakshatraLord);
+    json.List("planetLabels"_key, chart.planetLabels, AppendShortText);
+    json.List("planetPositions"_key, chart.planetPositions, AppendShortText);
+    json.ShortText("ascendantText"_key, chart.ascendantText);
+    json.ShortText("midheavenText"_key, chart.midheavenText);
+    json.ShortText("signedAyanamsaText"_key, chart.signedAyanamsaText);
+    json.ShortText("ayanamsaText"_key, chart.ayanamsaText);
+    json.TableText("lagnaSign"_key, chart.lagnaSign);
+    json.TableText("lagnaName"_key, chart.lagnaName);
+    json.TableText("nakshatra"_key, chart.nakshatra);
+    json.TableText("rashi"_key, chart.rashi);
+    json.TableText("nakshatraLord"_key, chart.nakshatraLord);
     json.Text("pada"_key, chart.pada);
     json.List("retrograde"_key, chart.retrograde, AppendTruth);
-    json.Text("moonPositionText"_key, chart.moonPositionText);
+    json.ShortText("moonPositionText"_key, chart.moonPositionText);
     json.List("longitudes"_key, chart.longitudes, AppendDecimal);
     json.Decimal("ayanamsaDegrees"_key, chart.ayanamsaDegrees);
-    json.List("navamsa"_key, chart.navamsa, AppendText);
+    json.List("navamsa"_key, chart.navamsa, AppendTableText);
     if (dasha) {
         json.Key("dasha"_key);
         AppendDasha(out, *dasha);

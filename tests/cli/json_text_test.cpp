@@ -4,6 +4,8 @@
 
 #include <QJsonDocument>
 
+#include <algorithm>
+#include <array>
 #include <limits>
 
 namespace cli {
@@ -12,6 +14,17 @@ namespace {
 std::string Escaped(std::string_view text) {
     std::string out;
     AppendJsonString(out, text);
+    return out;
+}
+
+// A short text as the program makes it, with a quote in every byte of its buffer past the text.
+std::string EscapedShortText(std::string_view text) {
+    std::array<char, engine::SmallText::kCapacity> buffer{};
+    buffer.fill('"');
+    std::copy(text.begin(), text.end(), buffer.begin());
+    std::string out;
+    JsonWriter writer(out);
+    AppendJsonShortText(writer, engine::SmallText(buffer, text.size()));
     return out;
 }
 
@@ -33,6 +46,7 @@ TEST(JsonStringTest, EscapesWhatJsonRequires) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Escaped(c.text), c.expected) << "text: " << c.text;
+        EXPECT_EQ(EscapedShortText(c.text), c.expected) << "short text: " << c.text;
     }
 }
 
@@ -49,8 +63,8 @@ TEST(JsonStringTest, KeepsValidUtf8AndReplacesBrokenBytes) {
               "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");  // past U+10FFFF
 }
 
-// Every byte at every place of texts shorter and longer than a word, so the eight-bytes-at-a-time
-// check never lets through a byte that needs escaping or checking.
+// Every byte at every place of texts shorter and longer than a word, so the checks of eight and
+// sixteen bytes at a time never let through a byte that needs escaping or checking.
 TEST(JsonStringTest, EveryByteAtEveryPlaceOfTheWord) {
     for (int byte = 0; byte < 256; ++byte) {
         const char c = static_cast<char>(byte);
@@ -64,7 +78,7 @@ TEST(JsonStringTest, EveryByteAtEveryPlaceOfTheWord) {
         } else {
             alone = std::string(1, c);
         }
-        for (std::size_t size = 1; size <= 17; ++size) {
+        for (std::size_t size = 1; size <= engine::SmallText::kCapacity; ++size) {
             for (std::size_t at = 0; at < size; ++at) {
                 std::string text(size, 'a');
                 text[at] = c;
@@ -72,6 +86,8 @@ TEST(JsonStringTest, EveryByteAtEveryPlaceOfTheWord) {
                 expected.replace(at, 1, alone);
                 ASSERT_EQ(Escaped(text), '"' + expected + '"')
                     << "byte " << byte << " at " << at << " of " << size;
+                ASSERT_EQ(EscapedShortText(text), '"' + expected + '"')
+                    << "byte " << byte << " at " << at << " of short text " << size;
             }
         }
     }
