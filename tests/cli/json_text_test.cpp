@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace cli {
 namespace {
@@ -89,6 +91,29 @@ TEST(JsonStringTest, EveryByteAtEveryPlaceOfTheWord) {
                 ASSERT_EQ(EscapedShortText(text), '"' + expected + '"')
                     << "byte " << byte << " at " << at << " of short text " << size;
             }
+        }
+    }
+}
+
+// The short texts' writer against the general one, on every string of up to four bytes drawn from
+// plain bytes, escapes and the pieces of valid and broken UTF-8, at the start, the middle and
+// the end of the sixteen bytes it looks at together.
+TEST(JsonStringTest, ShortTextsAsTheGeneralWriterWritesThem) {
+    constexpr std::string_view kPieces = "a\"\\\n\xC2\xB0\xDF\xC0\x80\xBF\xE2";
+    std::vector<std::string> texts = {""};
+    for (std::size_t from = 0; texts.back().size() < 4;) {
+        const std::size_t to = texts.size();
+        for (; from < to; ++from) {
+            for (const char piece : kPieces) {
+                texts.push_back(texts[from] + piece);
+            }
+        }
+    }
+    for (const std::string& text : texts) {
+        for (const std::size_t before : {0, 5, 12}) {
+            const std::string placed = std::string(before, 'b') + text;
+            ASSERT_EQ(EscapedShortText(placed), Escaped(placed))
+                << QByteArray::fromStdString(placed).toHex().toStdString();
         }
     }
 }
