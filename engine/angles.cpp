@@ -96,11 +96,11 @@ SignPosition SignPositionOfArcSeconds(int arcSeconds) {
             static_cast<int>(sign)};
 }
 
-// The position texts' fields written straight into a whole buffer, which becomes the text in
-// one copy. A chart writes 22 of these texts, and their numbers all lie below 100, so neither
-// std::to_chars nor a check of the room left is needed. Each writer takes the place to write
-// at and returns the place after it, which keeps that place out of memory.
-using TextBytes = std::array<char, SmallText::kCapacity>;
+// The position texts' fields written straight into the text's buffer. A chart writes 22 of these
+// texts, and their numbers all lie below 100, so neither std::to_chars nor a check of the room
+// left is needed. Each writer takes the place to write at and returns the place after it, which
+// keeps that place out of memory.
+using TextBytes = char[SmallText::kCapacity];
 
 // One digit below 10, two from 10 on, as std::to_chars writes them, without a branch on the
 // digits (they vary from chart to chart): a lone digit overwrites the zero put before it.
@@ -144,26 +144,26 @@ static_assert([] {
 }());
 
 SmallText LongText(const SignPosition& position) {
-    TextBytes bytes{};
-    std::size_t at = PutUpToTwoDigits(bytes, 0, position.cut.degrees);
-    at = Put(bytes, at, kDegreeMark);
-    at = Put(bytes, at, " ");
-    at = PutUpToTwoDigits(bytes, at, position.cut.minutes);
-    at = Put(bytes, at, "' ");
-    at = PutUpToTwoDigits(bytes, at, position.cut.seconds);
-    at = Put(bytes, at, "\" ");
-    at = PutSignAbbreviation(bytes, at, position.sign);
-    return SmallText(bytes, at);
+    return SmallText::Filled([&position](TextBytes& bytes) {
+        std::size_t at = PutUpToTwoDigits(bytes, 0, position.cut.degrees);
+        at = Put(bytes, at, kDegreeMark);
+        at = Put(bytes, at, " ");
+        at = PutUpToTwoDigits(bytes, at, position.cut.minutes);
+        at = Put(bytes, at, "' ");
+        at = PutUpToTwoDigits(bytes, at, position.cut.seconds);
+        at = Put(bytes, at, "\" ");
+        return PutSignAbbreviation(bytes, at, position.sign);
+    });
 }
 
 SmallText ShortText(const SignPosition& position) {
-    TextBytes bytes{};
-    std::size_t at = PutTwoDigits(bytes, 0, position.cut.degrees);
-    at = Put(bytes, at, " ");
-    at = PutSignAbbreviation(bytes, at, position.sign);
-    at = Put(bytes, at, " ");
-    at = PutTwoDigits(bytes, at, position.cut.minutes);
-    return SmallText(bytes, at);
+    return SmallText::Filled([&position](TextBytes& bytes) {
+        std::size_t at = PutTwoDigits(bytes, 0, position.cut.degrees);
+        at = Put(bytes, at, " ");
+        at = PutSignAbbreviation(bytes, at, position.sign);
+        at = Put(bytes, at, " ");
+        return PutTwoDigits(bytes, at, position.cut.minutes);
+    });
 }
 
 }  // namespace

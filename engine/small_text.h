@@ -41,6 +41,18 @@ class SmallText {
         size_ = static_cast<unsigned char>(size_ + count);
     }
 
+    // A text that fill writes straight into the buffer of the text returned: fill takes the buffer
+    // and returns the size. A text written byte by byte into a buffer of its own and then copied
+    // would be read back wide while its bytes are still on their way to the cache, and the copy
+    // would wait for them.
+    template <typename Fill>
+    static constexpr SmallText Filled(Fill fill) {
+        SmallText text;
+        text.size_ =
+            static_cast<unsigned char>(std::min<std::size_t>(fill(text.bytes_), kCapacity));
+        return text;
+    }
+
     constexpr std::string_view view() const { return {bytes_, size_}; }
     constexpr std::size_t size() const { return size_; }
     constexpr bool empty() const { return size_ == 0; }

@@ -17,4 +17,13 @@ inline constexpr std::array<std::string_view, kBodyCount> kPlanetLabels{
     "Surya", "Chandra", "Budha", "Shukra",    "Mangala",  "Guru",
     "Shani", "Rahu",    "Ketu",  "Ascendant", "Midheaven"};
 
+// The same held in place, made when compiling: a chart copies them as a block.
+inline constexpr BodyTexts kPlanetLabelTexts = [] {
+    BodyTexts labels{};
+    for (int body = 0; body < kBodyCount; ++body) {
+        labels[body] = kPlanetLabels[body];
+    }
+    return labels;
+}();
+
 }  // namespace reading

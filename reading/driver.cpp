@@ -1,5 +1,6 @@
 #include "reading/driver.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -7,6 +8,7 @@
 
 #include "engine/vector_state.h"
 #include "engine/zodiac.h"
+#include "reading/body_names.h"
 #include "reading/nakshatra_lookup.h"
 #include "reading/navamsa.h"
 #include "reading/retrograde_marks.h"
@@ -18,12 +20,9 @@ namespace reading {
 namespace {
 
 // The marks give the labels of the Sun to Saturn, the plain labels the rest.
-BodyTexts LabelsOf(const RetrogradeMarks& marks, const PositionList& positions) {
-    BodyTexts labels;
-    for (int body = 0; body < kBodyCount; ++body) {
-        labels[body] = body < kMarkedLabelCount ? marks.planetLabels[body]
-                                                : engine::SmallText(positions.planetLabels[body]);
-    }
+BodyTexts LabelsOf(const RetrogradeMarks& marks) {
+    BodyTexts labels = kPlanetLabelTexts;
+    std::copy(marks.planetLabels.begin(), marks.planetLabels.end(), labels.begin());
     return labels;
 }
 
@@ -44,7 +43,7 @@ ChartReading CalculateReading(const BirthData& birth) {
 
     return ChartReading{
         .planetNames = positions.planetNames,
-        .planetLabels = LabelsOf(marks, positions),
+        .planetLabels = LabelsOf(marks),
         .planetPositions = positions.planetPositions,
         .ascendantText = ascendant.ascendantText,
         .midheavenText = ascendant.midheavenText,

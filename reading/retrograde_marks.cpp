@@ -13,11 +13,13 @@ namespace {
 
 constexpr std::string_view kRetrogradeMark = " (R) ";
 
-// The plain labels held in place, made when compiling: each chart copies them as a block.
-constexpr std::array<engine::SmallText, kMarkedLabelCount> kPlainLabels = [] {
+// The labels of retrograde planets held in place too, made when compiling. A mark appended byte by
+// byte would make the copy of the labels that follows wait for those bytes.
+constexpr std::array<engine::SmallText, kMarkedLabelCount> kMarkedLabels = [] {
     std::array<engine::SmallText, kMarkedLabelCount> labels{};
     for (int body = 0; body < kMarkedLabelCount; ++body) {
-        labels[body] = kPlanetLabels[body];
+        labels[body] = kPlanetLabelTexts[body];
+        labels[body].Append(kRetrogradeMark);
     }
     return labels;
 }();
@@ -30,11 +32,10 @@ RetrogradeMarks MarkRetrogrades(const BirthData& birth) {
 }
 
 RetrogradeMarks MarkRetrogrades(const engine::CivilDateTime& localClock) {
-    RetrogradeMarks marks{engine::RetrogradeFlags(localClock), kPlainLabels};
-    for (int planet = 0; planet < kRetrogradePlanetCount; ++planet) {
-        if (marks.retrograde[planet]) {
-            marks.planetLabels[kMercury + planet].Append(kRetrogradeMark);
-        }
+    RetrogradeMarks marks{engine::RetrogradeFlags(localClock), {}};
+    for (int body = 0; body < kMarkedLabelCount; ++body) {
+        const bool marked = body >= kMercury && marks.retrograde[body - kMercury];
+        marks.planetLabels[body] = marked ? kMarkedLabels[body] : kPlanetLabelTexts[body];
     }
     return marks;
 }

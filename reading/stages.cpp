@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "engine/angles.h"
 #include "engine/birth_moment.h"
@@ -28,6 +29,13 @@ double UniversalHoursOf(const BirthData& birth, const engine::CivilDateTime& loc
 
 double JulianDayOf(const engine::CivilDateTime& local) {
     return engine::JulianDayNumber(local.day, local.month, local.year);
+}
+
+// The texts made in their places in the list. Assigned there one by one, each would be made in a
+// temporary and copied at once, and the copy would wait for the bytes just written.
+template <typename MakeText, int... Body>
+BodyTexts TextsOf(MakeText makeText, std::integer_sequence<int, Body...>) {
+    return {makeText(Body)...};
 }
 
 double SiderealLongitude(double tropicalLongitude, double ayanamsaCorrection) {
@@ -108,10 +116,6 @@ PositionList ComputePlanetPositions(const BirthData& birth,
 PositionList ComputePlanetPositions(const BirthMoment& moment,
                                     const engine::AscendantResult& ascendant,
                                     const MoonReading& moon) {
-    PositionList list;
-    list.planetNames = kPlanetNames;
-    list.planetLabels = kPlanetLabels;
-
     const double days = engine::DaysFromJ2000(moment.universal);
     const double ayanamsa = ascendant.ayanamsaCorrection;
     // The elements give longitudes on the J2000 equinox; the ayanamsa is that of the date.
@@ -122,7 +126,7 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
     };
     const double rahu = engine::RahuLongitude(days, ayanamsa);
 
-    BodyLongitudes& longitudes = list.longitudes;
+    BodyLongitudes longitudes{};
     longitudes[kSun] = planet(engine::Planet::kSun);
     longitudes[kMoon] = moon.longitude;
     longitudes[kMercury] = planet(engine::Planet::kMercury);
@@ -136,30 +140,34 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
     longitudes[kMidheaven] = ascendant.siderealMidheaven;
 
     // Each longitude is cut once; both of its texts and the navamsa come from the cut.
+    BodyArcSeconds arcSeconds{};
     for (int body = 0; body < kBodyCount; ++body) {
-        list.arcSeconds[body] =
+        arcSeconds[body] =
             body == kMoon ? moon.arcSeconds : engine::ArcSecondsShown(longitudes[body]);
-        list.planetPositions[body] = engine::ShortPositionTextOfArcSeconds(list.arcSeconds[body]);
     }
-
+    const auto shortText = [&](int body) {
+        return engine::ShortPositionTextOfArcSeconds(arcSeconds[body]);
+    };
     // The same positions to the second of arc: the navamsa is read from them.
-    BodyTexts& longPositions = list.planetLongPositions;
-    for (int body = 0; body < kBodyCount; ++body) {
+    const auto longText = [&](int body) {
         switch (body) {
             case kMoon:
-                longPositions[body] = moon.positionText;
-                break;
+                return moon.positionText;
             case kAscendant:
-                longPositions[body] = ascendant.ascendantText;
-                break;
+                return ascendant.ascendantText;
             case kMidheaven:
-                longPositions[body] = ascendant.midheavenText;
-                break;
+                return ascendant.midheavenText;
             default:
-                longPositions[body] = engine::LongPositionTextOfArcSeconds(list.arcSeconds[body]);
+                return engine::LongPositionTextOfArcSeconds(arcSeconds[body]);
         }
-    }
-    return list;
+    };
+    constexpr auto kBodies = std::make_integer_sequence<int, kBodyCount>{};
+    return {.planetNames = kPlanetNames,
+            .planetLabels = kPlanetLabels,
+            .planetPositions = TextsOf(shortText, kBodies),
+            .planetLongPositions = TextsOf(longText, kBodies),
+            .longitudes = longitudes,
+            .arcSeconds = arcSeconds};
 }
 
 }  // namespace reading
