@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <iosfwd>
 #include <string>
@@ -21,12 +20,6 @@ class SmallText {
     constexpr SmallText(std::string_view text) { Append(text); }
     constexpr SmallText(const char* text) { Append(std::string_view(text)); }
     SmallText(const std::string& text) { Append(std::string_view(text)); }
-
-    // The first size bytes of a whole buffer, copied at once: cheaper than byte by byte.
-    constexpr SmallText(const std::array<char, kCapacity>& bytes, std::size_t size)
-        : size_(static_cast<unsigned char>(std::min(size, kCapacity))) {
-        std::copy(bytes.begin(), bytes.end(), bytes_);
-    }
 
     constexpr void Append(char c) {
         if (size_ < kCapacity) {

@@ -5,7 +5,7 @@
 #include <QJsonDocument>
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -21,12 +21,14 @@ std::string Escaped(std::string_view text) {
 
 // A short text as the program makes it, with a quote in every byte of its buffer past the text.
 std::string EscapedShortText(std::string_view text) {
-    std::array<char, engine::SmallText::kCapacity> buffer{};
-    buffer.fill('"');
-    std::copy(text.begin(), text.end(), buffer.begin());
+    const auto filled = engine::SmallText::Filled([text](auto& bytes) {
+        std::fill(std::begin(bytes), std::end(bytes), '"');
+        std::copy(text.begin(), text.end(), std::begin(bytes));
+        return text.size();
+    });
     std::string out;
     JsonWriter writer(out);
-    AppendJsonShortText(writer, engine::SmallText(buffer, text.size()));
+    AppendJsonShortText(writer, filled);
     return out;
 }
 
