@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "cli/json_text.h"
 #include "reading/body_names.h"
@@ -111,15 +112,14 @@ class Members {
 
 // The names a reading takes from the program's tables are written without a look at their
 // bytes, so every one of them must be plain.
-constexpr bool AllPlain(const auto& names) {
-    return std::ranges::all_of(names, IsPlainJsonText);
+constexpr bool AllPlain(const auto& table, auto name) {
+    return std::ranges::all_of(table, IsPlainJsonText, name);
 }
-static_assert(AllPlain(reading::SignAbbreviationTable) && AllPlain(reading::RashiNames) &&
-              AllPlain(reading::NakshatraNames));
-static_assert(std::ranges::all_of(reading::NakshatraLordTable,
-                                  [](const auto& row) { return IsPlainJsonText(row.lord); }));
-static_assert(std::ranges::all_of(reading::kDashaLords,
-                                  [](const auto& lord) { return IsPlainJsonText(lord.name); }));
+static_assert(AllPlain(reading::SignAbbreviationTable, std::identity{}) &&
+              AllPlain(reading::RashiNames, std::identity{}) &&
+              AllPlain(reading::NakshatraNames, std::identity{}) &&
+              AllPlain(reading::NakshatraLordTable, &reading::NakshatraLordRow::lord) &&
+              AllPlain(reading::kDashaLords, &reading::DashaLord::name));
 
 void AppendBirth(JsonWriter& out, const reading::BirthData& birth) {
     Members json(out);

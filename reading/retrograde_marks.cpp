@@ -13,11 +13,11 @@ namespace {
 
 constexpr std::string_view kRetrogradeMark = " (R) ";
 
-// The labels of retrograde planets held in place too, made when compiling. A mark appended byte by
-// byte would make the copy of the labels that follows wait for those bytes.
+// The labels of retrograde Mercury to Saturn held in place too, made when compiling. A mark
+// appended byte by byte would make the copy of the labels that follows wait for those bytes.
 constexpr std::array<engine::SmallText, kMarkedLabelCount> kMarkedLabels = [] {
     std::array<engine::SmallText, kMarkedLabelCount> labels{};
-    for (int body = 0; body < kMarkedLabelCount; ++body) {
+    for (int body = kMercury; body < kMarkedLabelCount; ++body) {
         labels[body] = kPlanetLabelTexts[body];
         labels[body].Append(kRetrogradeMark);
     }
