@@ -1,13 +1,17 @@
 // The command line's batch, row by row: reading CSV, calculating, and writing JSON lines.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "bench/sample_births.h"
 #include "cli/batch.h"
 #include "cli/csv_reader.h"
 #include "cli/reading_json.h"
 #include "reading/driver.h"
+#include "reading/random_births.h"
 
 namespace {
 
@@ -45,6 +49,27 @@ void BM_ReadingJson_OneLine(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * out.size()));
 }
 BENCHMARK(BM_ReadingJson_OneLine);
+
+// JSON lines of distinct charts in turn, into a line buffer used again, as a batch writes them:
+// the digits and the lengths of the texts change from line to line as they do in a real file.
+void BM_ReadingJson_DistinctCharts(benchmark::State& state) {
+    constexpr std::size_t kCharts = 4096;
+    const std::vector<reading::BirthData> births = reading::RandomBirths(kCharts, 11);
+    std::vector<reading::ChartReading> charts;
+    charts.reserve(kCharts);
+    for (const reading::BirthData& birth : births) {
+        charts.push_back(reading::CalculateReading(birth));
+    }
+    std::string out;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        out.clear();
+        cli::AppendReadingJson(out, births[next], charts[next]);
+        benchmark::DoNotOptimize(out.data());
+        next = (next + 1) % kCharts;
+    }
+}
+BENCHMARK(BM_ReadingJson_DistinctCharts);
 
 // Reading the CSV alone: the part of the batch that runs on one core.
 void BM_CsvRows(benchmark::State& state) {
