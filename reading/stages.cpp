@@ -163,7 +163,6 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
     };
     constexpr auto kBodies = std::make_integer_sequence<int, kBodyCount>{};
     return {.planetNames = kPlanetNames,
-            .planetLabels = kPlanetLabels,
             .planetPositions = TextsOf(shortText, kBodies),
             .planetLongPositions = TextsOf(longText, kBodies),
             .longitudes = longitudes,

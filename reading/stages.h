@@ -52,14 +52,14 @@ MoonReading MoonReadingAt(double siderealLongitude);
 
 struct PositionList {
     BodyNames planetNames;
-    BodyNames planetLabels;  // without retrograde marks
     BodyTexts planetPositions;
     BodyTexts planetLongPositions;
     BodyLongitudes longitudes{};  // sidereal degrees behind each text
     BodyArcSeconds arcSeconds{};  // what each text shows
 };
 
-// The eleven short and long position texts with the bodies' names and plain display names.
+// The eleven short and long position texts, with the bodies' names, their longitudes and the
+// arc-seconds the texts show.
 PositionList ComputePlanetPositions(const BirthData& birth,
                                     const engine::AscendantResult& ascendant,
                                     const MoonReading& moon);
