@@ -233,9 +233,10 @@ void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool w
         }
         if (problem) {
             ++result.failedRows;
-            AppendRowErrorJson(lines, record.lineNumber, *problem);
+            AppendRowErrorJson(lines, {.line = record.lineNumber, .id = {}}, *problem);
         } else {
-            AppendReadingJson(lines, birth, chart, withDasha, placeJson);
+            AppendReadingJson(lines, birth, chart, withDasha, placeJson,
+                              RowKey{.line = record.lineNumber, .id = {}});
         }
         lines.Append('\n');
     }

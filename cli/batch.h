@@ -24,12 +24,13 @@ struct BatchSummary {
 };
 
 // Reads birth rows as CSV and writes, for each row in input order, one line: the reading's JSON
-// object, or {"line": N, "error": "…"} for a row that cannot be read or that the form's
-// validation refuses. A failing row never stops the rows after it. Blocks of rows are
-// calculated on all the processor's cores while the next block is read and the one before is
-// written; the lines still come out in input order. Memory stays bounded whatever the input:
-// three blocks are in flight, each holds at most a few MiB of rows, and each row is bounded by
-// limits. A read that fails ends the input after the rows read before it have been written; a
+// object led by "line": N, or {"line": N, "error": "…"} for a row that cannot be read or that
+// the form's validation refuses; N is the input line the row starts on, so that lines can be
+// matched to rows although blank lines are skipped. A failing row never stops the rows after it.
+// Blocks of rows are calculated on all the processor's cores while the next block is read and the
+// one before is written; the lines still come out in input order. Memory stays bounded whatever the
+// input: three blocks are in flight, each holds at most a few MiB of rows, and each row is bounded
+// by limits. A read that fails ends the input after the rows read before it have been written; a
 // write that fails stops the batch. With withDasha each reading holds its Vimshottari dasha.
 struct BatchSettings {
     bool withDasha = false;

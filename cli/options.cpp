@@ -298,16 +298,20 @@ Batch:
                        east,dst,city,state,country
                      (columns in any order). A column place (as --place) may stand for
                      latDeg, latMin, south, lonDeg, lonMin, east, city, state and country, and
-                     for zone and dst when those are left out. Fields in double quotes may hold commas, line
-                     breaks and doubled quotes; south, east and dst are true/false or 1/0; an
-                     empty south or east means no direction chosen. For every row, in input
-                     order, one line holds the JSON object of --json, or
+                     for zone and dst when those are left out. Fields in double quotes may
+                     hold commas, line breaks and doubled quotes; south, east and dst are
+                     true/false or 1/0; an empty south or east means no direction chosen.
+                     Blank lines are skipped. For every row, in input order, one line holds
+                     the JSON object of --json led by the row's line,
+                       {"line": N, "birth": ...}
+                     or, for a row that cannot be read or is refused,
                        {"line": N, "error": "..."}
-                     for a row that cannot be read or is refused (N is the line the row starts
-                     on; the header is line 1). A row spans at most 100 lines and 64 KiB: a
-                     longer line is an error row, and a quote still open past that is one
-                     ("unclosed quote opened on line N"), after which reading goes on with the
-                     line after line N. A failed write stops the batch at once.
+                     N is the input line the row starts on (the input's first line is 1,
+                     blank lines are counted), so that output lines can be matched to rows.
+                     A row spans at most 100 lines and 64 KiB: a longer line is an error row,
+                     and a quote still open past that is one ("unclosed quote opened on line
+                     N"), after which reading goes on with the line after line N. A failed
+                     write stops the batch at once.
 
 Reading file:
   READING.vlj        print the report (or with --json the JSON) of a saved reading file.

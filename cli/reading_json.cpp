@@ -219,8 +219,15 @@ void AppendChart(JsonWriter& out, const reading::ChartReading& chart,
 
 void AppendReadingJson(JsonWriter& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha,
-                       std::string_view placeJson) {
+                       std::string_view placeJson, const std::optional<RowKey>& row) {
     Members json(out);
+    if (row) {
+        json.Key("line"_key);
+        AppendJsonNumber(out, row->line);
+        if (row->id) {
+            json.Text("id"_key, *row->id);
+        }
+    }
     json.Key("birth"_key);
     AppendBirth(out, birth);
     json.Key("reading"_key);
@@ -233,9 +240,13 @@ void AppendReadingJson(JsonWriter& out, const reading::BirthData& birth,
     }
 }
 
-void AppendRowErrorJson(JsonWriter& out, std::int64_t lineNumber, std::string_view message) {
+void AppendRowErrorJson(JsonWriter& out, const RowKey& row, std::string_view message) {
     out.Append("{\"line\": ");
-    AppendJsonNumber(out, lineNumber);
+    AppendJsonNumber(out, row.line);
+    if (row.id) {
+        out.Append(", \"id\": ");
+        AppendJsonString(out, *row.id);
+    }
     out.Append(", \"error\": ");
     AppendJsonString(out, message);
     out.Append('}');
@@ -243,14 +254,14 @@ void AppendRowErrorJson(JsonWriter& out, std::int64_t lineNumber, std::string_vi
 
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha,
-                       std::string_view placeJson) {
+                       std::string_view placeJson, const std::optional<RowKey>& row) {
     JsonWriter writer(out);
-    AppendReadingJson(writer, birth, reading, withDasha, placeJson);
+    AppendReadingJson(writer, birth, reading, withDasha, placeJson, row);
 }
 
-void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message) {
+void AppendRowErrorJson(std::string& out, const RowKey& row, std::string_view message) {
     JsonWriter writer(out);
-    AppendRowErrorJson(writer, lineNumber, message);
+    AppendRowErrorJson(writer, row, message);
 }
 
 }  // namespace cli

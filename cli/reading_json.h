@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,20 +11,29 @@
 
 namespace cli {
 
+// What ties a batch's output line to its input row: the line the row starts on, and the
+// caller's own key when the input has an id column.
+struct RowKey {
+    std::int64_t line = 0;
+    std::optional<std::string_view> id;
+};
+
 // Appends one compact JSON object with the birth details ("birth", every field by its name),
 // the computed reading ("reading", navamsa included) and the universal instant the chart was
 // cast for ("universalTime"). With withDasha the reading holds its Vimshottari dasha as well
 // ("dasha": the balance at birth and nine periods of nine antardashas, dated on the birth's
-// local clock); placeJson, when given, is the object of the member "place".
+// local clock); placeJson, when given, is the object of the member "place". A batch row's
+// key, when given, comes first ("line", then "id").
 void AppendReadingJson(JsonWriter& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha = false,
-                       std::string_view placeJson = {});
+                       std::string_view placeJson = {}, const std::optional<RowKey>& row = {});
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha = false,
-                       std::string_view placeJson = {});
+                       std::string_view placeJson = {}, const std::optional<RowKey>& row = {});
 
-// Appends {"line": N, "error": "…"}: the batch's answer for a row it could not calculate.
-void AppendRowErrorJson(JsonWriter& out, std::int64_t lineNumber, std::string_view message);
-void AppendRowErrorJson(std::string& out, std::int64_t lineNumber, std::string_view message);
+// Appends {"line": N, "id": "…", "error": "…"} ("id" only when the row has one): the batch's
+// answer for a row it could not calculate.
+void AppendRowErrorJson(JsonWriter& out, const RowKey& row, std::string_view message);
+void AppendRowErrorJson(std::string& out, const RowKey& row, std::string_view message);
 
 }  // namespace cli

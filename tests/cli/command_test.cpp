@@ -196,7 +196,7 @@ TEST(CommandTest, BatchFromStandardInput) {
     EXPECT_EQ(run.err, "rashi-report: 1 of 2 rows could not be calculated\n");
     const std::size_t firstEnd = run.out.find('\n');
     ASSERT_NE(firstEnd, std::string::npos);
-    EXPECT_EQ(run.out.substr(0, 10), "{\"birth\":{");
+    EXPECT_EQ(run.out.substr(0, 19), "{\"line\":2,\"birth\":{");
     EXPECT_EQ(run.out.substr(firstEnd + 1),
               "{\"line\": 3, \"error\": \"Please Enter Your Country name\"}\n");
 }

@@ -72,7 +72,7 @@ TEST(ReadingJsonTest, LongitudesReadBackToThePositionTexts) {
 
 TEST(ReadingJsonTest, RowErrorKeepsItsLayoutAndEscapes) {
     std::string out;
-    AppendRowErrorJson(out, 12, "a \"quoted\" field is not closed");
+    AppendRowErrorJson(out, {.line = 12, .id = {}}, "a \"quoted\" field is not closed");
     EXPECT_EQ(out, R"({"line": 12, "error": "a \"quoted\" field is not closed"})");
 }
 
