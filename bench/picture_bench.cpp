@@ -8,8 +8,8 @@
 #include "files/chart_picture.h"
 #include "reading/driver.h"
 #include "reading/sample_birth.h"
+#include "ui/chart/chart_display_content.h"
 #include "ui/chart_display.h"
-#include "ui/chart_display_content.h"
 
 namespace {
 

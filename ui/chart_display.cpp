@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "reading/sign_tables.h"
-#include "ui/chart_painter.h"
+#include "ui/chart/chart_painter.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "ui/chart_display_content.h"
+#include "ui/chart/chart_display_content.h"
 
 class QPainter;
 class QTransform;

@@ -16,8 +16,8 @@
 
 #include "links/link_label.h"
 #include "links/vendor_pages.h"
+#include "ui/chart/chart_painter.h"
 #include "ui/chart_display.h"
-#include "ui/chart_painter.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 #include "ui/reading_session.h"

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "ui/chart_display_content.h"
+#include "ui/chart/chart_display_content.h"
 
 class QAction;
 class QLabel;

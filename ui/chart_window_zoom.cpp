@@ -3,8 +3,8 @@
 #include <QScrollArea>
 #include <QWheelEvent>
 
+#include "ui/chart/chart_painter.h"
 #include "ui/chart_display.h"
-#include "ui/chart_painter.h"
 #include "ui/chart_window.h"
 #include "ui/window_sizing.h"
 

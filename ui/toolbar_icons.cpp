@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <functional>
 
-#include "ui/chart_painter.h"
+#include "ui/chart/chart_painter.h"
 #include "ui/program_fonts.h"
 
 namespace ui {

@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 
 #include "fake_dialogs.h"
+#include "ui/chart/chart_display_content.h"
+#include "ui/chart/chart_painter.h"
 #include "ui/chart_display.h"
-#include "ui/chart_display_content.h"
-#include "ui/chart_painter.h"
 #include "ui/program_texts.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include "chart_fixture.h"
 #include "files/chart_picture.h"
 #include "files/report_export.h"
+#include "ui/chart/chart_painter.h"
 #include "ui/chart_display.h"
-#include "ui/chart_painter.h"
 
 namespace {
 

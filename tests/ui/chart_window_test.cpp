@@ -13,8 +13,8 @@
 #include <QWheelEvent>
 
 #include "form_driver.h"
+#include "ui/chart/chart_painter.h"
 #include "ui/chart_display.h"
-#include "ui/chart_painter.h"
 #include "ui/twips.h"
 #include "ui/window_sizing.h"
 

@@ -12,7 +12,7 @@
 #include "links/about_box.h"
 #include "links/link_label.h"
 #include "links/vendor_pages.h"
-#include "ui/chart_painter.h"
+#include "ui/chart/chart_painter.h"
 
 namespace {
 

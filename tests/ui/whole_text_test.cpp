@@ -17,9 +17,9 @@
 #include "files/chart_picture.h"
 #include "files/printing.h"
 #include "reading/sign_tables.h"
+#include "ui/chart/chart_layout.h"
+#include "ui/chart/chart_painter.h"
 #include "ui/chart_display.h"
-#include "ui/chart_layout.h"
-#include "ui/chart_painter.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "reading/driver.h"
 #include "reading/sample_birth.h"
+#include "ui/chart/chart_display_content.h"
 #include "ui/chart_display.h"
-#include "ui/chart_display_content.h"
 #include "ui/chart_window.h"
 #include "ui/reading_session.h"
 #include "ui/user_dialogs.h"

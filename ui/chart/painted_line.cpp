@@ -1,4 +1,4 @@
-#include "ui/painted_line.h"
+#include "ui/chart/painted_line.h"
 
 #include <QPainter>
 #include <QTextOption>

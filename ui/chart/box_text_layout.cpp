@@ -1,12 +1,12 @@
-#include "ui/box_text_layout.h"
+#include "ui/chart/box_text_layout.h"
 
 #include <QString>
 #include <algorithm>
 #include <array>
 #include <optional>
 
-#include "ui/box_placement.h"
-#include "ui/chart_layout.h"
+#include "ui/chart/box_placement.h"
+#include "ui/chart/chart_layout.h"
 #include "ui/program_fonts.h"
 #include "ui/qt_text.h"
 

@@ -6,7 +6,7 @@
 
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
-#include "ui/box_placement.h"
+#include "ui/chart/box_placement.h"
 
 namespace ui {
 

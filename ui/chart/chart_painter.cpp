@@ -1,12 +1,12 @@
-#include "ui/chart_painter.h"
+#include "ui/chart/chart_painter.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ui/chart_layout.h"
-#include "ui/painted_line.h"
+#include "ui/chart/chart_layout.h"
+#include "ui/chart/painted_line.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 #include "ui/qt_text.h"

@@ -1,4 +1,4 @@
-#include "ui/box_placement.h"
+#include "ui/chart/box_placement.h"
 
 #include "reading/sign_tables.h"
 

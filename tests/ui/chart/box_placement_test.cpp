@@ -7,9 +7,9 @@
 #include <QFontMetrics>
 
 #include "reading/body_names.h"
-#include "ui/box_placement.h"
-#include "ui/box_text_layout.h"
-#include "ui/chart_layout.h"
+#include "ui/chart/box_placement.h"
+#include "ui/chart/box_text_layout.h"
+#include "ui/chart/chart_layout.h"
 #include "ui/program_fonts.h"
 
 namespace {

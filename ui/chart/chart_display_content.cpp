@@ -1,4 +1,4 @@
-#include "ui/chart_display_content.h"
+#include "ui/chart/chart_display_content.h"
 
 #include <QLocale>
 

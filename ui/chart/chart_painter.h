@@ -4,8 +4,8 @@
 #include <QRectF>
 #include <QSize>
 
-#include "ui/box_text_layout.h"
-#include "ui/chart_display_content.h"
+#include "ui/chart/box_text_layout.h"
+#include "ui/chart/chart_display_content.h"
 
 class QPainter;
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/box_placement.h"
+#include "ui/chart/box_placement.h"
 #include "ui/twips.h"
 
 // Where everything stands on the chart display, in twips. Positions inside the chart, the planet

@@ -1,5 +1,5 @@
 // A line laid out once must measure as the fitting measures and draw as QPainter::drawText draws.
-#include "ui/painted_line.h"
+#include "ui/chart/painted_line.h"
 
 #include <gtest/gtest.h>
 
