@@ -18,6 +18,7 @@
 #include "links/vendor_pages.h"
 #include "ui/chart/chart_painter.h"
 #include "ui/chart_display.h"
+#include "ui/enter_presses_button.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 #include "ui/reading_session.h"
@@ -76,6 +77,7 @@ ChartWindow::ChartWindow(ChartDisplayContent content, ReadingSession& session, U
     column->addWidget(createChartArea(std::move(content)), 1);
     column->addWidget(createBottomPanel());
     setCentralWidget(central);
+    PressButtonsOnEnter(this);
 
     // Large enough to show the whole chart display where the screen allows it, frame included.
     QSize initial = fullSize();
@@ -112,7 +114,7 @@ void ChartWindow::createActions() {
     connect(mnuSaveAs, &QAction::triggered, this, &ChartWindow::saveReadingAs);
     mnuSaveAsJpeg = make("mnuSaveAsJpeg", "Save As &JPEG");
     connect(mnuSaveAsJpeg, &QAction::triggered, this, &ChartWindow::saveAsJpeg);
-    mnuSaveAsPdf = make("mnuSaveAsPdf", "Save As &PDF");
+    mnuSaveAsPdf = make("mnuSaveAsPdf", "Save As P&DF");
     connect(mnuSaveAsPdf, &QAction::triggered, this, &ChartWindow::saveAsPdf);
     mnuSaveAsSvg = make("mnuSaveAsSvg", "Save As &SVG");
     connect(mnuSaveAsSvg, &QAction::triggered, this, &ChartWindow::saveAsSvg);

@@ -77,7 +77,7 @@ void ChartWindow::saveAsJpeg() {
     ShowProblem(dialogs_, this, files::SaveChartPicture(path, picture).problem);
 }
 
-// "Save As &PDF" and "Save As &SVG": the display's drawing as a document, named as the picture.
+// "Save As P&DF" and "Save As &SVG": the display's drawing as a document, named as the picture.
 void ChartWindow::saveAsPdf() {
     SaveDocument(dialogs_, this, *display_, SavePdfRequest(), files::kPdfExtension,
                  files::ChartPdf);

@@ -12,6 +12,7 @@
 
 #include "files/dasha_csv.h"
 #include "files/safe_file.h"
+#include "ui/enter_presses_button.h"
 #include "ui/file_requests.h"
 #include "ui/program_fonts.h"
 #include "ui/qt_text.h"
@@ -85,15 +86,17 @@ DashaWindow::DashaWindow(reading::VimshottariDasha dasha, const QString& personN
     cmdCopy = new QPushButton(QStringLiteral("&Copy"), this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
     cmdCopy->setToolTip(QStringLiteral("Copy the dasha as text"));
-    cmdSaveCsv = new QPushButton(QStringLiteral("Save As &CSV"), this);
+    cmdSaveCsv = new QPushButton(QStringLiteral("Save As C&SV"), this);
     cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
     cmdSaveCsv->setToolTip(QStringLiteral("Save the dasha as a CSV file for spreadsheets"));
     cmdClose = new QPushButton(QStringLiteral("C&lose"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    // Enter in the list must not press a button behind the user's back.
+    // Enter in the list must not press a button behind the user's back; Enter on a button
+    // presses that button.
     for (QPushButton* button : {cmdCopy, cmdSaveCsv, cmdClose}) {
         button->setAutoDefault(false);
     }
+    PressButtonsOnEnter(this);
     connect(cmdCopy, &QPushButton::clicked, this, &DashaWindow::copyAsText);
     connect(cmdSaveCsv, &QPushButton::clicked, this, &DashaWindow::saveAsCsv);
     connect(cmdClose, &QPushButton::clicked, this, &DashaWindow::close);

@@ -16,6 +16,7 @@
 #include "links/link_label.h"
 #include "links/vendor_pages.h"
 #include "reading/time_zones.h"
+#include "ui/enter_presses_button.h"
 #include "ui/key_filter.h"
 #include "ui/place_finder.h"
 #include "ui/program_fonts.h"
@@ -110,6 +111,7 @@ InputForm::InputForm(UserDialogs& dialogs, QWidget* parent)
     createMenus();
     fillLists();
     orderTabStops();
+    PressButtonsOnEnter(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form keeps its size
     // A form of fixed size has nothing to maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

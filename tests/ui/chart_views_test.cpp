@@ -145,6 +145,9 @@ TEST_F(DashaWindowTest, KeyboardOpensPeriodsAndReachesTheButtons) {
     EXPECT_EQ(tree->currentItem()->text(0), "Mercury / Mercury");
     QTest::keyClick(tree, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), button("cmdCopy"));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("Vimshottari Dasha"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(driver.chart()->dashaWindow(), nullptr);

@@ -54,7 +54,7 @@ TEST_F(ChartWindowTest, MenusInTheirOrderWithSeparators) {
                                      "-",
                                      "Save &As",
                                      "Save As &JPEG",
-                                     "Save As &PDF",
+                                     "Save As P&DF",
                                      "Save As &SVG",
                                      "-",
                                      "&Export Chart As Text",

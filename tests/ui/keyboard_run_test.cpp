@@ -151,6 +151,29 @@ TEST_F(KeyboardRun, CalculatingAgainGivesTheSameChartWithOneRetrogradeMark) {
     EXPECT_EQ(marks, 1);
 }
 
+TEST_F(KeyboardRun, TabAndEnterAloneComputeTheChartAndComeBack) {
+    ASSERT_NO_FATAL_FAILURE(typeDelhiBirth());
+    // Enter in a text field stays refused, like every key that gives no letter.
+    QTest::keyClick(focus(), Qt::Key_Return);
+    EXPECT_EQ(driver.dialogs.texts(), QStringList{"Please enter only letters"});
+    EXPECT_FALSE(driver.chartShown());
+
+    ASSERT_TRUE(tabTo(driver.formChild<QWidget>("cmdCalculate")));
+    QTest::keyClick(focus(), Qt::Key_Return);
+    ASSERT_TRUE(driver.chartShown()) << driver.lastMessage().toStdString();
+    EXPECT_EQ(driver.shownContent().boxTexts, kDelhiBoxes);
+
+    ui::ChartWindow* chartWindow = driver.chart();
+    chartWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(chartWindow));
+    auto* back = chartWindow->findChild<QWidget*>("cmdBack");
+    back->setFocus();
+    QTest::keyClick(back, Qt::Key_Enter, Qt::KeypadModifier);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(driver.chart(), nullptr);
+    EXPECT_TRUE(driver.form().isVisible());
+}
+
 TEST_F(KeyboardRun, ExitClosesEveryWindow) {
     ASSERT_NO_FATAL_FAILURE(typeDelhiBirth());
     ASSERT_TRUE(calculateByKey());
