@@ -13,10 +13,16 @@ namespace {
 
 constexpr char32_t kBackspace = 8;
 constexpr char32_t kDeleteCode = 127;
-constexpr char32_t kPasteCode = 22;  // Ctrl+V
 
-bool IsAsciiLetter(char32_t code) {
-    return (code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z');
+// The letters of Latin-1, which the reading file and the report can hold: A to Z and a to z,
+// the accented letters (é, ñ, ö, ß, ÿ …) and ª, µ, º; not the signs × and ÷.
+bool IsLatin1Letter(char32_t code) {
+    return code <= 0xFF && QChar::isLetter(code);
+}
+
+// Names are written with these too: "Jean-Luc", "O'Brien", "Dr. Rao", "St. John's".
+bool IsNamePunctuation(char32_t code) {
+    return code == U'-' || code == U'\'' || code == U'.';
 }
 
 bool IsAsciiDigit(char32_t code) {
@@ -25,9 +31,22 @@ bool IsAsciiDigit(char32_t code) {
 
 bool HoldsCharacter(FieldKind kind, char32_t code) {
     if (kind == FieldKind::kLetters) {
-        return IsAsciiLetter(code) || code == U' ';
+        return IsLatin1Letter(code) || IsNamePunctuation(code) || code == U' ';
     }
     return IsAsciiDigit(code);
+}
+
+// The editing keys every text field knows: they move text within the field or between fields,
+// and what they bring in is checked like any pasted text.
+bool IsEditingShortcut(const QKeyEvent& event) {
+    for (const QKeySequence::StandardKey key :
+         {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+          QKeySequence::Undo, QKeySequence::Redo}) {
+        if (event.matches(key)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // How many characters two texts share at their start.
@@ -70,6 +89,9 @@ std::optional<char32_t> CharacterOf(const QKeyEvent& event) {
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete) {
         return std::nullopt;
     }
+    if (IsEditingShortcut(event)) {
+        return std::nullopt;
+    }
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier) && key >= Qt::Key_A &&
         key <= Qt::Key_Z) {
@@ -78,9 +100,6 @@ std::optional<char32_t> CharacterOf(const QKeyEvent& event) {
     const QList<uint> text = event.text().toUcs4();
     if (!text.isEmpty()) {
         return static_cast<char32_t>(text.constFirst());
-    }
-    if (event.matches(QKeySequence::Paste)) {
-        return kPasteCode;
     }
     return std::nullopt;
 }
