@@ -120,6 +120,7 @@ class AtlasReader {
 };
 
 constexpr std::size_t kMaxKeyLength = 255;
+constexpr std::size_t kMaxPlaces = (1u << 23) - 1;  // the width of a key's place number
 constexpr long long kMaxLatitude = 90LL * kCoordinateUnitsPerDegree;
 constexpr long long kMaxLongitude = 180LL * kCoordinateUnitsPerDegree;
 
@@ -251,12 +252,17 @@ Atlas::Loaded Atlas::Parse(std::string_view text) {
         return failed();
     }
     atlas.keys_.reserve(count);
+    if (atlas.places_.size() > kMaxPlaces) {
+        reader.fail("too many places");
+        return failed();
+    }
     for (std::size_t i = 0; i < count; ++i) {
         std::string_view key;
         std::uint32_t place = 0;
+        std::string_view otherName;
         if (!reader.nextLine() || !reader.text(key) ||
             !reader.number(place, 0, static_cast<long long>(atlas.places_.size()) - 1) ||
-            !reader.lineEnds()) {
+            !reader.text(otherName) || !reader.lineEnds()) {
             return failed();
         }
         if (key.empty() || key.size() > kMaxKeyLength) {
@@ -268,7 +274,8 @@ Atlas::Loaded Atlas::Parse(std::string_view text) {
             reader.fail("the keys are not in order");
             return failed();
         }
-        atlas.keys_.push_back({offsetOf(key), place, static_cast<std::uint32_t>(key.size())});
+        atlas.keys_.push_back({offsetOf(key), place, static_cast<std::uint32_t>(key.size()),
+                               otherName.empty() ? 0u : 1u});
     }
     if (!reader.atEnd()) {
         reader.nextLine();
@@ -281,6 +288,17 @@ Atlas::Loaded Atlas::Parse(std::string_view text) {
 
 std::string_view Atlas::key(std::size_t index) const {
     return text_.substr(keys_[index].offset, keys_[index].length);
+}
+
+std::string_view Atlas::otherName(std::size_t index) const {
+    if (keys_[index].fromOtherName == 0) {
+        return {};
+    }
+    // The line is "key<TAB>place<TAB>other name", checked when it was read.
+    const std::size_t placeStart = keys_[index].offset + keys_[index].length + 1;
+    const std::size_t nameStart = text_.find('\t', placeStart) + 1;
+    const std::size_t nameEnd = std::min(text_.find('\n', nameStart), text_.size());
+    return text_.substr(nameStart, nameEnd - nameStart);
 }
 
 Place Atlas::at(std::size_t number) const {
@@ -319,10 +337,17 @@ std::vector<bool> Atlas::matchingStates(const std::string& wanted) const {
 }
 
 std::vector<std::size_t> Atlas::search(const PlaceQuery& query, std::size_t limit) const {
-    std::vector<std::size_t> found;
+    std::vector<std::size_t> places;
+    for (const PlaceMatch& found : match(query, limit)) {
+        places.push_back(found.place);
+    }
+    return places;
+}
+
+std::vector<PlaceMatch> Atlas::match(const PlaceQuery& query, std::size_t limit) const {
     const std::string name = SearchKey(query.city);
     if (name.empty() || limit == 0) {
-        return found;
+        return {};
     }
     // Which states and countries the query allows, worked out once for the whole run of keys.
     const auto allowed = [this](const std::string& text, bool states) {
@@ -345,7 +370,12 @@ std::vector<std::size_t> Atlas::search(const PlaceQuery& query, std::size_t limi
 
     // The keys that start with the name form one run of the sorted list. Places are numbered
     // most populous first, so the best matches are the smallest numbers: keep the smallest
-    // limit of them, each once.
+    // limit of them, each once, with the key that found it (its own name before another).
+    struct Found {
+        std::size_t place;
+        std::size_t key;
+    };
+    std::vector<Found> found;
     std::size_t low = 0;
     std::size_t high = keys_.size();
     while (low < high) {
@@ -362,20 +392,29 @@ std::vector<std::size_t> Atlas::search(const PlaceQuery& query, std::size_t limi
             break;
         }
         const std::size_t place = keys_[i].place;
-        if ((found.size() == limit && place >= found.back()) ||
+        if ((found.size() == limit && place > found.back().place) ||
             (query.wholeName && candidate.size() != name.size()) || !wanted(places_[place])) {
             continue;
         }
-        const auto at = std::lower_bound(found.begin(), found.end(), place);
-        if (at != found.end() && *at == place) {
+        const auto at = std::lower_bound(found.begin(), found.end(), place,
+                                         [](const Found& a, std::size_t b) { return a.place < b; });
+        if (at != found.end() && at->place == place) {
+            if (keys_[at->key].fromOtherName != 0 && keys_[i].fromOtherName == 0) {
+                at->key = i;
+            }
             continue;
         }
-        found.insert(at, place);
+        found.insert(at, {place, i});
         if (found.size() > limit) {
             found.pop_back();
         }
     }
-    return found;
+    std::vector<PlaceMatch> matches;
+    matches.reserve(found.size());
+    for (const Found& each : found) {
+        matches.push_back({each.place, otherName(each.key)});
+    }
+    return matches;
 }
 
 std::vector<std::size_t> Atlas::find(PlaceQuery query, std::size_t limit) const {

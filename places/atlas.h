@@ -24,6 +24,15 @@ struct PlaceQuery {
 // "Kolkata", "Kolkata, India" or "Kolkata, West Bengal, India".
 PlaceQuery ParsePlaceText(std::string_view text);
 
+// A place that a query found, and the other name it was found by ("Kwangchow" for Guangzhou);
+// empty when its own name matched.
+struct PlaceMatch {
+    std::size_t place = 0;
+    std::string_view otherName;
+
+    friend bool operator==(const PlaceMatch&, const PlaceMatch&) = default;
+};
+
 // The atlas of places: read once from its file, then searched. Places are numbered most populous
 // first.
 class Atlas {
@@ -40,6 +49,9 @@ class Atlas {
     // the query's name (or equals it, for a whole-name query), narrowed by the query's state and
     // country: at most limit of them, most populous first. An empty name finds nothing.
     std::vector<std::size_t> search(const PlaceQuery& query, std::size_t limit) const;
+
+    // The same, each with the other name that found it. The names refer to the atlas's text.
+    std::vector<PlaceMatch> match(const PlaceQuery& query, std::size_t limit) const;
 
     // Whole-name matches when there are any, else matches of the name's beginning.
     std::vector<std::size_t> find(PlaceQuery query, std::size_t limit) const;
@@ -60,8 +72,9 @@ class Atlas {
     };
     struct KeyRecord {
         std::uint32_t offset;  // into text_
-        std::uint32_t place : 24;
+        std::uint32_t place : 23;
         std::uint32_t length : 8;
+        std::uint32_t fromOtherName : 1;
     };
     struct Region {
         std::string name;
@@ -72,6 +85,7 @@ class Atlas {
     static constexpr std::uint16_t kNoState = 0xFFFF;
 
     std::string_view key(std::size_t index) const;
+    std::string_view otherName(std::size_t index) const;
     // For each country (state), whether its name starts with the wanted search key.
     std::vector<bool> matchingCountries(const std::string& wanted) const;
     std::vector<bool> matchingStates(const std::string& wanted) const;

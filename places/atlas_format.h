@@ -9,12 +9,13 @@
 //   zones      IANA time-zone id
 //   places     name, state number or nothing, country number, latitude, longitude,
 //              zone number, population                   (most populous first)
-//   keys       search key, place number                  (sorted bytewise)
+//   keys       search key, place number, the other name the key was made from as
+//              written, or nothing for the place's own name (sorted bytewise)
 // Numbers count from 0 within their section; latitude and longitude are whole
 // hundred-thousandths of a degree, north and east positive.
 namespace places::atlas_format {
 
-inline constexpr std::string_view kHeader = "rashi-atlas\t1";
+inline constexpr std::string_view kHeader = "rashi-atlas\t2";
 inline constexpr std::string_view kCountries = "countries";
 inline constexpr std::string_view kStates = "states";
 inline constexpr std::string_view kZones = "zones";

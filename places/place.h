@@ -7,7 +7,7 @@ namespace places {
 // One place of the atlas, as callers see it.
 struct Place {
     std::string name;
-    std::string state;  // the first-level division's name; empty when the source has none
+    std::string state;  // the first-level division's name, or the place or country standing for it
     std::string country;
     std::string countryCode;  // ISO 3166 two letters
     int latitude = 0;         // hundred-thousandths of a degree, north positive

@@ -29,22 +29,44 @@ QString PlainSpelling(QChar letter) {
             return QStringLiteral("i");
         case u'ħ':
             return QStringLiteral("h");
+        case u'ə':  // Azerbaijani, spelt "a" in plain letters: Gəncə → Ganca
+        case u'ǝ':  // the turned e that Azerbaijani names are also written with
+            return QStringLiteral("a");
         default:
             return QString(letter);
+    }
+}
+
+// Marks of elision and of the glottal stop that names are written with ("Oʻzbekiston",
+// "Al ‘Ubaydīyah"): dropped like the apostrophe.
+bool IsApostrophe(QChar c) {
+    switch (c.unicode()) {
+        case u'\'':
+        case u'\u2018':  // ‘
+        case u'\u2019':  // ’
+        case u'\u02BB':  // ʻ
+        case u'\u02BC':  // ʼ
+        case u'\u02BE':  // ʾ
+        case u'\u02BF':  // ʿ
+            return true;
+        default:
+            return false;
     }
 }
 
 }  // namespace
 
 std::string SearchKey(std::string_view utf8) {
+    // Decomposed before folding: the dotted capital İ has no single-letter lower case, but as
+    // I and a combining dot it folds to i like every other capital.
     const QString decomposed = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
-                                   .toCaseFolded()
-                                   .normalized(QString::NormalizationForm_D);
+                                   .normalized(QString::NormalizationForm_D)
+                                   .toCaseFolded();
     QString key;
     key.reserve(decomposed.size());
     bool blankPending = false;
     for (const QChar c : decomposed) {
-        if (c.isMark() || c == u'\'' || c == u'\u2019' || c == u'.' || c == u'\u200c') {
+        if (c.isMark() || IsApostrophe(c) || c == u'.' || c == u'\u200c') {
             continue;
         }
         if (c.isSpace() || c == u'-' || c == u',') {

@@ -21,6 +21,14 @@ const Atlas& TheAtlas() {
     return *atlas;
 }
 
+// A place as the first answer to a query gives it.
+struct NamedPlace {
+    const char* query;
+    const char* name;
+    const char* state;
+    const char* country;
+};
+
 struct KnownPlace {
     const char* query;  // as a user types it
     const char* name;
@@ -46,7 +54,7 @@ TEST(AtlasFile, KnowsThePlacesUsersAskForMost) {
         {"Cuttack", "Cuttack", "Odisha", "India", 20.4625, 85.8830, "Asia/Kolkata"},
         {"Puri, Odisha", "Puri", "Odisha", "India", 19.8135, 85.8312, "Asia/Kolkata"},
         {"Siliguri", "Siliguri", "West Bengal", "India", 26.7271, 88.3953, "Asia/Kolkata"},
-        {"Dhaka", "Dhaka", "Dhaka Division", "Bangladesh", 23.8103, 90.4125, "Asia/Dhaka"},
+        {"Dhaka", "Dhaka", "Dhaka", "Bangladesh", 23.8103, 90.4125, "Asia/Dhaka"},
         {"Kathmandu", "Kathmandu", "Bagmati Province", "Nepal", 27.7172, 85.3240, "Asia/Kathmandu"},
         {"Delhi", "Delhi", "Delhi", "India", 28.7041, 77.1025, "Asia/Kolkata"},
         {"Mumbai", "Mumbai", "Maharashtra", "India", 19.0760, 72.8777, "Asia/Kolkata"},
@@ -71,6 +79,88 @@ TEST(AtlasFile, KnowsThePlacesUsersAskForMost) {
     }
 }
 
+// Each city in its state, as the country's own map has it: the division names and the places
+// must code the divisions alike, or Ho Chi Minh City lands in Lạng Sơn. The state narrows the
+// search to the same place.
+TEST(AtlasFile, PlacesEachCityInItsState) {
+    const NamedPlace known[] = {
+        {"Ho Chi Minh City", "Ho Chi Minh City", "Ho Chi Minh", "Vietnam"},
+        {"Hanoi", "Hanoi", "Hanoi", "Vietnam"},
+        {"Hue", "Huế", "Thừa Thiên-Huế", "Vietnam"},
+        {"Da Nang", "Da Nang", "Da Nang", "Vietnam"},
+        {"Haiphong", "Haiphong", "Haiphong", "Vietnam"},
+        {"Guangzhou", "Guangzhou", "Guangdong", "China"},
+        {"Chengdu", "Chengdu", "Sichuan", "China"},
+        {"Sapporo", "Sapporo", "Hokkaido", "Japan"},
+        {"Busan", "Busan", "Busan", "South Korea"},
+        {"Chiang Mai", "Chiang Mai", "Chiang Mai", "Thailand"},
+        {"Surabaya", "Surabaya", "East Java", "Indonesia"},
+        {"Cebu City", "Cebu City", "Central Visayas", "Philippines"},
+        {"George Town, Malaysia", "George Town", "Penang", "Malaysia"},
+        {"Karachi", "Karachi", "Sindh", "Pakistan"},
+        {"Lahore", "Lahore", "Punjab", "Pakistan"},
+        {"Chennai", "Chennai", "Tamil Nadu", "India"},
+        {"Bengaluru", "Bengaluru", "Karnataka", "India"},
+        {"Isfahan", "Isfahan", "Isfahan", "Iran"},
+        {"Ankara", "Ankara", "Ankara", "Türkiye"},
+        {"Kano", "Kano", "Kano", "Nigeria"},
+        {"Cape Town", "Cape Town", "Western Cape", "South Africa"},
+        {"Johannesburg", "Johannesburg", "Gauteng", "South Africa"},
+        {"Munich", "Munich", "Bavaria", "Germany"},
+        {"Lyon", "Lyon", "Auvergne-Rhône-Alpes", "France"},
+        {"Milan", "Milan", "Lombardy", "Italy"},
+        {"Naples", "Naples", "Campania", "Italy"},
+        {"Barcelona", "Barcelona", "Catalonia", "Spain"},
+        {"Edinburgh", "Edinburgh", "Scotland", "United Kingdom"},
+        {"Bergen, Norway", "Bergen", "Vestland", "Norway"},
+        {"Trondheim", "Trondheim", "Trøndelag", "Norway"},
+        {"Vancouver", "Vancouver", "British Columbia", "Canada"},
+        {"Chicago", "Chicago", "Illinois", "United States"},
+        {"Guadalajara", "Guadalajara", "Jalisco", "Mexico"},
+        {"Medellin", "Medellín", "Antioquia", "Colombia"},
+        {"Melbourne", "Melbourne", "Victoria", "Australia"},
+    };
+    const Atlas& atlas = TheAtlas();
+    std::set<std::string> countries;
+    for (const NamedPlace& want : known) {
+        const std::vector<std::size_t> found = atlas.find(ParsePlaceText(want.query), 1);
+        ASSERT_EQ(found.size(), 1u) << want.query;
+        const Place place = atlas.at(found.front());
+        EXPECT_EQ(place.name + " / " + place.state + " / " + place.country,
+                  std::string(want.name) + " / " + want.state + " / " + want.country);
+        const std::string narrowed =
+            std::string(want.name) + ", " + want.state + ", " + want.country;
+        EXPECT_EQ(atlas.find(ParsePlaceText(narrowed), 1), found) << narrowed;
+        countries.insert(want.country);
+    }
+    EXPECT_GE(countries.size(), 15u);
+}
+
+// Every place can be charted with its state. Where the source names no division, a capital or a
+// division's seat stands for its division, and any other place takes its country's name.
+TEST(AtlasFile, GivesEveryPlaceAState) {
+    const Atlas& atlas = TheAtlas();
+    std::size_t without = 0;
+    for (std::size_t i = 0; i < atlas.size(); ++i) {
+        without += atlas.at(i).state.empty();
+    }
+    EXPECT_EQ(without, 0u);
+    const NamedPlace known[] = {
+        {"Singapore", "Singapore", "Singapore", "Singapore"},
+        {"Macau", "Macau", "Macau", "Macao"},
+        {"Gibraltar", "Gibraltar", "Gibraltar", "Gibraltar"},
+        {"Nouakchott", "Nouakchott", "Nouakchott", "Mauritania"},
+        {"Tanki Leendert", "Tanki Leendert", "Aruba", "Aruba"},
+    };
+    for (const NamedPlace& want : known) {
+        const std::vector<std::size_t> found = atlas.find(ParsePlaceText(want.query), 1);
+        ASSERT_EQ(found.size(), 1u) << want.query;
+        const Place place = atlas.at(found.front());
+        EXPECT_EQ(place.name + " / " + place.state + " / " + place.country,
+                  std::string(want.name) + " / " + want.state + " / " + want.country);
+    }
+}
+
 // The clock of a place is read from the system's time-zone database: it must know every zone
 // the atlas names.
 TEST(AtlasFile, EveryZoneIsKnownToTheTimeZoneDatabase) {
@@ -90,17 +180,10 @@ TEST(AtlasFile, FitsInItsMemoryBudget) {
     EXPECT_LT(TheAtlas().memoryBytes() + BuiltInAtlasText().size(), 30u << 20);
 }
 
-struct SearchCase {
-    const char* query;
-    const char* name;  // the first answer
-    const char* state;
-    const char* country;
-};
-
 // The search as users meet it: old names, accents, letter case, a beginning only, a state or a
 // country after the name; the most populous match comes first.
 TEST(AtlasFile, SearchFindsTheMostPopulousMatchFirst) {
-    const SearchCase cases[] = {
+    const NamedPlace cases[] = {
         {"Delhi", "Delhi", "Delhi", "India"},
         {"Calcutta", "Kolkata", "West Bengal", "India"},
         {"bombay", "Mumbai", "Maharashtra", "India"},
@@ -113,9 +196,13 @@ TEST(AtlasFile, SearchFindsTheMostPopulousMatchFirst) {
         {"Kolkata, West Bengal, India", "Kolkata", "West Bengal", "India"},
         {"saint etienne", "Saint-Étienne", "Auvergne-Rhône-Alpes", "France"},
         {"Zurich", "Zürich", "Zurich", "Switzerland"},
+        {"İstanbul", "Istanbul", "Istanbul", "Türkiye"},
+        {"İZMİR", "İzmir", "İzmir Province", "Türkiye"},
+        {"Gəncə", "Ganja", "Gǝncǝ", "Azerbaijan"},
+        {"ŞƏKİ, Azerbaijan", "Sheki", "Shaki City", "Azerbaijan"},
     };
     const Atlas& atlas = TheAtlas();
-    for (const SearchCase& want : cases) {
+    for (const NamedPlace& want : cases) {
         const std::vector<std::size_t> found = atlas.search(ParsePlaceText(want.query), 5);
         ASSERT_FALSE(found.empty()) << want.query;
         EXPECT_TRUE(std::is_sorted(found.begin(), found.end())) << want.query;
@@ -127,5 +214,22 @@ TEST(AtlasFile, SearchFindsTheMostPopulousMatchFirst) {
     EXPECT_TRUE(atlas.search(ParsePlaceText("Kolkata, Nepal"), 5).empty());
     EXPECT_TRUE(atlas.search(ParsePlaceText(" , India"), 5).empty());
 }
+
+// A place found by one of its other names says which; by its own name, none.
+TEST(AtlasFile, NamesTheOtherNameThatFoundAPlace) {
+    const Atlas& atlas = TheAtlas();
+    const auto first = [&](const char* typed) {
+        const std::vector<PlaceMatch> found = atlas.match(ParsePlaceText(typed), 1);
+        return found.empty() ? std::string("nothing")
+                             : atlas.at(found.front().place).name + " (" +
+                                   std::string(found.front().otherName) + ")";
+    };
+    EXPECT_EQ(first("Kwangchow"), "Guangzhou (Kwangchow)");
+    EXPECT_EQ(first("kwangc"), "Guangzhou (Kwangchow)");
+    EXPECT_EQ(first("Calcutta"), "Kolkata (Calcutta)");
+    EXPECT_EQ(first("Guangzhou"), "Guangzhou ()");
+    EXPECT_EQ(first("Sao Paulo"), "São Paulo ()");  // its ASCII name
+}
+
 }  // namespace
 }  // namespace places

@@ -11,7 +11,7 @@ namespace {
 // Places most populous first; "Kalkutta" is an other name of Kolkata, and two places share the
 // name "Delhi".
 const std::string kSmallAtlas =
-    "rashi-atlas\t1\n"
+    "rashi-atlas\t2\n"
     "countries\t2\n"
     "IN\tIndia\n"
     "US\tUnited States\n"
@@ -28,12 +28,12 @@ const std::string kSmallAtlas =
     "Delhi\t2\t1\t4227814\t-7491599\t0\t3157\n"
     "Kalna\t\t0\t2322000\t8836000\t1\t60000\n"
     "keys\t6\n"
-    "delhi\t0\n"
-    "delhi\t2\n"
-    "kalkutta\t1\n"
-    "kalna\t3\n"
-    "kolkata\t1\n"
-    "kolkata west\t1\n";
+    "delhi\t0\t\n"
+    "delhi\t2\t\n"
+    "kalkutta\t1\tKalkutta\n"
+    "kalna\t3\t\n"
+    "kolkata\t1\t\n"
+    "kolkata west\t1\tKolkata-West\n";
 
 Atlas Small() {
     Atlas::Loaded loaded = Atlas::Parse(kSmallAtlas);
@@ -89,6 +89,22 @@ TEST(Atlas, SearchesBeginningsRankedByPopulationEachPlaceOnce) {
     EXPECT_EQ(Names(atlas, atlas.find(Query("Kalna"), 10)), (Names_{"Kalna/IN"}));
 }
 
+// A place found by an other name says which, unless one of its own names matched too.
+TEST(Atlas, SaysWhichOtherNameFoundAPlace) {
+    const Atlas atlas = Small();
+    const auto matches = [&](const char* typed) {
+        std::vector<std::string> found;
+        for (const PlaceMatch& match : atlas.match(Query(typed), 10)) {
+            found.push_back(atlas.at(match.place).name + "(" + std::string(match.otherName) + ")");
+        }
+        return found;
+    };
+    EXPECT_EQ(matches("Kal"), (Names_{"Kolkata(Kalkutta)", "Kalna()"}));
+    EXPECT_EQ(matches("Kolkata W"), (Names_{"Kolkata(Kolkata-West)"}));
+    EXPECT_EQ(matches("K"), (Names_{"Kolkata()", "Kalna()"}));  // "kolkata" after "kalkutta"
+    EXPECT_EQ(matches("Kolkata"), (Names_{"Kolkata()"}));
+}
+
 TEST(Atlas, ParsesPlaceTexts) {
     const PlaceQuery one = ParsePlaceText(" Kolkata ");
     EXPECT_EQ(one.city, "Kolkata");
@@ -109,16 +125,17 @@ TEST(Atlas, RefusesADamagedFileNamingTheLine) {
     };
     const std::pair<std::string, std::string> cases[] = {
         {"", "line 1: the file ends early"},
-        {replaced("rashi-atlas\t1", "rashi-atlas\t2"), "line 1: this is not a place atlas"},
+        {replaced("rashi-atlas\t2", "rashi-atlas\t1"), "line 1: this is not a place atlas"},
         {replaced("states\t3", "states\t4"), "line 9: \"zones\" is not a number from 0 to 1"},
         {replaced("0\tDelhi", "2\tDelhi"), "line 7: \"2\" is not a number from 0 to 1"},
         {replaced("\t2865195\t", "\t9000001\t"), "line 13: \"9000001\" is not a number"},
         {replaced("\t-7491599\t0\t", "\t-7491599\t2\t"), "line 15: \"2\" is not a number"},
         {replaced("\t3157\n", "\t3157\tx\n"), "line 15: the line has too many fields"},
         {replaced("\t60000\n", "\n"), "line 16: a field is missing"},
+        {replaced("kalna\t3\t\n", "kalna\t3\n"), "line 21: a field is missing"},
         {replaced("kalna\t3", "kalna\t4"), "line 21: \"4\" is not a number from 0 to 3"},
         {replaced("kalkutta", "kzlkutta"), "line 21: the keys are not in order"},
-        {kSmallAtlas.substr(0, kSmallAtlas.size() - 16), "line 23: the file ends early"},
+        {kSmallAtlas.substr(0, kSmallAtlas.rfind("kolkata west")), "line 23: the file ends early"},
         {kSmallAtlas + "x\n", "line 24: the file goes on after its last section"},
     };
     for (const auto& [text, problem] : cases) {

