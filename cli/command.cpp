@@ -135,10 +135,14 @@ int ReportBirthAtPlace(const Options& options, std::ostream& out, std::ostream& 
 }
 
 int FindPlaces(const std::string& text, std::ostream& out, std::ostream& err) {
+    std::string note;
     std::string problem;
-    if (!ListPlaces(text, out, problem)) {
+    if (!ListPlaces(text, out, note, problem)) {
         err << kProgram << ": " << problem << '\n';
         return kExitRefused;
+    }
+    if (!note.empty()) {
+        err << kProgram << ": " << note << '\n';
     }
     return kExitSuccess;
 }

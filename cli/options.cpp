@@ -162,6 +162,10 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         options.findText = ValueOf(parser, "find");
         if (anyBirthOption || !positional.isEmpty() || parser.isSet("batch")) {
             parsed.usageProblem = "--find lists places; give it alone";
+        } else if (QString text = parser.value("find").trimmed();
+                   text.isEmpty() || text.startsWith(',')) {
+            parsed.usageProblem =
+                "--find needs a name or its beginning, e.g. \"Kolk\" or \"Delhi, United States\"";
         }
     } else if (positional.size() > 1) {
         parsed.usageProblem = "give at most one reading file";
@@ -265,14 +269,19 @@ Birth options:
   --city, --state, --country   the place's names
   --place TEXT       a place of the built-in atlas instead of --lat, --lon, --city, --state,
                      --country, --zone and --dst: "Kolkata", "Kolkata, India" or "Kolkata,
-                     West Bengal, India". The most populous match is taken (up to five others
-                     are named on standard error); the zone and daylight saving are those its
-                     clocks kept at --date and --time. When no zone of the list has that
-                     offset, give --zone (and --dst) with --place: they are kept, and the place
-                     gives the coordinates and names only.
-  --find NAME        list the places of the atlas whose name starts with NAME, most populous
-                     first: name, latitude, longitude (decimal degrees), time zone, population,
-                     separated by tabs
+                     West Bengal, India". The name is taken whole: the place's own name, its
+                     ASCII form or one of its other names ("Calcutta"); a text that only begins
+                     names is refused, naming up to five of them. The most populous match is
+                     taken (up to five others are named on standard error); the zone and
+                     daylight saving are those its clocks kept at --date and --time. When no
+                     zone of the list has that offset, give --zone (and --dst) with --place:
+                     they are kept, and the place gives the coordinates and names only.
+  --find NAME        list the places of the atlas whose name, ASCII name or one of whose other
+                     names starts with NAME (a state or country may follow after commas), the 50
+                     most populous first: name, latitude, longitude (decimal degrees), time
+                     zone, population and the other name that matched (empty when the place's
+                     own name did), separated by tabs. When more places begin so, standard
+                     error says that the list was cut.
 
 Output:
   The report has 26 lines in UTF-8, ended by LF. Lines 9 and 20, which hold a lone carriage
@@ -317,11 +326,12 @@ Reading file:
   READING.vlj        print the report (or with --json the JSON) of a saved reading file.
 
 Exit status:
-  0  every chart was computed
-  1  the birth was refused (the reason goes to standard error), or a batch row failed
-  2  the options are wrong, an input cannot be read (or a batch has no usable header),
-     the output cannot be written, memory ran out, or --place names no place of the atlas
-     or a clock that no zone of the list has
+  0  every chart was computed, or --find listed places
+  1  the birth was refused (the reason goes to standard error), a batch row failed, or --find
+     found no place
+  2  the options are wrong, an input cannot be read (or a batch has no usable header), the
+     output cannot be written, memory ran out, or --place names no place of the atlas or a
+     clock that no zone of the list has
 )";
 }
 

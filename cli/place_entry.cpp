@@ -37,6 +37,24 @@ std::string PlaceJson(const places::Place& place, const places::ZoneSetting& set
     return json;
 }
 
+// Why text names no place: no name matches it whole. Up to five places whose names begin so are
+// offered instead.
+std::string NoPlaceProblem(const places::Atlas& atlas, places::PlaceQuery query,
+                           std::string_view text) {
+    std::string problem = "no place in the atlas is called \"" + std::string(text) + "\"";
+    query.wholeName = false;
+    const std::vector<places::PlaceMatch> begun = atlas.match(query, kOthersShown);
+    if (begun.empty()) {
+        return problem + " (rashi-report --find NAME lists the places a name finds)";
+    }
+    problem += "; places whose names begin so: ";
+    for (const places::PlaceMatch& match : begun) {
+        problem += (&match == &begun.front() ? "" : "; ") +
+                   places::PlaceLabel(atlas.at(match.place), match.otherName);
+    }
+    return problem;
+}
+
 void SetDegreesMinutes(std::string& degrees, std::string& minutes, int hundredThousandths) {
     const places::DegreesMinutes angle = places::ToDegreesMinutes(hundredThousandths);
     degrees = std::to_string(angle.degrees);
@@ -66,11 +84,12 @@ PlaceEntry EnterPlace(std::string_view text, bool keepZone, reading::FormValues&
         entry.problem = places::BuiltInAtlasProblem();
         return entry;
     }
-    const std::vector<std::size_t> found =
-        atlas->find(places::ParsePlaceText(text), kOthersShown + 1);
+    // A whole name only: a beginning would take the most populous place that starts so.
+    places::PlaceQuery query = places::ParsePlaceText(text);
+    query.wholeName = true;
+    const std::vector<std::size_t> found = atlas->search(query, kOthersShown + 1);
     if (found.empty()) {
-        entry.problem = "no place in the atlas is called \"" + std::string(text) +
-                        "\" (rashi-report --find NAME lists the places a name finds)";
+        entry.problem = NoPlaceProblem(*atlas, std::move(query), text);
         return entry;
     }
     const places::Place place = atlas->at(found.front());
@@ -117,23 +136,30 @@ PlaceEntry EnterPlace(std::string_view text, bool keepZone, reading::FormValues&
     return entry;
 }
 
-bool ListPlaces(std::string_view text, std::ostream& out, std::string& problem) {
+bool ListPlaces(std::string_view text, std::ostream& out, std::string& note, std::string& problem) {
     const places::Atlas* atlas = places::BuiltInAtlas();
     if (atlas == nullptr) {
         problem = places::BuiltInAtlasProblem();
         return false;
     }
-    places::PlaceQuery query = places::ParsePlaceText(text);
-    const std::vector<std::size_t> found = atlas->search(query, kFoundListed);
+    std::vector<places::PlaceMatch> found =
+        atlas->match(places::ParsePlaceText(text), kFoundListed + 1);
     if (found.empty()) {
         problem = "no place in the atlas starts with \"" + std::string(text) + "\"";
         return false;
     }
-    for (const std::size_t number : found) {
-        const places::Place place = atlas->at(number);
+    if (found.size() > kFoundListed) {
+        found.pop_back();
+        note = "the " + std::to_string(kFoundListed) +
+               " most populous places are listed, and more begin so; a state or country after a "
+               "comma (\"" +
+               std::string(text) + ", India\") narrows the list";
+    }
+    for (const places::PlaceMatch& match : found) {
+        const places::Place place = atlas->at(match.place);
         out << places::PlaceLabel(place) << '\t' << places::DecimalDegreesText(place.latitude)
             << '\t' << places::DecimalDegreesText(place.longitude) << '\t' << place.timeZone << '\t'
-            << place.population << '\n';
+            << place.population << '\t' << match.otherName << '\n';
     }
     return true;
 }

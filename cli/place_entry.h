@@ -18,13 +18,17 @@ struct PlaceEntry {
     std::string json;                 // the "place" object of --json
 };
 
-// Puts the most populous place matching text ("Kolkata", "Kolkata, India", "Kolkata, West
-// Bengal, India") into the form: coordinates, directions, city, state and country, and unless
-// keepZone, the zone row and daylight saving of the place's clock at the form's date and time.
+// Puts the most populous place called text ("Kolkata", "Kolkata, India", "Kolkata, West Bengal,
+// India") into the form: a whole name, its own, its ASCII form or one of its other names; text
+// that only begins names is refused with some of them. It fills the coordinates, directions,
+// city, state and country, and unless keepZone, the zone row and daylight saving of the place's
+// clock at the form's date and time.
 PlaceEntry EnterPlace(std::string_view text, bool keepZone, reading::FormValues& form);
 
-// --find: the matching places, one a line, most populous first. False when there are none.
-bool ListPlaces(std::string_view text, std::ostream& out, std::string& problem);
+// --find: the places whose name, ASCII name or an other name begins with text, one a line, most
+// populous first, at most a limit of them; when more begin so, note says that the list was cut.
+// False when there are none.
+bool ListPlaces(std::string_view text, std::ostream& out, std::string& note, std::string& problem);
 
 // The batch's place column stands for these columns; zone and dst may still be given with it.
 inline constexpr std::string_view kPlaceColumn = "place";

@@ -370,7 +370,7 @@ std::vector<PlaceMatch> Atlas::match(const PlaceQuery& query, std::size_t limit)
 
     // The keys that start with the name form one run of the sorted list. Places are numbered
     // most populous first, so the best matches are the smallest numbers: keep the smallest
-    // limit of them, each once, with the key that found it (its own name before another).
+    // limit of them, each once, with the key that found it.
     struct Found {
         std::size_t place;
         std::size_t key;
@@ -399,7 +399,11 @@ std::vector<PlaceMatch> Atlas::match(const PlaceQuery& query, std::size_t limit)
         const auto at = std::lower_bound(found.begin(), found.end(), place,
                                          [](const Found& a, std::size_t b) { return a.place < b; });
         if (at != found.end() && at->place == place) {
-            if (keys_[at->key].fromOtherName != 0 && keys_[i].fromOtherName == 0) {
+            // Its own name before an other name, and of its other names the shortest, which
+            // is the nearest to what was typed.
+            const KeyRecord& kept = keys_[at->key];
+            const KeyRecord& next = keys_[i];
+            if (kept.fromOtherName != 0 && (next.fromOtherName == 0 || next.length < kept.length)) {
                 at->key = i;
             }
             continue;

@@ -22,8 +22,11 @@ std::string OffsetText(int offsetSeconds, const char* hourFormat) {
 
 }  // namespace
 
-std::string PlaceLabel(const Place& place) {
+std::string PlaceLabel(const Place& place, std::string_view otherName) {
     std::string label = place.name;
+    if (!otherName.empty()) {
+        label.append(" (").append(otherName).append(")");
+    }
     for (const std::string* part : {&place.state, &place.country}) {
         if (!part->empty()) {
             label += ", " + *part;

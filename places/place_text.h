@@ -1,13 +1,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "places/place.h"
 
 namespace places {
 
-// "Kolkata, West Bengal, India" (the state left out when the source names none).
-std::string PlaceLabel(const Place& place);
+// "Kolkata, West Bengal, India" (the state left out when the source names none); with the other
+// name that found the place beside its name, "Guangzhou (Kwangchow), Guangdong, China".
+std::string PlaceLabel(const Place& place, std::string_view otherName = {});
 
 // A coordinate as the form holds it: whole degrees and minutes, both cut, never rounded, and
 // the hemisphere apart.

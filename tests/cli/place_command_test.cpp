@@ -1,6 +1,8 @@
 // rashi-report with places from the atlas: --place, --find and the batch's place column.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -68,6 +70,8 @@ TEST(PlaceOption, RefusesWhatItCannotDo) {
          "--place needs the name of a place"},
         {{"--find", "Kolkata", "--date", "1990-06-15"}, kExitUsage, "give it alone"},
         {{"--find", "Nowhereville"}, kExitRefused, "no place in the atlas starts with"},
+        {{"--find", ""}, kExitUsage, "--find needs a name or its beginning"},
+        {{"--find", " , India"}, kExitUsage, "--find needs a name or its beginning"},
     };
     for (const Case& c : cases) {
         const CommandRun run = RunCommand(c.arguments);
@@ -75,6 +79,39 @@ TEST(PlaceOption, RefusesWhatItCannotDo) {
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }
+}
+
+// A whole name, its own, its ASCII form or an other name, narrowed by state and country; the
+// places without a division of their own take one, so they chart too.
+TEST(PlaceOption, TakesWholeNamesOnly) {
+    const std::pair<const char*, const char*> taken[] = {
+        {"Calcutta", "City: Kolkata\nState: West Bengal\n"},
+        {"sao paulo, Brazil", "City: São Paulo\nState: São Paulo\n"},
+        {"Kwangchow, Guangdong", "City: Guangzhou\nState: Guangdong\n"},
+        {"Singapore", "City: Singapore\nState: Singapore\nCountry: Singapore\n"},
+        {"Macau", "City: Macau\nState: Macau\nCountry: Macao\n"},
+        {"Da Nang", "City: Da Nang\nState: Da Nang\nCountry: Vietnam\n"},
+        {"Nouakchott", "City: Nouakchott\nState: Nouakchott\nCountry: Mauritania\n"},
+    };
+    for (const auto& [text, names] : taken) {
+        const CommandRun run = RunCommand(BirthAt("1990-06-15", "12:00", {"--place", text}));
+        EXPECT_EQ(run.status, kExitSuccess) << text << ": " << run.err;
+        EXPECT_NE(run.out.find(names), std::string::npos) << run.out;
+    }
+    // A beginning is refused, with at most five places whose names begin so.
+    for (const char* beginning : {"K", "New", "Kolk"}) {
+        const CommandRun run = RunCommand(BirthAt("1990-06-15", "12:00", {"--place", beginning}));
+        EXPECT_EQ(run.status, kExitUsage) << beginning;
+        EXPECT_EQ(run.out, "");
+        const std::string said = "no place in the atlas is called \"" + std::string(beginning) +
+                                 "\"; places whose names begin so: ";
+        ASSERT_NE(run.err.find(said), std::string::npos) << run.err;
+        const std::string offered = run.err.substr(run.err.find(said) + said.size());
+        EXPECT_LE(std::count(offered.begin(), offered.end(), ';'), 4) << offered;
+    }
+    EXPECT_NE(RunCommand(BirthAt("1990-06-15", "12:00", {"--place", "Kolk"}))
+                  .err.find("begin so: Kolkata, West Bengal, India"),
+              std::string::npos);
 }
 
 // With --zone the place gives only its coordinates and names; its clock is still reported.
@@ -106,19 +143,38 @@ TEST(PlaceOption, NamesOtherMatchesAndTimesThatCameTwice) {
     EXPECT_EQ(JsonOf(twice.out)["universalTime"].toString(), "2000-10-29T05:30:00Z");
 }
 
+// Each line ends with the other name that found the place, if one did; a list cut at its limit
+// says so.
 TEST(FindOption, ListsMatchesMostPopulousFirst) {
-    const CommandRun run = RunCommand({"--find", "Calcutta"});
-    ASSERT_EQ(run.status, kExitSuccess);
-    EXPECT_TRUE(run.out.starts_with(
-        "Kolkata, West Bengal, India\t22.56263\t88.36304\tAsia/Kolkata\t4631392\n"))
-        << run.out;
+    const CommandRun calcutta = RunCommand({"--find", "Calcutta"});
+    ASSERT_EQ(calcutta.status, kExitSuccess);
+    EXPECT_TRUE(calcutta.out.starts_with(
+        "Kolkata, West Bengal, India\t22.56263\t88.36304\tAsia/Kolkata\t4631392\tCalcutta\n"))
+        << calcutta.out;
+    EXPECT_EQ(calcutta.err, "");
+
+    const CommandRun kolkata = RunCommand({"--find", "kolkata, india"});
+    ASSERT_EQ(kolkata.status, kExitSuccess);
+    EXPECT_TRUE(
+        kolkata.out.starts_with("Kolkata, West Bengal, India\t22.56263\t88.36304\t"
+                                "Asia/Kolkata\t4631392\t\n"))
+        << kolkata.out;
+
+    const CommandRun many = RunCommand({"--find", "San"});
+    ASSERT_EQ(many.status, kExitSuccess);
+    EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 50);
+    EXPECT_EQ(many.err,
+              "rashi-report: the 50 most populous places are listed, and more begin so; a state "
+              "or country after a comma (\"San, India\") narrows the list\n");
 }
 
 TEST(BatchPlaceColumn, StandsForCoordinatesNamesAndZone) {
     const CommandRun run = RunCommand({"--batch", "-"},
                                       "name,day,month,year,hour,minute,place\n"
                                       "A,15,3,1943,10,0,\"Kolkata, West Bengal, India\"\n"
-                                      "B,15,6,1990,12,0,Kathmandu\n");
+                                      "B,15,6,1990,12,0,Kathmandu\n"
+                                      "C,15,6,1990,12,0,a\n"
+                                      "D,15,6,1990,12,0,New\n");
     EXPECT_EQ(run.status, kExitRefused);
     const std::size_t end = run.out.find('\n');
     const QJsonObject first = JsonOf(run.out.substr(0, end));
@@ -126,6 +182,11 @@ TEST(BatchPlaceColumn, StandsForCoordinatesNamesAndZone) {
     EXPECT_TRUE(first["birth"].toObject()["isDaylightSaving"].toBool());
     EXPECT_NE(run.out.find("{\"line\": 3, \"error\": \"In Kathmandu"), std::string::npos)
         << run.out;
+    for (const char* beginning :
+         {"4, \"error\": \"no place in the atlas is called \\\"a\\\"; places",
+          "5, \"error\": \"no place in the atlas is called \\\"New\\\"; places"}) {
+        EXPECT_NE(run.out.find(beginning), std::string::npos) << run.out;
+    }
 
     const std::pair<const char*, const char*> headers[] = {
         {"name,day,month,year,hour,minute,place,latDeg\n",
