@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStringListModel>
+#include <algorithm>
 
 #include "places/builtin_atlas.h"
 #include "places/place_text.h"
@@ -47,7 +49,8 @@ PlaceFinder::PlaceFinder(const PlaceControls& controls, UserDialogs& dialogs, QW
     completer_->setMaxVisibleItems(static_cast<int>(kCompletionCount));
     completer_->setWidget(controls_.city);
     connect(controls_.city, &QLineEdit::textEdited, this, &PlaceFinder::offerCompletions);
-    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
+    // By row: two places may share a label.
+    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &PlaceFinder::takeCompletion);
 
     // A place typed by hand, or a zone chosen by hand, is the user's: the atlas lets go.
@@ -76,30 +79,36 @@ void PlaceFinder::offerCompletions(const QString& typed) {
     place_.reset();
     controls_.zoneLine->clear();
     offered_.clear();
+    QStringList labels;
     const places::Atlas* atlas = places::BuiltInAtlas();
     if (atlas != nullptr && !typed.trimmed().isEmpty()) {
         places::PlaceQuery query;
         query.city = typed.toStdString();
-        offered_ = PlacesOf(*atlas, atlas->search(query, kCompletionCount));
-    }
-    QStringList labels;
-    for (const places::Place& place : offered_) {
-        labels << QStringOf(places::PlaceLabel(place));
+        // A place found by one of its other names shows it: "Guangzhou (Kwangchow), …".
+        for (const places::PlaceMatch& match : atlas->match(query, kCompletionCount)) {
+            offered_.push_back(atlas->at(match.place));
+            labels << QStringOf(places::PlaceLabel(offered_.back(), match.otherName));
+        }
     }
     completions_->setStringList(labels);
     if (labels.isEmpty()) {
         completer_->popup()->hide();
-    } else {
-        completer_->complete();
+        return;
     }
+    // As wide as the longest entry, and never narrower than the field; the completer keeps the
+    // popup within the screen.
+    QAbstractItemView* popup = completer_->popup();
+    int width = popup->sizeHintForColumn(0) + 2 * popup->frameWidth();
+    if (labels.size() > completer_->maxVisibleItems()) {
+        width += popup->verticalScrollBar()->sizeHint().width();
+    }
+    completer_->complete(
+        QRect(0, 0, std::max(width, controls_.city->width()), controls_.city->height()));
 }
 
-void PlaceFinder::takeCompletion(const QString& label) {
-    for (const places::Place& place : offered_) {
-        if (QStringOf(places::PlaceLabel(place)) == label) {
-            apply(place);
-            return;
-        }
+void PlaceFinder::takeCompletion(const QModelIndex& offer) {
+    if (offer.isValid() && static_cast<std::size_t>(offer.row()) < offered_.size()) {
+        apply(offered_[static_cast<std::size_t>(offer.row())]);
     }
 }
 

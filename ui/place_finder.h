@@ -12,6 +12,7 @@ class QComboBox;
 class QCompleter;
 class QLabel;
 class QLineEdit;
+class QModelIndex;
 class QRadioButton;
 class QStringListModel;
 class QWidget;
@@ -66,7 +67,7 @@ class PlaceFinder : public QObject {
 
   private:
     void offerCompletions(const QString& typed);
-    void takeCompletion(const QString& label);
+    void takeCompletion(const QModelIndex& offer);
     void settleZone(bool tellProblems);
     std::optional<places::LocalMoment> moment() const;
 
@@ -75,7 +76,7 @@ class PlaceFinder : public QObject {
     QWidget* window_;
     QCompleter* completer_ = nullptr;
     QStringListModel* completions_ = nullptr;
-    std::vector<places::Place> offered_;
+    std::vector<places::Place> offered_;  // the completions' places, row by row
     std::optional<places::Place> place_;  // whose clock sets the zone
     bool filling_ = false;                // the finder itself is changing the controls
 };

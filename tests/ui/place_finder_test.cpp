@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QCompleter>
 #include <QLabel>
+#include <QScreen>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "form_driver.h"
 #include "ui/place_chooser.h"
@@ -61,12 +63,12 @@ TEST_F(PlaceFinderTest, ACompletionFillsThePlaceAndItsClock) {
     enterBirth(1943, 3, 15, 10, 0);
     QLineEdit* city = driver.field("txtCity");
     city->setFocus();
-    QTest::keyClicks(city, "Calcut");
+    QTest::keyClicks(city, "Calcut");  // the shortest other name that begins so is shown
     auto* completer = driver.form().findChild<QCompleter*>("cmpCity");
     ASSERT_NE(completer, nullptr);
     ASSERT_TRUE(completer->popup()->isVisible());
     EXPECT_EQ(completer->popup()->model()->index(0, 0).data().toString(),
-              "Kolkata, West Bengal, India");
+              "Kolkata (Calcuta), West Bengal, India");
     QTest::keyClick(completer->popup(), Qt::Key_Down);
     QTest::keyClick(completer->popup(), Qt::Key_Return);
 
@@ -95,6 +97,36 @@ TEST_F(PlaceFinderTest, ACompletionFillsThePlaceAndItsClock) {
     driver.list("cboTimeZone")->setCurrentIndex(kIndianTime);
     driver.clickCalculate();
     EXPECT_TRUE(driver.chartShown()) << driver.lastMessage();
+}
+
+// Each entry whole, however narrow the field, and within the screen; a place found by one of its
+// other names shows it beside its name.
+TEST_F(PlaceFinderTest, ThePopupShowsWholeEntries) {
+    ASSERT_TRUE(driver.windowActive);
+    QLineEdit* city = driver.field("txtCity");
+    city->setFocus();
+    QTest::keyClicks(city, "Kwangchow");
+    auto* completer = driver.form().findChild<QCompleter*>("cmpCity");
+    ASSERT_NE(completer, nullptr);
+    QAbstractItemView* popup = completer->popup();
+    ASSERT_TRUE(popup->isVisible());
+    const QAbstractItemModel* entries = popup->model();
+    EXPECT_EQ(entries->index(0, 0).data().toString(), "Guangzhou (Kwangchow), Guangdong, China");
+    int longest = 0;
+    for (int row = 0; row < entries->rowCount(); ++row) {
+        longest = std::max(longest, popup->fontMetrics().horizontalAdvance(
+                                        entries->index(row, 0).data().toString()));
+    }
+    EXPECT_GT(longest, city->width());
+    EXPECT_GE(popup->viewport()->width(), longest);
+    EXPECT_TRUE(city->screen()->availableGeometry().contains(popup->geometry()))
+        << popup->geometry().x() << "," << popup->geometry().width();
+
+    // Taking an entry fills the place by its own name.
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(city->text(), "Guangzhou");
+    EXPECT_EQ(driver.field("txtState")->text(), "Guangdong");
 }
 
 TEST_F(PlaceFinderTest, TheFinderFillsOneMatchAndOffersAChoiceOfSeveral) {
