@@ -119,6 +119,18 @@ class AtlasReader {
     std::string problem_;
 };
 
+// The least text that sorts after every text starting with prefix (bytes compare unsigned), or
+// nothing when no text does.
+std::string PastEveryExtension(std::string prefix) {
+    while (!prefix.empty() && static_cast<unsigned char>(prefix.back()) == 0xFF) {
+        prefix.pop_back();
+    }
+    if (!prefix.empty()) {
+        prefix.back() = static_cast<char>(static_cast<unsigned char>(prefix.back()) + 1);
+    }
+    return prefix;
+}
+
 constexpr std::size_t kMaxKeyLength = 255;
 constexpr std::size_t kMaxPlaces = (1u << 23) - 1;  // the width of a key's place number
 constexpr long long kMaxLatitude = 90LL * kCoordinateUnitsPerDegree;
@@ -290,6 +302,20 @@ std::string_view Atlas::key(std::size_t index) const {
     return text_.substr(keys_[index].offset, keys_[index].length);
 }
 
+std::size_t Atlas::firstKeyNotBefore(std::string_view wanted) const {
+    std::size_t low = 0;
+    std::size_t high = keys_.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (key(middle) < wanted) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return low;
+}
+
 std::string_view Atlas::otherName(std::size_t index) const {
     if (keys_[index].fromOtherName == 0) {
         return {};
@@ -376,24 +402,21 @@ std::vector<PlaceMatch> Atlas::match(const PlaceQuery& query, std::size_t limit)
         std::size_t key;
     };
     std::vector<Found> found;
-    std::size_t low = 0;
-    std::size_t high = keys_.size();
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        if (key(middle) < name) {
-            low = middle + 1;
-        } else {
-            high = middle;
+    // The run is found by halving twice, so the loop reads only the key records, in order, and
+    // never the keys' text. Equal keys lead the run: a whole name's run ends with them.
+    const std::size_t first = firstKeyNotBefore(name);
+    std::size_t end = first;
+    if (query.wholeName) {
+        while (end < keys_.size() && key(end) == name) {
+            ++end;
         }
+    } else {
+        const std::string past = PastEveryExtension(name);
+        end = past.empty() ? keys_.size() : firstKeyNotBefore(past);
     }
-    for (std::size_t i = low; i < keys_.size(); ++i) {
-        const std::string_view candidate = key(i);
-        if (!candidate.starts_with(name)) {
-            break;
-        }
+    for (std::size_t i = first; i < end; ++i) {
         const std::size_t place = keys_[i].place;
-        if ((found.size() == limit && place > found.back().place) ||
-            (query.wholeName && candidate.size() != name.size()) || !wanted(places_[place])) {
+        if ((found.size() == limit && place > found.back().place) || !wanted(places_[place])) {
             continue;
         }
         const auto at = std::lower_bound(found.begin(), found.end(), place,

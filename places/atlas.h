@@ -85,6 +85,7 @@ class Atlas {
     static constexpr std::uint16_t kNoState = 0xFFFF;
 
     std::string_view key(std::size_t index) const;
+    std::size_t firstKeyNotBefore(std::string_view wanted) const;
     std::string_view otherName(std::size_t index) const;
     // For each country (state), whether its name starts with the wanted search key.
     std::vector<bool> matchingCountries(const std::string& wanted) const;
