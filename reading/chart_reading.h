@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/small_text.h"
+#include "reading/chart_settings.h"
 
 namespace reading {
 
@@ -30,7 +31,8 @@ using BodyNames = std::array<std::string_view, kBodyCount>;
 // Texts made for one chart, held in the record itself.
 using BodyTexts = std::array<engine::SmallText, kBodyCount>;
 using BodyLongitudes = std::array<double, kBodyCount>;
-using BodyArcSeconds = std::array<int, kBodyCount>;  // as the long position texts show them
+using BodyArcSeconds = std::array<int, kBodyCount>;      // as the long position texts show them
+using BodySpeeds = std::array<double, kChartBodyCount>;  // degrees a day, Sun to Ketu
 
 // The Sun to Ketu and the ascendant: the bodies of the navamsa chart. Their navamsa signs are
 // abbreviations from the sign table itself, which lives as long as the program.
@@ -61,6 +63,12 @@ struct ChartReading {
     // for other programs to compare with, never for display.
     BodyLongitudes longitudes{};
     double ayanamsaDegrees = 0;  // the ayanamsa shown, positive
+    // How the reading was calculated; with mean elements always the default settings, since
+    // their ayanamsa (Lahiri's, from a polynomial) and node (the mean one) are fixed.
+    ChartSettings settings;
+    // The precise ephemeris's daily motions, behind its retrograde marks; all zero with mean
+    // elements, whose marks come from the table of stations.
+    BodySpeeds speeds{};
 
     friend bool operator==(const ChartReading&, const ChartReading&) = default;
 };

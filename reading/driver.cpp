@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/angles.h"
 #include "engine/vector_state.h"
 #include "engine/zodiac.h"
 #include "reading/body_names.h"
@@ -26,10 +27,8 @@ BodyTexts LabelsOf(const RetrogradeMarks& marks) {
     return labels;
 }
 
-}  // namespace
-
-ChartReading CalculateReading(const BirthData& birth) {
-    engine::ClearUpperVectorHalves();
+// The chart from the mean elements: the program's own calculation.
+ChartReading MeanElementsReading(const BirthData& birth) {
     const BirthMoment moment = MomentOf(birth);
     const engine::AscendantResult ascendant = ComputeAscendant(birth, moment);
     const MoonReading moon = DeriveMoonReading(moment);
@@ -61,11 +60,63 @@ ChartReading CalculateReading(const BirthData& birth) {
         .navamsa = NavamsaOf(positions.arcSeconds),
         .longitudes = positions.longitudes,
         .ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection),
+        .settings = {},
+        .speeds = {},
     };
 }
 
+// The chart from the precise ephemeris: its texts, signs, navamsa and nakshatra are read from
+// its longitudes exactly as the mean elements' are from theirs.
+ChartReading PreciseReading(const BirthData& birth, const ChartSettings& settings) {
+    const BirthMoment moment = MomentOf(birth);
+    const engine::PreciseSky sky = ComputePreciseSky(birth, moment, settings);
+    const PositionList positions = PrecisePositions(sky);
+    const MoonReading moon = MoonReadingAt(positions.longitudes[kMoon]);
+    BodySpeeds speeds{};
+    std::copy(sky.speeds.begin(), sky.speeds.end(), speeds.begin());
+    speeds[kKetu] = sky.speeds[kRahu];
+    const RetrogradeMarks marks = MarkRetrogradesBySpeed(speeds);
+    const auto lordAndPada = LookUpLordAndPada(moon.nakshatra, moon.arcSeconds);
+    const int lagna = positions.arcSeconds[kAscendant] / engine::kArcSecondsPerSign;
+    // The ayanamsa is written as the mean elements write theirs: as the correction that takes
+    // tropical to sidereal longitudes, with its minus sign, and without it for display.
+    const engine::SmallText signedAyanamsaText = engine::SignedAngleSmallText(-sky.ayanamsa);
+    const std::string_view ayanamsaText = signedAyanamsaText.view().substr(1);
+
+    return ChartReading{
+        .planetNames = positions.planetNames,
+        .planetLabels = LabelsOf(marks),
+        .planetPositions = positions.planetPositions,
+        .ascendantText = positions.planetLongPositions[kAscendant],
+        .midheavenText = positions.planetLongPositions[kMidheaven],
+        .signedAyanamsaText = signedAyanamsaText,
+        .ayanamsaText = ayanamsaText,
+        .lagnaSign = SignAbbreviationTable[lagna],
+        .lagnaName = RashiNames[lagna],
+        .nakshatra = moon.nakshatra,
+        .rashi = moon.rashi,
+        .nakshatraLord = lordAndPada ? lordAndPada->lord : std::string_view(),
+        .pada = lordAndPada ? lordAndPada->pada : std::string_view(),
+        .retrograde = marks.retrograde,
+        .moonPositionText = moon.positionText,
+        .planetLongPositions = positions.planetLongPositions,
+        .navamsa = NavamsaOf(positions.arcSeconds),
+        .longitudes = positions.longitudes,
+        .ayanamsaDegrees = sky.ayanamsa,
+        .settings = settings,
+        .speeds = speeds,
+    };
+}
+
+}  // namespace
+
+ChartReading CalculateReading(const BirthData& birth, const ChartSettings& settings) {
+    engine::ClearUpperVectorHalves();
+    return settings.precise() ? PreciseReading(birth, settings) : MeanElementsReading(birth);
+}
+
 std::optional<FormRefusal> RunCalculation(const FormValues& form, BirthData& birth,
-                                          ChartReading& reading) {
+                                          ChartReading& reading, const ChartSettings& settings) {
     if (auto refusal = ValidateInput(form)) {
         return refusal;
     }
@@ -73,7 +124,7 @@ std::optional<FormRefusal> RunCalculation(const FormValues& form, BirthData& bir
     if (copy.refusal) {
         return copy.refusal;
     }
-    ChartReading computed = CalculateReading(*copy.birth);
+    ChartReading computed = CalculateReading(*copy.birth, settings);
     birth = std::move(*copy.birth);
     reading = std::move(computed);
     return std::nullopt;

@@ -24,6 +24,16 @@ constexpr std::array<engine::SmallText, kMarkedLabelCount> kMarkedLabels = [] {
     return labels;
 }();
 
+// The labels of the Sun to Saturn for the five flags.
+RetrogradeMarks MarksOf(const std::array<bool, kRetrogradePlanetCount>& retrograde) {
+    RetrogradeMarks marks{retrograde, {}};
+    for (int body = 0; body < kMarkedLabelCount; ++body) {
+        const bool marked = body >= kMercury && marks.retrograde[body - kMercury];
+        marks.planetLabels[body] = marked ? kMarkedLabels[body] : kPlanetLabelTexts[body];
+    }
+    return marks;
+}
+
 }  // namespace
 
 RetrogradeMarks MarkRetrogrades(const BirthData& birth) {
@@ -32,12 +42,15 @@ RetrogradeMarks MarkRetrogrades(const BirthData& birth) {
 }
 
 RetrogradeMarks MarkRetrogrades(const engine::CivilDateTime& localClock) {
-    RetrogradeMarks marks{engine::RetrogradeFlags(localClock), {}};
-    for (int body = 0; body < kMarkedLabelCount; ++body) {
-        const bool marked = body >= kMercury && marks.retrograde[body - kMercury];
-        marks.planetLabels[body] = marked ? kMarkedLabels[body] : kPlanetLabelTexts[body];
+    return MarksOf(engine::RetrogradeFlags(localClock));
+}
+
+RetrogradeMarks MarkRetrogradesBySpeed(const BodySpeeds& speeds) {
+    std::array<bool, kRetrogradePlanetCount> retrograde{};
+    for (int planet = 0; planet < kRetrogradePlanetCount; ++planet) {
+        retrograde[planet] = speeds[kMercury + planet] < 0;
     }
-    return marks;
+    return MarksOf(retrograde);
 }
 
 }  // namespace reading

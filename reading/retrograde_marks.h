@@ -23,4 +23,8 @@ struct RetrogradeMarks {
 RetrogradeMarks MarkRetrogrades(const BirthData& birth);
 RetrogradeMarks MarkRetrogrades(const engine::CivilDateTime& localClock);
 
+// The marks of a chart whose daily motions are known: Mercury to Saturn are retrograde while
+// their longitude decreases.
+RetrogradeMarks MarkRetrogradesBySpeed(const BodySpeeds& speeds);
+
 }  // namespace reading

@@ -169,4 +169,40 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
             .arcSeconds = arcSeconds};
 }
 
+engine::PreciseSky ComputePreciseSky(const BirthData& birth, const BirthMoment& moment,
+                                     const ChartSettings& settings) {
+    // Validation keeps every birth between 1901 and 2050 on the local clock, which the
+    // tables' range covers in every zone.
+    const double julianDay = engine::kJulianDayJ2000 + engine::DaysFromJ2000(moment.universal);
+    return engine::ComputePreciseSky(julianDay, NorthLatitude(birth), -WestLongitude(birth),
+                                     settings.ayanamsa, settings.node);
+}
+
+PositionList PrecisePositions(const engine::PreciseSky& sky) {
+    static_assert(engine::kPreciseBodyCount == kRahu + 1, "the sky lists the Sun to Rahu");
+    BodyLongitudes longitudes{};
+    std::copy(sky.longitudes.begin(), sky.longitudes.end(), longitudes.begin());
+    const double ketu = sky.longitudes[kRahu] + engine::kFullCircle / 2;
+    longitudes[kKetu] = ketu >= engine::kFullCircle ? ketu - engine::kFullCircle : ketu;
+    longitudes[kAscendant] = sky.ascendant;
+    longitudes[kMidheaven] = sky.midheaven;
+
+    BodyArcSeconds arcSeconds{};
+    for (int body = 0; body < kBodyCount; ++body) {
+        arcSeconds[body] = engine::ArcSecondsShown(longitudes[body]);
+    }
+    const auto shortText = [&](int body) {
+        return engine::ShortPositionTextOfArcSeconds(arcSeconds[body]);
+    };
+    const auto longText = [&](int body) {
+        return engine::LongPositionTextOfArcSeconds(arcSeconds[body]);
+    };
+    constexpr auto kBodies = std::make_integer_sequence<int, kBodyCount>{};
+    return {.planetNames = kPlanetNames,
+            .planetPositions = TextsOf(shortText, kBodies),
+            .planetLongPositions = TextsOf(longText, kBodies),
+            .longitudes = longitudes,
+            .arcSeconds = arcSeconds};
+}
+
 }  // namespace reading

@@ -5,6 +5,7 @@
 
 #include "engine/ascendant.h"
 #include "engine/calendar.h"
+#include "engine/precise_sky.h"
 #include "engine/small_text.h"
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
@@ -66,5 +67,13 @@ PositionList ComputePlanetPositions(const BirthData& birth,
 PositionList ComputePlanetPositions(const BirthMoment& moment,
                                     const engine::AscendantResult& ascendant,
                                     const MoonReading& moon);
+
+// The precise ephemeris's sky at the birth's universal instant and place.
+engine::PreciseSky ComputePreciseSky(const BirthData& birth, const BirthMoment& moment,
+                                     const ChartSettings& settings);
+
+// The eleven position texts of a precise sky, written from its longitudes as the mean elements'
+// texts are from theirs; Ketu stands opposite Rahu.
+PositionList PrecisePositions(const engine::PreciseSky& sky);
 
 }  // namespace reading
