@@ -211,8 +211,9 @@ struct SliceResult {
 
 // The output lines of consecutive rows, in place of what result held. Touches nothing but its
 // arguments, so slices can be calculated side by side.
-void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool withDasha,
-                   SliceResult& result) {
+void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows,
+                   const BatchSettings& settings, SliceResult& result) {
+    const bool withDasha = settings.withDasha;
     // About 1 200 bytes a chart, and 7 000 more for a dasha.
     result.lines.size = 0;
     result.lines.storage.reserve(rows.size() * (withDasha ? 8200 : 1200));
@@ -227,7 +228,7 @@ void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool w
         std::optional<std::string> problem = FillForm(map, record, form, placeJson);
         if (!problem) {
             if (std::optional<reading::FormRefusal> refusal =
-                    reading::RunCalculation(form, birth, chart)) {
+                    reading::RunCalculation(form, birth, chart, settings.chart)) {
                 problem = refusal->message;
             }
         }
@@ -236,7 +237,7 @@ void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows, bool w
             AppendRowErrorJson(lines, {.line = record.lineNumber, .id = {}}, *problem);
         } else {
             AppendReadingJson(lines, birth, chart, withDasha, placeJson,
-                              RowKey{.line = record.lineNumber, .id = {}});
+                              RowKey{.line = record.lineNumber, .id = {}}, settings.withSettings);
         }
         lines.Append('\n');
     }
@@ -264,8 +265,9 @@ struct Block {
 // written in the order they were read. All the queues are guarded by mutex_.
 class BatchPipeline {
   public:
-    BatchPipeline(const ColumnMap& map, std::ostream& out, bool withDasha, BatchSummary& summary)
-        : map_(map), out_(out), withDasha_(withDasha), summary_(summary) {
+    BatchPipeline(const ColumnMap& map, std::ostream& out, const BatchSettings& settings,
+                  BatchSummary& summary)
+        : map_(map), out_(out), settings_(settings), summary_(summary) {
         for (Block& block : blocks_) {
             free_.push_back(&block);
         }
@@ -296,7 +298,7 @@ class BatchPipeline {
         block.failure = nullptr;
         if (threads_.empty()) {
             if (last && block.SliceCount() == 1) {
-                CalculateRows(map_, block.Slice(0), withDasha_, block.slices[0]);
+                CalculateRows(map_, block.Slice(0), settings_, block.slices[0]);
                 stopped_ = !WriteBlock(block);
                 return;
             }
@@ -343,7 +345,7 @@ class BatchPipeline {
             // An exception must not leave a thread: it would end the program unreported.
             std::exception_ptr failure;
             try {
-                CalculateRows(map_, block.Slice(slice), withDasha_, block.slices[slice]);
+                CalculateRows(map_, block.Slice(slice), settings_, block.slices[slice]);
             } catch (...) {
                 failure = std::current_exception();
             }
@@ -394,7 +396,7 @@ class BatchPipeline {
 
     const ColumnMap& map_;
     std::ostream& out_;
-    const bool withDasha_;
+    const BatchSettings& settings_;
     BatchSummary& summary_;
     std::array<Block, kBlocksInFlight> blocks_;
     std::mutex mutex_;
@@ -427,7 +429,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& 
         return summary;
     }
 
-    BatchPipeline pipeline(map, out, settings.withDasha, summary);
+    BatchPipeline pipeline(map, out, settings, summary);
     const std::size_t blockRows = settings.withDasha ? kDashaBlockRows : kBlockRows;
     bool more = true;
     while (more) {

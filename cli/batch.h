@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/csv_reader.h"
+#include "reading/chart_settings.h"
 
 namespace cli {
 
@@ -34,6 +35,8 @@ struct BatchSummary {
 // write that fails stops the batch. With withDasha each reading holds its Vimshottari dasha.
 struct BatchSettings {
     bool withDasha = false;
+    reading::ChartSettings chart;  // how every row's chart is calculated
+    bool withSettings = false;     // each line says how ("settings")
     CsvLimits limits;
 };
 BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& settings = {});

@@ -49,13 +49,14 @@ int ReportBirth(const reading::FormValues& form, const Options& options, std::os
                 std::ostream& err, std::string_view placeJson = {}) {
     reading::BirthData birth;
     reading::ChartReading chart;
-    if (const auto refusal = reading::RunCalculation(form, birth, chart)) {
+    if (const auto refusal = reading::RunCalculation(form, birth, chart, options.chart)) {
         err << kProgram << ": " << refusal->message << '\n';
         return kExitRefused;
     }
     if (options.json) {
         std::string compact;
-        AppendReadingJson(compact, birth, chart, options.dasha, placeJson);
+        AppendReadingJson(compact, birth, chart, options.dasha, placeJson, std::nullopt,
+                          options.chartGiven);
         out << IndentJson(compact) << '\n';
     } else {
         out << TerminalReport(birth, chart);
@@ -79,7 +80,11 @@ int ReportBatch(const Options& options, std::istream& standardInput, std::ostrea
         err << kProgram << ": cannot read " << source << ": it is closed\n";
         return kExitUsage;
     }
-    const BatchSummary summary = RunBatch(in, out, {.withDasha = options.dasha, .limits = {}});
+    const BatchSummary summary = RunBatch(in, out,
+                                          {.withDasha = options.dasha,
+                                           .chart = options.chart,
+                                           .withSettings = options.chartGiven,
+                                           .limits = {}});
     if (!summary.outputProblem.empty()) {
         err << kProgram << ": cannot write the output: " << summary.outputProblem << '\n';
         return kExitUsage;

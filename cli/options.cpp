@@ -117,6 +117,39 @@ std::string PlaceOptionProblem(const QCommandLineParser& parser) {
     return {};
 }
 
+constexpr const char* kChartOptions[] = {"positions", "ayanamsa", "node"};
+
+// Reads --positions, --ayanamsa and --node into chart, or says what is wrong with them.
+std::string ReadChartOptions(const QCommandLineParser& parser, reading::ChartSettings& chart) {
+    if (parser.isSet("positions")) {
+        const auto positions = reading::PositionsNamed(ValueOf(parser, "positions"));
+        if (!positions) {
+            return "--positions must be mean or precise";
+        }
+        chart.positions = *positions;
+    }
+    if (parser.isSet("ayanamsa")) {
+        const auto ayanamsa = reading::AyanamsaNamed(ValueOf(parser, "ayanamsa"));
+        if (!ayanamsa) {
+            return "--ayanamsa must be lahiri, raman, krishnamurti or true-chitra";
+        }
+        chart.ayanamsa = *ayanamsa;
+    }
+    if (parser.isSet("node")) {
+        const auto node = reading::NodeNamed(ValueOf(parser, "node"));
+        if (!node) {
+            return "--node must be mean or true";
+        }
+        chart.node = *node;
+    }
+    if (!chart.precise() && (parser.isSet("ayanamsa") || parser.isSet("node"))) {
+        return "--ayanamsa and --node choose how the precise ephemeris is read; give them with "
+               "--positions precise (the mean elements have their own ayanamsa and the mean "
+               "node)";
+    }
+    return {};
+}
+
 }  // namespace
 
 ParsedOptions ParseOptions(const QStringList& arguments) {
@@ -130,6 +163,9 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     parser.addOption(QCommandLineOption("dst"));
     parser.addOption(QCommandLineOption("json"));
     parser.addOption(QCommandLineOption("dasha"));
+    parser.addOption(QCommandLineOption("positions", QString(), "kind"));
+    parser.addOption(QCommandLineOption("ayanamsa", QString(), "name"));
+    parser.addOption(QCommandLineOption("node", QString(), "kind"));
     parser.addOption(QCommandLineOption("batch", QString(), "file"));
     parser.addOption(QCommandLineOption("list-zones"));
     parser.addOption(QCommandLineOption("find", QString(), "name"));
@@ -150,6 +186,9 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     for (const QString& name : birthOptions) {
         anyBirthOption = anyBirthOption || parser.isSet(name);
     }
+    for (const char* name : kChartOptions) {
+        options.chartGiven = options.chartGiven || parser.isSet(name);
+    }
 
     if (parser.isSet("help")) {
         options.mode = Mode::kHelp;
@@ -160,7 +199,8 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     } else if (parser.isSet("find")) {
         options.mode = Mode::kFindPlaces;
         options.findText = ValueOf(parser, "find");
-        if (anyBirthOption || !positional.isEmpty() || parser.isSet("batch")) {
+        if (anyBirthOption || options.chartGiven || !positional.isEmpty() ||
+            parser.isSet("batch")) {
             parsed.usageProblem = "--find lists places; give it alone";
         } else if (QString text = parser.value("find").trimmed();
                    text.isEmpty() || text.startsWith(',')) {
@@ -203,6 +243,9 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
                           options.mode == Mode::kReadingFile;
     if (parsed.usageProblem.empty() && options.dasha && computes && !writesJson) {
         parsed.usageProblem = "--dasha adds the dasha to the JSON; give it with --json or --batch";
+    }
+    if (parsed.usageProblem.empty()) {
+        parsed.usageProblem = ReadChartOptions(parser, options.chart);
     }
     if (!parsed.usageProblem.empty()) {
         return parsed;
@@ -255,6 +298,8 @@ std::string UsageText() {
                [--zone ROW [--dst]] [--json [--dasha]]
   rashi-report --find NAME
   rashi-report --list-zones | --help | --version
+Each way of computing a chart also takes --positions mean|precise, and with precise positions
+--ayanamsa lahiri|raman|krishnamurti|true-chitra and --node mean|true.
 
 Computes the sidereal birth chart (Rashi chart) of a birth and prints its report.
 
@@ -282,6 +327,21 @@ Birth options:
                      zone, population and the other name that matched (empty when the place's
                      own name did), separated by tabs. When more places begin so, standard
                      error says that the list was cut.
+
+Positions:
+  --positions KIND   mean (the default): the program's own mean orbital elements, within
+                     about 12' of the planets' true places; precise: the precise ephemeris
+                     tables, within a second of arc, from 1901 to 2050. With precise positions
+                     a planet is retrograde when its longitude decreases at the birth.
+  --ayanamsa NAME    with --positions precise: lahiri (the default), raman, krishnamurti or
+                     true-chitra (True Chitrapaksha)
+  --node KIND        with --positions precise: Rahu at the mean node (mean, the default) or
+                     at the true node (true); Ketu stands opposite
+  The report has the same 26 lines whatever the positions. With --json, any of these options
+  adds the member "settings": {"positions", "ayanamsa", "node"} with the words given (with mean
+  positions "lahiri" and "mean", the mean elements' own), and with precise positions the
+  reading holds "speeds": the daily motions in degrees of the Sun to Ketu. Without these
+  options the JSON is as it always was.
 
 Output:
   The report has 26 lines in UTF-8, ended by LF. Lines 9 and 20, which hold a lone carriage

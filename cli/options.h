@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "reading/chart_settings.h"
 #include "reading/form_values.h"
 
 namespace cli {
@@ -28,6 +29,10 @@ struct Options {
     std::optional<std::string> place;
     bool zoneGiven = false;  // with --place, --zone and --dst keep the zone
     std::string findText;
+    // --positions, --ayanamsa and --node: how the charts are calculated. The JSON names them
+    // ("settings") only when one of them was given, so output without them stays as it was.
+    reading::ChartSettings chart;
+    bool chartGiven = false;
 };
 
 struct ParsedOptions {

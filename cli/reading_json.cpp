@@ -119,7 +119,10 @@ static_assert(AllPlain(reading::SignAbbreviationTable, std::identity{}) &&
               AllPlain(reading::RashiNames, std::identity{}) &&
               AllPlain(reading::NakshatraNames, std::identity{}) &&
               AllPlain(reading::NakshatraLordTable, &reading::NakshatraLordRow::lord) &&
-              AllPlain(reading::kDashaLords, &reading::DashaLord::name));
+              AllPlain(reading::kDashaLords, &reading::DashaLord::name) &&
+              AllPlain(reading::kPositionsWords, std::identity{}) &&
+              AllPlain(reading::kAyanamsaWords, std::identity{}) &&
+              AllPlain(reading::kNodeWords, std::identity{}));
 
 void AppendBirth(JsonWriter& out, const reading::BirthData& birth) {
     Members json(out);
@@ -207,6 +210,9 @@ void AppendChart(JsonWriter& out, const reading::ChartReading& chart,
     json.List("retrograde"_key, chart.retrograde, AppendTruth);
     json.ShortText("moonPositionText"_key, chart.moonPositionText);
     json.List("longitudes"_key, chart.longitudes, AppendDecimal);
+    if (chart.settings.precise()) {
+        json.List("speeds"_key, chart.speeds, AppendDecimal);
+    }
     json.Decimal("ayanamsaDegrees"_key, chart.ayanamsaDegrees);
     json.List("navamsa"_key, chart.navamsa, AppendTableText);
     if (dasha) {
@@ -215,11 +221,19 @@ void AppendChart(JsonWriter& out, const reading::ChartReading& chart,
     }
 }
 
+void AppendSettings(JsonWriter& out, const reading::ChartSettings& settings) {
+    Members json(out);
+    json.TableText("positions"_key, reading::WordOf(settings.positions));
+    json.TableText("ayanamsa"_key, reading::WordOf(settings.ayanamsa));
+    json.TableText("node"_key, reading::WordOf(settings.node));
+}
+
 }  // namespace
 
 void AppendReadingJson(JsonWriter& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha,
-                       std::string_view placeJson, const std::optional<RowKey>& row) {
+                       std::string_view placeJson, const std::optional<RowKey>& row,
+                       bool withSettings) {
     Members json(out);
     if (row) {
         json.Key("line"_key);
@@ -230,6 +244,10 @@ void AppendReadingJson(JsonWriter& out, const reading::BirthData& birth,
     }
     json.Key("birth"_key);
     AppendBirth(out, birth);
+    if (withSettings) {
+        json.Key("settings"_key);
+        AppendSettings(out, reading.settings);
+    }
     json.Key("reading"_key);
     AppendChart(out, reading,
                 withDasha ? reading::ComputeVimshottariDasha(birth, reading) : std::nullopt);
@@ -254,9 +272,10 @@ void AppendRowErrorJson(JsonWriter& out, const RowKey& row, std::string_view mes
 
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha,
-                       std::string_view placeJson, const std::optional<RowKey>& row) {
+                       std::string_view placeJson, const std::optional<RowKey>& row,
+                       bool withSettings) {
     JsonWriter writer(out);
-    AppendReadingJson(writer, birth, reading, withDasha, placeJson, row);
+    AppendReadingJson(writer, birth, reading, withDasha, placeJson, row, withSettings);
 }
 
 void AppendRowErrorJson(std::string& out, const RowKey& row, std::string_view message) {

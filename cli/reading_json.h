@@ -23,13 +23,17 @@ struct RowKey {
 // cast for ("universalTime"). With withDasha the reading holds its Vimshottari dasha as well
 // ("dasha": the balance at birth and nine periods of nine antardashas, dated on the birth's
 // local clock); placeJson, when given, is the object of the member "place". A batch row's
-// key, when given, comes first ("line", then "id").
+// key, when given, comes first ("line", then "id"). With withSettings the object says how the
+// reading was calculated ("settings": positions, ayanamsa and node). A reading from the precise
+// ephemeris holds its bodies' daily motions ("speeds").
 void AppendReadingJson(JsonWriter& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha = false,
-                       std::string_view placeJson = {}, const std::optional<RowKey>& row = {});
+                       std::string_view placeJson = {}, const std::optional<RowKey>& row = {},
+                       bool withSettings = false);
 void AppendReadingJson(std::string& out, const reading::BirthData& birth,
                        const reading::ChartReading& reading, bool withDasha = false,
-                       std::string_view placeJson = {}, const std::optional<RowKey>& row = {});
+                       std::string_view placeJson = {}, const std::optional<RowKey>& row = {},
+                       bool withSettings = false);
 
 // Appends {"line": N, "id": "…", "error": "…"} ("id" only when the row has one): the batch's
 // answer for a row it could not calculate.

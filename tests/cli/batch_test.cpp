@@ -29,7 +29,8 @@ BatchRun RunBatchOn(const std::string& input, bool withDasha = false) {
     std::istringstream in(input);
     std::ostringstream out;
     BatchRun run;
-    run.summary = RunBatch(in, out, {.withDasha = withDasha, .limits = {}});
+    run.summary = RunBatch(
+        in, out, {.withDasha = withDasha, .chart = {}, .withSettings = false, .limits = {}});
     run.text = out.str();
     std::istringstream written(run.text);
     std::string line;
@@ -321,7 +322,8 @@ TEST(BatchTest, OutputStaysTheSameByteForByte) {
         std::istringstream in(input);
         HashingOutput written;
         std::ostream out(&written);
-        const BatchSummary summary = RunBatch(in, out, {.withDasha = withDasha, .limits = {}});
+        const BatchSummary summary = RunBatch(
+            in, out, {.withDasha = withDasha, .chart = {}, .withSettings = false, .limits = {}});
         // Quoted line breaks and unclosed quotes join some of the lines into one row.
         EXPECT_EQ(summary.rows, 5762);
         EXPECT_EQ(written.lines, 5762);

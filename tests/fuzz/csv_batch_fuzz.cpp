@@ -65,7 +65,8 @@ std::vector<std::int64_t> LinesNotBlank(std::string_view text) {
 std::string BatchOutput(const std::string& input, cli::BatchSummary& summary) {
     std::istringstream in(input);
     std::ostringstream out;
-    summary = cli::RunBatch(in, out, {.withDasha = false, .limits = kLimits});
+    summary = cli::RunBatch(
+        in, out, {.withDasha = false, .chart = {}, .withSettings = false, .limits = kLimits});
     return out.str();
 }
 
