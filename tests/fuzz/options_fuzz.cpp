@@ -32,7 +32,7 @@ bool DegreeOrMinuteField(const std::string& text) {
     return text.empty() || reading::IsDegreeOrMinuteText(text);
 }
 
-void CheckForm(const reading::FormValues& form) {
+void CheckForm(const reading::FormValues& form, const reading::ChartSettings& settings) {
     Require(InList(form.dayIndex, reading::kDayCount) &&
             InList(form.monthIndex, reading::kMonthCount) &&
             InList(form.yearIndex, reading::kYearCount) &&
@@ -45,7 +45,7 @@ void CheckForm(const reading::FormValues& form) {
     Require(!(form.north && form.south) && !(form.east && form.west));
     reading::BirthData birth;
     reading::ChartReading chart;
-    if (const auto refusal = reading::RunCalculation(form, birth, chart)) {
+    if (const auto refusal = reading::RunCalculation(form, birth, chart, settings)) {
         Require(!refusal->message.empty());
     }
 }
@@ -70,8 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const cli::Options& options = *parsed.options;
+    // The precise choices are taken only with precise positions.
+    Require(options.chart.precise() || (options.chart.ayanamsa == engine::AyanamsaMode::kLahiri &&
+                                        options.chart.node == engine::NodeKind::kMean));
     if (options.mode == cli::Mode::kOneBirth) {
-        CheckForm(options.form);
+        CheckForm(options.form, options.chart);
     }
     // Files named by the arguments are not opened: they could be anything on this machine.
     const bool readsAFile = options.mode == cli::Mode::kReadingFile ||
