@@ -129,6 +129,27 @@ TEST_F(PlaceFinderTest, ThePopupShowsWholeEntries) {
     EXPECT_EQ(driver.field("txtState")->text(), "Guangdong");
 }
 
+// Places whose source names no division take one from the atlas, and chart like any other.
+TEST_F(PlaceFinderTest, PlacesWithoutADivisionChart) {
+    ASSERT_TRUE(driver.windowActive);
+    auto* completer = driver.form().findChild<QCompleter*>("cmpCity");
+    ASSERT_NE(completer, nullptr);
+    for (const char* name : {"Singapore", "Macau", "Gibraltar", "Da Nang"}) {
+        enterBirth(1990, 6, 15, 12, 0);
+        QLineEdit* city = driver.field("txtCity");
+        city->clear();
+        city->setFocus();
+        QTest::keyClicks(city, name);
+        ASSERT_TRUE(completer->popup()->isVisible()) << name;
+        QTest::keyClick(completer->popup(), Qt::Key_Down);
+        QTest::keyClick(completer->popup(), Qt::Key_Return);
+        EXPECT_EQ(city->text(), name);
+        EXPECT_FALSE(driver.field("txtState")->text().isEmpty()) << name;
+        driver.clickCalculate();
+        EXPECT_TRUE(driver.chartShown()) << name << ": " << driver.lastMessage().toStdString();
+    }
+}
+
 TEST_F(PlaceFinderTest, TheFinderFillsOneMatchAndOffersAChoiceOfSeveral) {
     ASSERT_TRUE(driver.windowActive);
     enterBirth(1980, 6, 15, 10, 30);
