@@ -1,64 +1,94 @@
 #include "engine/precise_sky.h"
 
 #include <cmath>
+#include <numbers>
 
-#include "engine/ascendant.h"
-#include "engine/ayanamsa.h"
-#include "engine/constants.h"
-#include "engine/lunar_node.h"
-#include "engine/moon.h"
-#include "engine/planets.h"
-#include "engine/precession.h"
+#include "engine/chebyshev_series.h"
+#include "engine/ephemeris_tables.h"
+#include "engine/light_deflection.h"
 
 namespace engine {
 
 namespace {
 
-// Provisional: the mean-elements engine stands in until the fitted tables land.
+constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+constexpr int kSun = 0;
+constexpr int kFirstPlanet = 2;  // Mercury; the planets to Saturn follow
+constexpr int kRahu = 7;
 
 double Wrap360(double degrees) {
-    const double wrapped = std::fmod(degrees, kFullCircle);
-    return wrapped < 0 ? wrapped + kFullCircle : wrapped;
+    const double wrapped = std::fmod(degrees, 360.0);
+    return wrapped < 0 ? wrapped + 360 : wrapped;
 }
 
-std::array<double, kPreciseBodyCount> SiderealBodies(double julianDayUt) {
-    const double days = julianDayUt - kJulianDayJ2000;
-    const double ayanamsa = -AyanamsaCorrection((julianDayUt - kJulianDay1900) / kDaysPerCentury);
-    const double precession = PrecessionSinceJ2000(days);
-    const std::array<double, kPlanetCount> planets = PlanetLongitudes(days);
-    const auto planet = [&](Planet body) {
-        return Wrap360(planets[static_cast<int>(body)] + precession - ayanamsa);
-    };
-    return {planet(Planet::kSun),     MoonSiderealLongitude(days / kDaysPerCentury),
-            planet(Planet::kMercury), planet(Planet::kVenus),
-            planet(Planet::kMars),    planet(Planet::kJupiter),
-            planet(Planet::kSaturn),  RahuLongitude(days, -ayanamsa)};
-}
+struct Angles {
+    double ascendant;  // tropical degrees
+    double midheaven;
+};
 
-double SignedDifference(double later, double earlier) {
-    const double difference = later - earlier;
-    return difference - kFullCircle * std::round(difference / kFullCircle);
+// The ascendant and midheaven from the local apparent sidereal time (the right ascension of the
+// meridian) and the true obliquity.
+Angles AnglesOf(double localSiderealTime, double obliquity, double latitude) {
+    const double theta = localSiderealTime * kRadiansPerDegree;
+    const double epsilon = obliquity * kRadiansPerDegree;
+    const double phi = latitude * kRadiansPerDegree;
+    const double midheaven = std::atan2(std::sin(theta), std::cos(theta) * std::cos(epsilon));
+    const double ascendant = std::atan2(std::cos(theta), -(std::sin(theta) * std::cos(epsilon) +
+                                                           std::tan(phi) * std::sin(epsilon)));
+    return {ascendant / kRadiansPerDegree, midheaven / kRadiansPerDegree};
 }
 
 }  // namespace
 
 PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
-                             double eastLongitudeDegrees, AyanamsaMode, NodeKind) {
+                             double eastLongitudeDegrees, AyanamsaMode ayanamsa, NodeKind node) {
+    namespace table = ephemeris;
+    const double nutation = SeriesAt(table::kNutationInLongitude, julianDayUt);
+    const SeriesValue ayanamsaLessNutation =
+        SeriesAndRateAt(table::kAyanamsasLessNutation[static_cast<int>(ayanamsa)], julianDayUt);
+    // The true ayanamsa includes nutation, as apparent longitudes do: a sidereal longitude is
+    // the same with or without it.
+    const double ayanamsaDegrees = ayanamsaLessNutation.value + nutation;
+
     PreciseSky sky;
-    sky.longitudes = SiderealBodies(julianDayUt);
-    constexpr double kStep = 1.0 / 24;
-    const std::array<double, kPreciseBodyCount> before = SiderealBodies(julianDayUt - kStep);
-    const std::array<double, kPreciseBodyCount> after = SiderealBodies(julianDayUt + kStep);
-    for (int body = 0; body < kPreciseBodyCount; ++body) {
-        sky.speeds[body] = SignedDifference(after[body], before[body]) / (2 * kStep);
+    sky.ayanamsa = ayanamsaDegrees;
+    // Longitudes on the mean equinox of date.
+    std::array<SeriesValue, kPreciseBodyCount> tropical{};
+    for (int body = 0; body < static_cast<int>(table::kLongitudes.size()); ++body) {
+        tropical[body] = SeriesAndRateAt(table::kLongitudes[body], julianDayUt);
     }
-    const double centuries = (julianDayUt - kJulianDay1900) / kDaysPerCentury;
-    const double universalHours = (julianDayUt + 0.5 - std::floor(julianDayUt + 0.5)) * 24;
-    const AscendantResult angles =
-        ComputeAscendant({centuries, universalHours, -eastLongitudeDegrees, latitudeDegrees});
-    sky.ascendant = angles.siderealAscendant;
-    sky.midheaven = angles.siderealMidheaven;
-    sky.ayanamsa = -angles.ayanamsaCorrection;
+    const EclipticPosition sun{tropical[kSun].value, 0, SeriesAt(table::kSunDistance, julianDayUt)};
+    for (int planet = 0; planet < static_cast<int>(table::kLatitudes.size()); ++planet) {
+        SeriesValue& longitude = tropical[kFirstPlanet + planet];
+        const EclipticPosition position{longitude.value,
+                                        SeriesAt(table::kLatitudes[planet], julianDayUt),
+                                        SeriesAt(table::kDistances[planet], julianDayUt)};
+        longitude.value +=
+            LightDeflectionInLongitude(position, sun, table::kDeflectionFactorInsideSun);
+    }
+    tropical[kRahu] = SeriesAndRateAt(
+        node == NodeKind::kMean ? table::kMeanNodeWithoutNutation : table::kTrueNodeWithoutNutation,
+        julianDayUt);
+    for (int body = 0; body < kPreciseBodyCount; ++body) {
+        sky.longitudes[body] = Wrap360(tropical[body].value - ayanamsaLessNutation.value);
+        sky.speeds[body] = tropical[body].ratePerDay - ayanamsaLessNutation.ratePerDay;
+    }
+
+    const double meanObliquity = SeriesAt(table::kMeanObliquity, julianDayUt);
+    const double trueObliquity = meanObliquity + SeriesAt(table::kNutationInObliquity, julianDayUt);
+    // Apparent sidereal time: the mean one plus the equation of the equinoxes. The Earth's
+    // rotation is taken in whole turns first, since days from J2000 times 361° would lose
+    // precision in the fraction of a turn.
+    const double days = julianDayUt - table::kRotationEpoch;
+    const double rotation = std::fmod(days, 1.0) * table::kEarthRotationDegreesPerDay +
+                            std::trunc(days) * (table::kEarthRotationDegreesPerDay - 360);
+    const double siderealTime = rotation +
+                                SeriesAt(table::kMeanSiderealTimeLessRotation, julianDayUt) +
+                                nutation * std::cos(trueObliquity * kRadiansPerDegree);
+    const Angles angles =
+        AnglesOf(Wrap360(siderealTime + eastLongitudeDegrees), trueObliquity, latitudeDegrees);
+    sky.ascendant = Wrap360(angles.ascendant - ayanamsaDegrees);
+    sky.midheaven = Wrap360(angles.midheaven - ayanamsaDegrees);
     return sky;
 }
 

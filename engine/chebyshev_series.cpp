@@ -1,0 +1,67 @@
+#include "engine/chebyshev_series.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace engine {
+
+namespace {
+
+struct SpanPoint {
+    int span;
+    double x;  // the day's place within its span, in [-1, 1]
+};
+
+SpanPoint LocateDay(const SpanSeries& series, double julianDay) {
+    const double spans = (julianDay - series.firstDay) / series.spanDays;
+    const int span = std::clamp(static_cast<int>(std::floor(spans)), 0, series.spanCount - 1);
+    return {span, 2 * (spans - span) - 1};
+}
+
+}  // namespace
+
+double ChebyshevSum(double leading, const float* rest, int restCount, double x) {
+    // b_k = c_k + 2x b_{k+1} − b_{k+2}, down to k = 1; the sum is c_0 + x b_1 − b_2.
+    double next = 0;
+    double afterNext = 0;
+    for (int k = restCount; k >= 1; --k) {
+        const double current = rest[k - 1] + 2 * x * next - afterNext;
+        afterNext = next;
+        next = current;
+    }
+    return leading + x * next - afterNext;
+}
+
+SeriesValue ChebyshevSumAndSlope(double leading, const float* rest, int restCount, double x) {
+    // The recurrence above and its derivative with respect to x, side by side.
+    double next = 0;
+    double afterNext = 0;
+    double nextSlope = 0;
+    double afterNextSlope = 0;
+    for (int k = restCount; k >= 1; --k) {
+        const double current = rest[k - 1] + 2 * x * next - afterNext;
+        const double currentSlope = 2 * next + 2 * x * nextSlope - afterNextSlope;
+        afterNext = next;
+        next = current;
+        afterNextSlope = nextSlope;
+        nextSlope = currentSlope;
+    }
+    return {leading + x * next - afterNext, next + x * nextSlope - afterNextSlope};
+}
+
+double SeriesAt(const SpanSeries& series, double julianDay) {
+    const SpanPoint point = LocateDay(series, julianDay);
+    const int restCount = series.coefficientCount - 1;
+    return ChebyshevSum(series.leading[point.span], series.rest + point.span * restCount, restCount,
+                        point.x);
+}
+
+SeriesValue SeriesAndRateAt(const SpanSeries& series, double julianDay) {
+    const SpanPoint point = LocateDay(series, julianDay);
+    const int restCount = series.coefficientCount - 1;
+    const SeriesValue sum = ChebyshevSumAndSlope(
+        series.leading[point.span], series.rest + point.span * restCount, restCount, point.x);
+    return {sum.value, sum.ratePerDay * 2 / series.spanDays};
+}
+
+}  // namespace engine
