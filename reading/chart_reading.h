@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "engine/small_text.h"
@@ -39,6 +40,11 @@ using BodySpeeds = std::array<double, kChartBodyCount>;  // degrees a day, Sun t
 inline constexpr int kNavamsaBodyCount = 10;
 using NavamsaSigns = std::array<std::string_view, kNavamsaBodyCount>;
 
+// The signs (0 for Aries to 11 for Pisces) of the same ten bodies in each of the sixteen
+// divisional charts, in the order of kVargaCharts (reading/vargas.h).
+inline constexpr int kVargaCount = 16;
+using VargaSigns = std::array<std::array<std::uint8_t, kNavamsaBodyCount>, kVargaCount>;
+
 // The computed reading. Angles leave the engine only as texts. It holds no pointer to anything
 // but the constant tables, so it is copied as plain bytes, and a chart allocates nothing.
 struct ChartReading {
@@ -59,6 +65,7 @@ struct ChartReading {
     engine::SmallText moonPositionText;                     // the Moon's long position text
     BodyTexts planetLongPositions;  // the bodies' long position texts, such as 5° 15' 32" Sag
     NavamsaSigns navamsa;  // sign abbreviations of the navamsa, Sun to Ketu and the ascendant
+    VargaSigns vargas{};   // every divisional chart's signs, from the same arc-seconds
     // Sidereal longitudes in degrees as computed, before the texts cut them, in body order;
     // for other programs to compare with, never for display.
     BodyLongitudes longitudes{};

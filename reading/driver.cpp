@@ -15,6 +15,7 @@
 #include "reading/retrograde_marks.h"
 #include "reading/sign_tables.h"
 #include "reading/stages.h"
+#include "reading/vargas.h"
 
 namespace reading {
 
@@ -58,6 +59,7 @@ ChartReading MeanElementsReading(const BirthData& birth) {
         .moonPositionText = moon.positionText,
         .planetLongPositions = positions.planetLongPositions,
         .navamsa = NavamsaOf(positions.arcSeconds),
+        .vargas = VargasOf(positions.arcSeconds),
         .longitudes = positions.longitudes,
         .ayanamsaDegrees = std::fabs(ascendant.ayanamsaCorrection),
         .settings = {},
