@@ -351,8 +351,11 @@ Output:
                      ("reading") and the universal time the chart was cast for
                      ("universalTime", ISO 8601). The reading includes "navamsa": the
                      navamsa signs of the Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn,
-                     Rahu, Ketu and the ascendant. With --place the object also holds the
-                     place ("place": name, state, country, latitude, longitude, timeZone,
+                     Rahu, Ketu and the ascendant, and "vargas": their signs in the sixteen
+                     divisional charts, "D1", "D2", "D3", "D4", "D7", "D9", "D10", "D12",
+                     "D16", "D20", "D24", "D27", "D30", "D40", "D45" and "D60", each a list
+                     in the same order. With --place the object also holds the place
+                     ("place": name, state, country, latitude, longitude, timeZone,
                      utcOffset, daylightSaving).
   --dasha            with --json or --batch, the reading also holds "dasha", the Vimshottari
                      dasha: {"yearDays": 365.25, "balance": {"lord", "years"}, "periods":

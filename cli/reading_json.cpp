@@ -10,6 +10,7 @@
 #include "reading/driver.h"
 #include "reading/iso_dates.h"
 #include "reading/sign_tables.h"
+#include "reading/vargas.h"
 #include "reading/vimshottari_dasha.h"
 
 namespace cli {
@@ -178,6 +179,26 @@ void AppendDasha(JsonWriter& out, const reading::VimshottariDasha& dasha) {
     json.List("periods"_key, dasha.mahadashas, AppendMahadasha);
 }
 
+// The divisional charts' keys as written after another member, each the chart's key in the
+// program's table.
+constexpr std::array<std::string_view, reading::kVargaCount> kVargaKeys{
+    "D1"_key,  "D2"_key,  "D3"_key,  "D4"_key,  "D7"_key,  "D9"_key,  "D10"_key, "D12"_key,
+    "D16"_key, "D20"_key, "D24"_key, "D27"_key, "D30"_key, "D40"_key, "D45"_key, "D60"_key};
+static_assert(std::ranges::equal(
+    kVargaKeys, reading::kVargaCharts, {},
+    [](std::string_view key) { return key.substr(2, key.size() - 4); }, &reading::VargaChart::key));
+
+void AppendSignOfIndex(JsonWriter& out, std::uint8_t sign) {
+    AppendPlainJsonString(out, reading::SignAbbreviationTable[sign]);
+}
+
+void AppendVargas(JsonWriter& out, const reading::VargaSigns& vargas) {
+    Members json(out);
+    for (int varga = 0; varga < reading::kVargaCount; ++varga) {
+        json.List(kVargaKeys[varga], vargas[varga], AppendSignOfIndex);
+    }
+}
+
 // Every reading names its bodies alike, so their list is written once.
 std::string_view PlanetNamesJson() {
     static const std::string json = [] {
@@ -215,6 +236,8 @@ void AppendChart(JsonWriter& out, const reading::ChartReading& chart,
     }
     json.Decimal("ayanamsaDegrees"_key, chart.ayanamsaDegrees);
     json.List("navamsa"_key, chart.navamsa, AppendTableText);
+    json.Key("vargas"_key);
+    AppendVargas(out, chart.vargas);
     if (dasha) {
         json.Key("dasha"_key);
         AppendDasha(out, *dasha);

@@ -105,6 +105,25 @@ TEST(CommandTest, JsonOfTheDelhiBirth) {
     EXPECT_EQ(chart["retrograde"].toArray().size(), 5);
     EXPECT_EQ(chart["navamsa"].toArray(),
               QJsonArray({"Lib", "Can", "Tau", "Lib", "Lib", "Can", "Sag", "Pis", "Vir", "Tau"}));
+    // The divisional charts in their order, each of the ten bodies; the D9 is the navamsa.
+    // Counted by hand: the Moon at 0° 13′ 14″ Cancer, an even sign, is in its first dasamsa,
+    // counted from the ninth sign, Pisces; the ascendant at 6° 31′ 23″ Leo, odd, in its third
+    // dasamsa from Leo itself, Libra, and in its fourteenth shashtiamsa, Virgo.
+    const QJsonObject vargas = chart["vargas"].toObject();
+    std::size_t previous = 0;
+    for (const char* key : {"D1", "D2", "D3", "D4", "D7", "D9", "D10", "D12", "D16", "D20", "D24",
+                            "D27", "D30", "D40", "D45", "D60"}) {
+        EXPECT_EQ(vargas[key].toArray().size(), 10) << key;
+        const std::size_t at = run.out.find("\"" + std::string(key) + "\":");
+        EXPECT_GT(at, previous) << key;
+        previous = at;
+    }
+    EXPECT_EQ(vargas.size(), 16);
+    EXPECT_EQ(vargas["D9"], chart["navamsa"]);
+    EXPECT_EQ(vargas["D1"].toArray()[9].toString(), "Leo");
+    EXPECT_EQ(vargas["D10"].toArray()[1].toString(), "Pis");
+    EXPECT_EQ(vargas["D10"].toArray()[9].toString(), "Lib");
+    EXPECT_EQ(vargas["D60"].toArray()[9].toString(), "Vir");
     EXPECT_FALSE(chart.contains("dasha")) << "the dasha is only written when asked for";
     EXPECT_EQ(root["universalTime"].toString(), "1980-06-15T05:00:00Z");
 }
