@@ -103,6 +103,7 @@ ChartReading PreciseReading(const BirthData& birth, const ChartSettings& setting
         .moonPositionText = moon.positionText,
         .planetLongPositions = positions.planetLongPositions,
         .navamsa = NavamsaOf(positions.arcSeconds),
+        .vargas = VargasOf(positions.arcSeconds),
         .longitudes = positions.longitudes,
         .ayanamsaDegrees = sky.ayanamsa,
         .settings = settings,

@@ -11,6 +11,7 @@
 #include "reading/random_births.h"
 #include "reading/sign_tables.h"
 #include "reading/stages.h"
+#include "reading/vargas.h"
 #include "reading/vimshottari_dasha.h"
 
 namespace reading {
@@ -72,6 +73,11 @@ TEST(PreciseReading, EveryTextFollowsTheSkysLongitudesAndEveryMarkItsSpeeds) {
                     EXPECT_EQ(reading.navamsa[body],
                               SignAbbreviationTable[expected.arcSeconds / 12000 % 12])
                         << body;
+                    for (int varga = 0; varga < kVargaCount; ++varga) {
+                        EXPECT_EQ(reading.vargas[varga][body],
+                                  VargaSignOfArcSeconds(varga, expected.arcSeconds))
+                            << body << ' ' << varga;
+                    }
                 }
             }
             EXPECT_EQ(reading.ascendantText, ExpectedFor(sky.ascendant).longText);
