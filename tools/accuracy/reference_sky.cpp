@@ -3,7 +3,6 @@
 #include <swephexp.h>
 
 #include "reading/body_names.h"
-#include "reading/chart_reading.h"
 #include "reading/driver.h"
 #include "reading/stages.h"
 
@@ -11,20 +10,31 @@ namespace accuracy {
 
 namespace {
 
-// The ephemeris's number of each compared body; the ascendant comes from the houses instead.
+// The ephemeris's number of each compared body; the angles come from the houses instead.
 constexpr int kHouses = -1;
 constexpr std::array<int, kComparedBodyCount> kEphemerisBodies{
-    SE_SUN, SE_MOON, SE_MERCURY, SE_VENUS, SE_MARS, SE_JUPITER, SE_SATURN, SE_MEAN_NODE, kHouses};
+    SE_SUN,     SE_MOON,   SE_MERCURY,   SE_VENUS, SE_MARS,
+    SE_JUPITER, SE_SATURN, SE_MEAN_NODE, kHouses,  kHouses};
+constexpr int kFirstRetrogradeIndex = 2;  // Mercury
 
-// Opens the ephemeris files once; the library keeps its state in globals of its own.
-void SetUpEphemeris() {
+// The library's sidereal modes of the offered ayanamsas, in the order of their enumeration.
+constexpr std::array<int, 4> kSiderealModes{SE_SIDM_LAHIRI, SE_SIDM_RAMAN, SE_SIDM_KRISHNAMURTI,
+                                            SE_SIDM_TRUE_CITRA};
+
+// Opens the ephemeris files once; the library keeps its state in globals of its own, the
+// sidereal mode among them.
+void SetUpEphemeris(int siderealMode) {
     static const bool ready = [] {
         static char folder[] = SWISS_EPHEMERIS_FOLDER;
         swe_set_ephe_path(folder);
-        swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
         return true;
     }();
     (void)ready;
+    static int modeInUse = -1;
+    if (siderealMode != modeInUse) {
+        swe_set_sid_mode(siderealMode, 0, 0);
+        modeInUse = siderealMode;
+    }
 }
 
 }  // namespace
@@ -33,37 +43,46 @@ std::string_view ComparedBodyName(int index) {
     return reading::kPlanetNames[kComparedBodies[index]];
 }
 
-SkyLongitudes ReferenceLongitudes(const reading::BirthData& birth) {
-    SetUpEphemeris();
+ComparedSky ReferenceSky(const reading::BirthData& birth, const reading::ChartSettings& settings) {
+    const bool precise = settings.precise();
+    SetUpEphemeris(precise ? kSiderealModes[static_cast<int>(settings.ayanamsa)] : SE_SIDM_LAHIRI);
     const engine::CivilDateTime universal = reading::UniversalInstant(birth);
     const double julianDay = swe_julday(universal.year, universal.month, universal.day,
                                         universal.hour + universal.minute / 60.0, SE_GREG_CAL);
-    SkyLongitudes longitudes{};
+    double cusps[13] = {};
+    double angles[10] = {};
+    swe_houses_ex(julianDay, SEFLG_SIDEREAL, reading::NorthLatitude(birth),
+                  -reading::WestLongitude(birth), 'P', cusps, angles);
+    ComparedSky sky;
     for (int index = 0; index < kComparedBodyCount; ++index) {
-        if (kEphemerisBodies[index] == kHouses) {
-            double cusps[13] = {};
-            double angles[10] = {};
-            swe_houses_ex(julianDay, SEFLG_SIDEREAL, reading::NorthLatitude(birth),
-                          -reading::WestLongitude(birth), 'P', cusps, angles);
-            longitudes[index] = angles[0];
+        int body = kEphemerisBodies[index];
+        if (body == kHouses) {
+            sky.longitudes[index] = angles[kComparedBodies[index] == reading::kAscendant ? 0 : 1];
             continue;
+        }
+        if (body == SE_MEAN_NODE && precise && settings.node == engine::NodeKind::kTrue) {
+            body = SE_TRUE_NODE;
         }
         double result[6] = {};
         char error[AS_MAXCH] = {};
-        swe_calc_ut(julianDay, kEphemerisBodies[index], SEFLG_SWIEPH | SEFLG_SIDEREAL, result,
-                    error);
-        longitudes[index] = result[0];
+        swe_calc_ut(julianDay, body, SEFLG_SWIEPH | SEFLG_SIDEREAL | SEFLG_SPEED, result, error);
+        sky.longitudes[index] = result[0];
+        const int planet = index - kFirstRetrogradeIndex;
+        if (planet >= 0 && planet < reading::kRetrogradePlanetCount) {
+            sky.retrograde[planet] = result[3] < 0;
+        }
     }
-    return longitudes;
+    return sky;
 }
 
-SkyLongitudes ProgramLongitudes(const reading::BirthData& birth) {
-    const reading::ChartReading chart = reading::CalculateReading(birth);
-    SkyLongitudes longitudes{};
+ComparedSky ProgramSky(const reading::BirthData& birth, const reading::ChartSettings& settings) {
+    const reading::ChartReading chart = reading::CalculateReading(birth, settings);
+    ComparedSky sky;
     for (int index = 0; index < kComparedBodyCount; ++index) {
-        longitudes[index] = chart.longitudes[kComparedBodies[index]];
+        sky.longitudes[index] = chart.longitudes[kComparedBodies[index]];
     }
-    return longitudes;
+    sky.retrograde = chart.retrograde;
+    return sky;
 }
 
 }  // namespace accuracy
