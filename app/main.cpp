@@ -1,6 +1,7 @@
 // The window program: one copy at a time, starting with the input form.
 #include <QApplication>
 
+#include "ui/language.h"
 #include "ui/program_fonts.h"
 #include "ui/rashi_program.h"
 #include "ui/single_instance.h"
@@ -18,6 +19,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("rashi-chart"));
     // The input form stays hidden while a chart is shown; the program ends when it says so.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // The language chosen in an earlier run, else the system's, before any window shows a text.
+    ui::ApplyLanguage(ui::StartingLanguage());
 
     ui::QtUserDialogs dialogs;
     ui::SingleInstanceLock lock;

@@ -8,6 +8,7 @@
 
 #include "reading/sign_tables.h"
 #include "ui/chart/chart_painter.h"
+#include "ui/chart/chart_words.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 
@@ -22,12 +23,10 @@ QString AccessibleText(const ChartDisplayContent& content, ChartKind chart) {
     const BoxTexts& boxes = content.boxTextsOf(chart);
     for (int box = 0; box < kBoxCount; ++box) {
         if (!boxes[box].empty()) {
-            const std::string_view sign = reading::RashiNames[box];
             QString entries = QString::fromStdString(boxes[box]);
             entries.replace(QString::fromLatin1(kBoxLineBreak.data(), kBoxLineBreak.size()),
                             QStringLiteral(", "));
-            parts << QString::fromLatin1(sign.data(), static_cast<qsizetype>(sign.size())) +
-                         QStringLiteral(": ") + entries;
+            parts << ChartWord(reading::RashiNames[box]) + QStringLiteral(": ") + entries;
         }
     }
     for (const auto& line : content.birthLines) {
@@ -55,6 +54,13 @@ ChartDisplay::ChartDisplay(ChartDisplayContent content, QWidget* parent)
     describeChart();
 }
 
+void ChartDisplay::setContent(ChartDisplayContent content) {
+    content_ = std::move(content);
+    picture_.reset();
+    describeChart();
+    update();
+}
+
 void ChartDisplay::setChart(ChartKind chart) {
     chart_ = chart;
     describeChart();
@@ -62,7 +68,7 @@ void ChartDisplay::setChart(ChartKind chart) {
 }
 
 void ChartDisplay::describeChart() {
-    setAccessibleName(QString::fromLatin1(ChartCaption(chart_)));
+    setAccessibleName(ChartCaption(chart_));
     setAccessibleDescription(AccessibleText(content_, chart_));
 }
 

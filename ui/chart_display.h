@@ -12,9 +12,9 @@ class QTransform;
 namespace ui {
 
 // The chart display (frmDisplay): one reading's chart, planet table, Vedic details and birth
-// details, all drawn by PaintChartDisplay. Its texts never change after it is filled; only the
-// choice between the Rashi and the Navamsa chart does. Whatever its size, the drawing fills it as
-// far as its proportions allow, centred.
+// details, all drawn by PaintChartDisplay. Its texts change only when the language does; the
+// choice between the Rashi and the Navamsa chart may change at any time. Whatever its size, the
+// drawing fills it as far as its proportions allow, centred.
 class ChartDisplay : public QWidget {
     Q_OBJECT
 
@@ -22,6 +22,8 @@ class ChartDisplay : public QWidget {
     explicit ChartDisplay(ChartDisplayContent content, QWidget* parent = nullptr);
 
     const ChartDisplayContent& content() const { return content_; }
+    // The same reading's texts in another language.
+    void setContent(ChartDisplayContent content);
 
     // The chart shown: the Rashi chart at first, or the Navamsa chart.
     ChartKind chart() const { return chart_; }
@@ -31,8 +33,8 @@ class ChartDisplay : public QWidget {
     // screen, the picture and the printed page share.
     void paint(QPainter& painter) const;
 
-    // The display as a picture of its designed size, however large it is shown. Its texts never
-    // change, so the picture is drawn again only for the other chart or a new palette.
+    // The display as a picture of its designed size, however large it is shown, drawn again only
+    // for the other chart, new texts or a new palette.
     QImage picture() const;
 
     // Where the drawing stands in the widget: from logical pixels of the designed display to the

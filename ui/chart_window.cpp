@@ -19,10 +19,12 @@
 #include "ui/chart/chart_painter.h"
 #include "ui/chart_display.h"
 #include "ui/enter_presses_button.h"
+#include "ui/language_menu.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 #include "ui/reading_session.h"
 #include "ui/toolbar_icons.h"
+#include "ui/translated_texts.h"
 #include "ui/twips.h"
 #include "ui/user_dialogs.h"
 #include "ui/window_sizing.h"
@@ -97,8 +99,9 @@ QSize ChartWindow::fullSize() const {
 
 void ChartWindow::createActions() {
     auto make = [this](const char* name, const char* caption) {
-        auto* action = new QAction(QString::fromLatin1(caption), this);
+        auto* action = new QAction(this);
         action->setObjectName(QString::fromLatin1(name));
+        SetTranslatedText(action, "text", staticMetaObject, caption);
         return action;
     };
     auto makePage = [this, make](const char* name, const char* caption, std::string_view pageKey) {
@@ -108,42 +111,42 @@ void ChartWindow::createActions() {
         return action;
     };
 
-    mnuNew = make("mnuNew", "&New");
+    mnuNew = make("mnuNew", QT_TR_NOOP("&New"));
     connect(mnuNew, &QAction::triggered, this, &ChartWindow::startNew);
-    mnuSaveAs = make("mnuSaveAs", "Save &As");
+    mnuSaveAs = make("mnuSaveAs", QT_TR_NOOP("Save &As"));
     connect(mnuSaveAs, &QAction::triggered, this, &ChartWindow::saveReadingAs);
-    mnuSaveAsJpeg = make("mnuSaveAsJpeg", "Save As &JPEG");
+    mnuSaveAsJpeg = make("mnuSaveAsJpeg", QT_TR_NOOP("Save As &JPEG"));
     connect(mnuSaveAsJpeg, &QAction::triggered, this, &ChartWindow::saveAsJpeg);
-    mnuSaveAsPdf = make("mnuSaveAsPdf", "Save As P&DF");
+    mnuSaveAsPdf = make("mnuSaveAsPdf", QT_TR_NOOP("Save As P&DF"));
     connect(mnuSaveAsPdf, &QAction::triggered, this, &ChartWindow::saveAsPdf);
-    mnuSaveAsSvg = make("mnuSaveAsSvg", "Save As &SVG");
+    mnuSaveAsSvg = make("mnuSaveAsSvg", QT_TR_NOOP("Save As &SVG"));
     connect(mnuSaveAsSvg, &QAction::triggered, this, &ChartWindow::saveAsSvg);
-    mnuExport = make("mnuExport", "&Export Chart As Text");
+    mnuExport = make("mnuExport", QT_TR_NOOP("&Export Chart As Text"));
     connect(mnuExport, &QAction::triggered, this, &ChartWindow::exportAsText);
-    mnuPrint = make("mnuPrint", "&Print");
+    mnuPrint = make("mnuPrint", QT_TR_NOOP("&Print"));
     connect(mnuPrint, &QAction::triggered, this, &ChartWindow::printChart);
-    mnuBack = make("mnuBack", "&Back");
+    mnuBack = make("mnuBack", QT_TR_NOOP("&Back"));
     connect(mnuBack, &QAction::triggered, this, &ChartWindow::goBack);
-    mnuExit = make("mnuExit", "E&xit");
+    mnuExit = make("mnuExit", QT_TR_NOOP("E&xit"));
     connect(mnuExit, &QAction::triggered, this, &ChartWindow::exitProgram);
 
-    mnuToolBar = make("mnuToolBar", "&Toolbar");
+    mnuToolBar = make("mnuToolBar", QT_TR_NOOP("&Toolbar"));
     mnuToolBar->setCheckable(true);
     mnuToolBar->setChecked(true);
 
-    mnuZoomIn = make("mnuZoomIn", "Zoom &In");
+    mnuZoomIn = make("mnuZoomIn", QT_TR_NOOP("Zoom &In"));
     mnuZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(mnuZoomIn, &QAction::triggered, this, &ChartWindow::zoomIn);
-    mnuZoomOut = make("mnuZoomOut", "Zoom &Out");
+    mnuZoomOut = make("mnuZoomOut", QT_TR_NOOP("Zoom &Out"));
     mnuZoomOut->setShortcut(QKeySequence::ZoomOut);
     connect(mnuZoomOut, &QAction::triggered, this, &ChartWindow::zoomOut);
-    mnuZoomFit = make("mnuZoomFit", "&Fit to Window");
+    mnuZoomFit = make("mnuZoomFit", QT_TR_NOOP("&Fit to Window"));
     mnuZoomFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(mnuZoomFit, &QAction::triggered, this, &ChartWindow::resetZoom);
     // The two charts are one choice: exactly one entry is checked.
     auto* charts = new QActionGroup(this);
-    mnuRashiChart = make("mnuRashiChart", "&Rashi Chart");
-    mnuNavamsaChart = make("mnuNavamsaChart", "&Navamsa Chart");
+    mnuRashiChart = make("mnuRashiChart", QT_TR_NOOP("&Rashi Chart"));
+    mnuNavamsaChart = make("mnuNavamsaChart", QT_TR_NOOP("&Navamsa Chart"));
     for (QAction* chart : {mnuRashiChart, mnuNavamsaChart}) {
         chart->setCheckable(true);
         charts->addAction(chart);
@@ -151,22 +154,25 @@ void ChartWindow::createActions() {
     mnuRashiChart->setChecked(true);
     connect(mnuRashiChart, &QAction::triggered, this, [this] { showChart(ChartKind::kRashi); });
     connect(mnuNavamsaChart, &QAction::triggered, this, [this] { showChart(ChartKind::kNavamsa); });
-    mnuDasha = make("mnuDasha", "Vimshottari &Dasha");
+    mnuDasha = make("mnuDasha", QT_TR_NOOP("Vimshottari &Dasha"));
     connect(mnuDasha, &QAction::triggered, this, &ChartWindow::openDashaWindow);
 
-    mnuOnline = makePage("mnuOnline", "&Online Help", links::kHelpPage);
-    mnuVisit = makePage("mnuVisit", "&Visit Us Online", links::kHomePage);
-    mnuUpdate = makePage("mnuUpdate", "Check for Software &Update", links::kDownloadPage);
-    mnuAbout = make("mnuAbout", "&About Software");
+    mnuOnline = makePage("mnuOnline", QT_TR_NOOP("&Online Help"), links::kHelpPage);
+    mnuVisit = makePage("mnuVisit", QT_TR_NOOP("&Visit Us Online"), links::kHomePage);
+    mnuUpdate =
+        makePage("mnuUpdate", QT_TR_NOOP("Check for Software &Update"), links::kDownloadPage);
+    mnuAbout = make("mnuAbout", QT_TR_NOOP("&About Software"));
     connect(mnuAbout, &QAction::triggered, this, [this] { dialogs_.showAboutBox(this); });
-    mnuDonate = makePage("mnuDonate", "&Donate", links::kDonatePage);
-    mnuMakeMoney = makePage("mnuMakeMoney", "Make Money &Online", links::kFullyBrandedPage);
+    mnuDonate = makePage("mnuDonate", QT_TR_NOOP("&Donate"), links::kDonatePage);
+    mnuMakeMoney =
+        makePage("mnuMakeMoney", QT_TR_NOOP("Make Money &Online"), links::kFullyBrandedPage);
     mnuMakeMoney->setVisible(false);
 }
 
 void ChartWindow::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QString());
     file->setObjectName(QStringLiteral("mnuFile"));
+    SetTranslatedText(file, "title", staticMetaObject, QT_TR_NOOP("&File"));
     file->addAction(mnuNew);
     file->addSeparator();
     file->addAction(mnuSaveAs);
@@ -182,8 +188,9 @@ void ChartWindow::createMenus() {
     file->addSeparator();
     file->addAction(mnuExit);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(QString());
     view->setObjectName(QStringLiteral("mnuView"));
+    SetTranslatedText(view, "title", staticMetaObject, QT_TR_NOOP("&View"));
     view->addAction(mnuToolBar);
     view->addSeparator();
     view->addAction(mnuZoomIn);
@@ -194,9 +201,12 @@ void ChartWindow::createMenus() {
     view->addAction(mnuNavamsaChart);
     view->addSeparator();
     view->addAction(mnuDasha);
+    view->addSeparator();
+    view->addMenu(new LanguageMenu(view));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName(QStringLiteral("mnuHelp"));
+    SetTranslatedText(help, "title", staticMetaObject, QT_TR_NOOP("&Help"));
     help->addAction(mnuOnline);
     help->addAction(mnuVisit);
     help->addSeparator();
@@ -210,15 +220,17 @@ void ChartWindow::createMenus() {
 QWidget* ChartWindow::createTopPanel() {
     picTop = ColouredPanel("picTop", kTopPanelHeight, this);
 
-    lblHeading =
-        new QLabel(QStringLiteral("Velmora Astrology Rashi Chart (East Indian Style)"), picTop);
+    lblHeading = new QLabel(picTop);
     lblHeading->setObjectName(QStringLiteral("lblHeading"));
+    SetTranslatedText(lblHeading, "text", staticMetaObject,
+                      QT_TR_NOOP("Velmora Astrology Rashi Chart (East Indian Style)"));
     lblHeading->setFont(ProgramFont(18, true));
     lblHeading->adjustSize();
     lblHeading->move(0, TwipsToWholePixels(kHeadingTop));
 
-    lblURL = new links::LinkLabel(QString::fromLatin1(kForumInvitation), picTop);
+    lblURL = new links::LinkLabel(QString(), picTop);
     lblURL->setObjectName(QStringLiteral("lblURL"));
+    SetTranslatedText(lblURL, "text", kProgramTextsContext, kForumInvitation);
     lblURL->setStyleSheet(QStringLiteral("color: #0000ff;"));
     lblURL->adjustSize();
     lblURL->move(0, TwipsToWholePixels(kAdvertTop));
@@ -234,22 +246,28 @@ QToolBar* ChartWindow::createToolBar() {
     TB->setFloatable(false);
     TB->setIconSize(QSize(16, 15));
     TB->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const std::pair<const char*, QIcon> buttons[] = {{"New", NewPicture()},
-                                                     {"Save", SavePicture()},
-                                                     {"Print", PrintPicture()},
-                                                     {"Navamsa", NavamsaPicture()},
-                                                     {"Help", HelpPicture()}};
-    for (const auto& [key, picture] : buttons) {
-        QAction* button = TB->addAction(picture, QString::fromLatin1(key));
+    // The key of each button, and the text that names it to the user.
+    struct Button {
+        const char* key;
+        const char* text;
+        QIcon picture;
+    };
+    const Button buttons[] = {{"New", QT_TR_NOOP("New"), NewPicture()},
+                              {"Save", QT_TR_NOOP("Save"), SavePicture()},
+                              {"Print", QT_TR_NOOP("Print"), PrintPicture()},
+                              {"Navamsa", "Navamsa", NavamsaPicture()},
+                              {"Help", QT_TR_NOOP("Help"), HelpPicture()}};
+    for (const auto& [key, text, picture] : buttons) {
+        QAction* button = TB->addAction(picture, QString());
         button->setObjectName(QStringLiteral("tb") + QString::fromLatin1(key));
-        button->setToolTip(QString::fromLatin1(key));
+        SetTranslatedText(button, "text", staticMetaObject, text);
+        SetTranslatedText(button, "toolTip", staticMetaObject, text);
         button->setData(QString::fromLatin1(key));
     }
     // Pressed while the Navamsa chart is shown; a click switches to the other chart.
     tbNavamsa = TB->findChild<QAction*>(QStringLiteral("tbNavamsa"));
     tbNavamsa->setCheckable(true);
-    tbNavamsa->setText(QString::fromLatin1(ChartCaption(ChartKind::kNavamsa)));
-    tbNavamsa->setToolTip(tbNavamsa->text());
+    nameNavamsaButton();
     connect(TB, &QToolBar::actionTriggered, this,
             [this](QAction* button) { onToolbarButton(button->data().toString()); });
     connect(mnuToolBar, &QAction::toggled, TB, &QToolBar::setVisible);
@@ -289,38 +307,64 @@ QWidget* ChartWindow::createBottomPanel() {
     Picture1 = ColouredPanel("Picture1", kBottomPanelHeight, this);
 
     auto button = [this](const char* name, const char* caption, int widthTwips) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), Picture1);
+        auto* b = new QPushButton(Picture1);
         b->setObjectName(QString::fromLatin1(name));
+        SetTranslatedText(b, "text", staticMetaObject, caption);
         b->setGeometry(ToPixels({0, kButtonTop, widthTwips, kButtonHeight}));
         return b;
     };
-    cmdSaveAsJPEG = button("cmdSaveAsJPEG", "Save As &JPEG", kJpegButtonWidth);
-    cmdBack = button("cmdBack", "&Back", kButtonWidth);
-    cmdExit = button("cmdExit", "E&xit", kButtonWidth);
+    cmdSaveAsJPEG = button("cmdSaveAsJPEG", QT_TR_NOOP("Save As &JPEG"), kJpegButtonWidth);
+    cmdBack = button("cmdBack", QT_TR_NOOP("&Back"), kButtonWidth);
+    cmdExit = button("cmdExit", QT_TR_NOOP("E&xit"), kButtonWidth);
     connect(cmdSaveAsJPEG, &QPushButton::clicked, this, &ChartWindow::saveAsJpeg);
     connect(cmdBack, &QPushButton::clicked, this, &ChartWindow::goBack);
     connect(cmdExit, &QPushButton::clicked, this, &ChartWindow::exitProgram);
 
-    auto promotion = [this](const char* name, const QString& text, std::string_view pageKey) {
-        auto* label = new links::LinkLabel(text, Picture1);
+    auto promotion = [this](const char* name, std::string_view pageKey) {
+        auto* label = new links::LinkLabel(QString(), Picture1);
         label->setObjectName(QString::fromLatin1(name));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(ProgramFont(6.75));
-        label->setToolTip(text);
         connect(label, &links::LinkLabel::clicked, this,
                 [this, pageKey] { dialogs_.openVendorPage(pageKey); });
         return label;
     };
-    lblFullBrand = promotion("lblFullBrand", links::FullBrandAdvert(), links::kFullyBrandedPage);
-    Label1 =
-        promotion("Label1", QString::fromLatin1(kAnalysisPrefix) + links::VendorSiteForDisplay(),
-                  links::kHomePage);
-    lblCobrand = promotion("lblCobrand", QString::fromLatin1(kCobrandCaption), links::kCoBrandPage);
-    // The label shows "&&" as one "&".
-    lblCobrand->setText(lblCobrand->text().replace(QStringLiteral("&&"), QStringLiteral("&")));
-    lblCobrand->setToolTip(lblCobrand->text());
+    lblFullBrand = promotion("lblFullBrand", links::kFullyBrandedPage);
+    Label1 = promotion("Label1", links::kHomePage);
+    lblCobrand = promotion("lblCobrand", links::kCoBrandPage);
+    nameAdverts();
     return Picture1;
+}
+
+void ChartWindow::nameAdverts() {
+    const auto show = [](links::LinkLabel* label, const QString& text) {
+        label->setText(text);
+        label->setToolTip(text);
+    };
+    show(lblFullBrand, links::FullBrandAdvert());
+    show(Label1, ProgramText(kAnalysisPrefix) + links::VendorSiteForDisplay());
+    // The caption's "&&" stands for one "&", which a label shows as it is.
+    show(lblCobrand,
+         ProgramText(kCobrandCaption).replace(QStringLiteral("&&"), QStringLiteral("&")));
+}
+
+void ChartWindow::nameNavamsaButton() {
+    tbNavamsa->setText(ChartCaption(ChartKind::kNavamsa));
+    tbNavamsa->setToolTip(tbNavamsa->text());
+}
+
+void ChartWindow::retranslate() {
+    RetranslateTexts(this);
+    nameAdverts();
+    nameNavamsaButton();
+    lblHeading->adjustSize();
+    lblURL->adjustSize();
+    applyResizeRule();
+    display_->setContent(
+        FillDisplay(session_.birth, session_.reading, MonthNameForUser(session_.birth.month)));
+    displayWindow_->setWindowTitle(display_->windowTitle());
+    captureChartPicture();
 }
 
 void ChartWindow::applyResizeRule() {
@@ -372,6 +416,9 @@ void ChartWindow::onToolbarButton(const QString& key) {
 
 void ChartWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         captureChartPicture();
     }

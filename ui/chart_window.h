@@ -84,6 +84,10 @@ class ChartWindow : public QMainWindow {
     QWidget* createChartArea(ChartDisplayContent content);
     QWidget* createBottomPanel();
     void applyResizeRule();
+    // Shows every text anew in the language now spoken.
+    void retranslate();
+    void nameAdverts();
+    void nameNavamsaButton();
     void onToolbarButton(const QString& key);
     void captureChartPicture();
     void closeForForm();

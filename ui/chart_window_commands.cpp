@@ -107,7 +107,7 @@ void ChartWindow::exportAsText() {
 // choose in the dialog, so the user is offered a PDF file instead.
 void ChartWindow::printChart() {
     if (dialogs_.printerNames().isEmpty()) {
-        if (dialogs_.askYesNo(this, QString::fromLatin1(kNoPrinterQuestion))) {
+        if (dialogs_.askYesNo(this, ProgramText(kNoPrinterQuestion))) {
             saveAsPdf();
         }
         return;

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
+#include <array>
 
 namespace ui {
 
@@ -12,21 +13,41 @@ namespace {
 constexpr double kLogicalDotsPerInch = 96.0;
 constexpr double kSizeStep = 0.25;  // points
 
+// The shipped faces: DejaVu Sans for Latin letters and signs, then the Noto faces for the Indian
+// scripts, which DejaVu lacks. A font asks for them in this order, so a text mixing scripts takes
+// each letter from the first face that has it, never from whatever the machine has installed.
+constexpr std::array<std::array<const char*, 2>, 3> kShippedFaces{{
+    {":/fonts/DejaVuSans.ttf", ":/fonts/DejaVuSans-Bold.ttf"},
+    {":/fonts/NotoSansBengali-Regular.ttf", ":/fonts/NotoSansBengali-Bold.ttf"},
+    {":/fonts/NotoSansDevanagari-Regular.ttf", ":/fonts/NotoSansDevanagari-Bold.ttf"},
+}};
+
 // Loads the shipped faces once; a resource that cannot be read leaves the system's sans-serif,
 // which at least shows every text.
-QString LoadShippedFamily() {
-    QString family;
-    for (const char* file : {":/fonts/DejaVuSans.ttf", ":/fonts/DejaVuSans-Bold.ttf"}) {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (family.isEmpty() && !families.isEmpty()) {
-            family = families.constFirst();
+QStringList LoadShippedFamilies() {
+    QStringList families;
+    for (const auto& faces : kShippedFaces) {
+        QString family;
+        for (const char* file : faces) {
+            const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+            const QStringList loaded = QFontDatabase::applicationFontFamilies(id);
+            if (family.isEmpty() && !loaded.isEmpty()) {
+                family = loaded.constFirst();
+            }
+        }
+        if (!family.isEmpty()) {
+            families << family;
         }
     }
-    if (family.isEmpty()) {
-        family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    if (families.isEmpty()) {
+        families << QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     }
-    return family;
+    return families;
+}
+
+const QStringList& ShippedFamilies() {
+    static const QStringList families = LoadShippedFamilies();
+    return families;
 }
 
 // A device of 96 dots per inch, the chart's own unit.
@@ -38,12 +59,12 @@ const QImage& LogicalDevice() {
 }  // namespace
 
 QString ProgramFontFamily() {
-    static const QString family = LoadShippedFamily();
-    return family;
+    return ShippedFamilies().constFirst();
 }
 
 QFont ProgramFont(double pointSize, bool bold) {
-    QFont font(ProgramFontFamily());
+    QFont font;
+    font.setFamilies(ShippedFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

@@ -8,11 +8,13 @@ class QPaintDevice;
 
 namespace ui {
 
-// DejaVu Sans, shipped in the program's resources: every machine shows, pictures and prints the
-// chart with the same letters, whatever fonts it has installed.
+// DejaVu Sans, shipped in the program's resources with Noto Sans Bengali and Noto Sans
+// Devanagari: every machine shows, pictures and prints the chart with the same letters in every
+// language, whatever fonts it has installed.
 QString ProgramFontFamily();
 
-// The program's font at a size in points, for widgets.
+// The program's font at a size in points, for widgets: the shipped faces in turn, so Bengali and
+// Devanagari letters come from their Noto faces.
 QFont ProgramFont(double pointSize, bool bold = false);
 
 // The program's font for painting in logical pixels of 96 per inch on device, whatever the

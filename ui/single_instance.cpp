@@ -138,8 +138,7 @@ bool AcquireSingleInstance(SingleInstanceLock& lock, UserDialogs& dialogs) {
     if (lock.tryAcquire() != SingleInstanceLock::State::kHeldElsewhere) {
         return true;
     }
-    dialogs.showMessage(nullptr, QString::fromLatin1(kAlreadyRunningMessage),
-                        MessageKind::kInformation);
+    dialogs.showMessage(nullptr, ProgramText(kAlreadyRunningMessage), MessageKind::kInformation);
     lock.askRunningCopyToShow();
     return false;
 }

@@ -75,6 +75,8 @@ TEST_F(ChartWindowTest, MenusInTheirOrderWithSeparators) {
                                      "&Navamsa Chart",
                                      "-",
                                      "Vimshottari &Dasha",
+                                     "-",
+                                     "&Language",
                                      "&Help",
                                      "&Online Help",
                                      "&Visit Us Online",

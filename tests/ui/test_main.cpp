@@ -1,8 +1,11 @@
-// The window tests run headless on the offscreen platform, in English, whatever the machine.
+// The window tests run headless on the offscreen platform, in English, whatever the machine,
+// with settings of their own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "lock_holder.h"
 
@@ -16,6 +19,9 @@ int main(int argc, char* argv[]) {
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication application(argc, argv);
+    // Settings the tests make (the language chosen) go to a folder of their own, never the user's.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QApplication::setQuitOnLastWindowClosed(false);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,17 +1,19 @@
 // Renders the chart of a sample birth (15 June 1980, 10:30 Indian time, Delhi) to a PNG file:
 // the chart display alone, or with --window the whole chart window around it; with --navamsa it
-// shows the Navamsa chart.
+// shows the Navamsa chart; with --language bn or hi it speaks Bengali or Hindi.
 //
-//   chart-picture [--window] [--navamsa] OUTPUT.png
+//   chart-picture [--window] [--navamsa] [--language en|bn|hi] OUTPUT.png
 #include <QApplication>
 #include <QImage>
 #include <QTextStream>
+#include <algorithm>
 
 #include "reading/driver.h"
 #include "reading/sample_birth.h"
 #include "ui/chart/chart_display_content.h"
 #include "ui/chart_display.h"
 #include "ui/chart_window.h"
+#include "ui/language.h"
 #include "ui/reading_session.h"
 #include "ui/user_dialogs.h"
 
@@ -66,10 +68,19 @@ int main(int argc, char* argv[]) {
     const ui::ChartKind chart = arguments.removeAll(QStringLiteral("--navamsa")) > 0
                                     ? ui::ChartKind::kNavamsa
                                     : ui::ChartKind::kRashi;
-    if (arguments.size() != 1) {
-        err << "usage: chart-picture [--window] [--navamsa] OUTPUT.png\n";
+    QString languageCode = ui::LanguageCode(ui::Language::kEnglish);
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--language")); at >= 0) {
+        languageCode = arguments.value(at + 1);
+        arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
+    }
+    const auto language =
+        std::find_if(ui::kLanguages.begin(), ui::kLanguages.end(),
+                     [&](ui::Language known) { return ui::LanguageCode(known) == languageCode; });
+    if (arguments.size() != 1 || language == ui::kLanguages.end()) {
+        err << "usage: chart-picture [--window] [--navamsa] [--language en|bn|hi] OUTPUT.png\n";
         return 2;
     }
+    ui::ApplyLanguage(*language);
 
     ui::ReadingSession session;
     if (const auto refusal =

@@ -1,35 +1,92 @@
 #include "ui/chart/chart_display_content.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
-#include "reading/birth_lines.h"
+#include "ui/chart/chart_words.h"
+#include "ui/language.h"
+#include "ui/qt_text.h"
 
 namespace ui {
 
-const char* ChartCaption(ChartKind chart) {
-    return chart == ChartKind::kNavamsa ? "Navamsa Chart" : "Rashi Chart";
+namespace {
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+QString Number(int value) {
+    return WithLanguageDigits(QString::number(value));
+}
+
+// A box's entries, each translated.
+std::string BoxTextWords(const std::string& boxText) {
+    QStringList entries;
+    for (const std::string& entry : BoxEntries(boxText)) {
+        entries << BoxEntryWord(entry);
+    }
+    return Utf8(entries.join(QStringOf(kBoxLineBreak)));
+}
+
+BoxTexts BoxTextsWords(const BoxTexts& boxes) {
+    BoxTexts shown;
+    for (int box = 0; box < kBoxCount; ++box) {
+        shown[box] = BoxTextWords(boxes[box]);
+    }
+    return shown;
+}
+
+// The birth lines in the language spoken: in English exactly as the report writes them.
+std::array<std::string, kBirthLineCount> BirthLines(const reading::BirthData& birth,
+                                                    std::string_view monthName) {
+    const auto line = [](const char* source, const QString& value) {
+        return Utf8(QCoreApplication::translate("BirthLines", source).arg(value));
+    };
+    const auto degreeLine = [](const char* source, int degrees, int minutes) {
+        return Utf8(QCoreApplication::translate("BirthLines", source)
+                        .arg(Number(degrees), Number(minutes)));
+    };
+    return {
+        line(QT_TRANSLATE_NOOP("BirthLines", "Name: %1"), QStringOf(birth.name)),
+        line(QT_TRANSLATE_NOOP("BirthLines", "City: %1"), QStringOf(birth.city)),
+        line(QT_TRANSLATE_NOOP("BirthLines", "State: %1"), QStringOf(birth.state)),
+        line(QT_TRANSLATE_NOOP("BirthLines", "Country: %1"), QStringOf(birth.country)),
+        //: %1 is the month's name, %2 the day, %3 the year.
+        Utf8(QCoreApplication::translate("BirthLines", "Date of Birth: %1 %2, %3")
+                 .arg(QStringOf(monthName), Number(birth.day), Number(birth.year))),
+        degreeLine(QT_TRANSLATE_NOOP("BirthLines", "Time of Birth: %1 Hour %2 Minute"), birth.hour,
+                   birth.minute),
+        degreeLine(QT_TRANSLATE_NOOP("BirthLines", "Latitude: %1 Degree %2 Minute"),
+                   birth.latitudeDegrees, birth.latitudeMinutes),
+        degreeLine(QT_TRANSLATE_NOOP("BirthLines", "Longitude: %1 Degree %2 Minute"),
+                   birth.longitudeDegrees, birth.longitudeMinutes),
+    };
+}
+
+}  // namespace
+
+QString ChartCaption(ChartKind chart) {
+    return chart == ChartKind::kNavamsa ? QCoreApplication::translate("ChartWords", "Navamsa Chart")
+                                        : QCoreApplication::translate("ChartWords", "Rashi Chart");
 }
 
 ChartDisplayContent FillDisplay(const reading::BirthData& birth,
                                 const reading::ChartReading& reading, std::string_view monthName) {
     ChartDisplayContent content;
-    content.detailValues = {reading.ayanamsaText.str(),     std::string(reading.lagnaName),
-                            std::string(reading.nakshatra), std::string(reading.rashi),
-                            std::string(reading.pada),      std::string(reading.nakshatraLord)};
+    content.detailValues = {Utf8(WithLanguageDigits(QStringOf(reading.ayanamsaText.str()))),
+                            Utf8(ChartWord(reading.lagnaName)),
+                            Utf8(ChartWord(reading.nakshatra)),
+                            Utf8(ChartWord(reading.rashi)),
+                            Utf8(WithLanguageDigits(QStringOf(reading.pada))),
+                            Utf8(ChartWord(reading.nakshatraLord))};
     for (int body = 0; body < reading::kChartBodyCount; ++body) {
-        content.planetPositions[body] = reading.planetPositions[body].str();
+        content.planetPositions[body] = Utf8(PositionWords(reading.planetPositions[body].str()));
     }
-    content.boxTexts =
-        PlaceInBoxes(reading.lagnaSign, reading.planetLabels, reading.planetPositions);
-    content.navamsaBoxTexts = PlaceNavamsaInBoxes(reading.navamsa, reading.planetLabels);
-    content.birthLines = {reading::NameLine(birth),
-                          reading::CityLine(birth),
-                          reading::StateLine(birth),
-                          reading::CountryLine(birth),
-                          reading::DateOfBirthLine(birth, monthName),
-                          reading::TimeOfBirthLine(birth),
-                          reading::LatitudeLine(birth),
-                          reading::LongitudeLine(birth)};
+    content.boxTexts = BoxTextsWords(
+        PlaceInBoxes(reading.lagnaSign, reading.planetLabels, reading.planetPositions));
+    content.navamsaBoxTexts =
+        BoxTextsWords(PlaceNavamsaInBoxes(reading.navamsa, reading.planetLabels));
+    content.birthLines = BirthLines(birth, monthName);
     return content;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 #include <string>
 #include <string_view>
@@ -17,10 +18,10 @@ inline constexpr int kBirthLineCount = 8;
 // Navamsa chart by their navamsa signs.
 enum class ChartKind { kRashi, kNavamsa };
 
-// The chart's own name, shown in it: "Rashi Chart" or "Navamsa Chart".
-const char* ChartCaption(ChartKind chart);
+// The chart's own name, shown in it: "Rashi Chart" or "Navamsa Chart", in the language spoken.
+QString ChartCaption(ChartKind chart);
 
-// Every text the chart display shows for one reading.
+// Every text the chart display shows for one reading, in the language spoken when it was filled.
 struct ChartDisplayContent {
     BoxTexts boxTexts;
     BoxTexts navamsaBoxTexts;
@@ -37,7 +38,8 @@ struct ChartDisplayContent {
     }
 };
 
-// The display's texts for a finished calculation; the month's name comes from the caller, who
+// The display's texts for a finished calculation in the language spoken: the reading's English
+// names translated, numbers in the language's digits. The month's name comes from the caller, who
 // knows the user's language.
 ChartDisplayContent FillDisplay(const reading::BirthData& birth,
                                 const reading::ChartReading& reading, std::string_view monthName);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 
 #include "ui/chart/box_placement.h"
@@ -64,16 +65,29 @@ inline constexpr std::array<int, 9> kPlanetRowTops{300,  615,  945,  1275, 1590,
                                                    1920, 2250, 2565, 2895};
 inline constexpr TwipsRect kPlanetNameCell{150, 0, 1935, 285};
 inline constexpr TwipsRect kPlanetPositionCell{2070, 0, 1365, 285};
+// Shown in the language spoken, translated in the context "ChartDisplay".
 inline constexpr std::array<const char*, 9> kPlanetRowNames{
-    "Surya / Sun",    "Chandra / Moon", "Budha / Mercury",   "Shukra / Venus",   "Mangala / Mars",
-    "Guru / Jupiter", "Shani / Saturn", "Rahu / North Node", "Ketu / South Node"};
+    QT_TRANSLATE_NOOP("ChartDisplay", "Surya / Sun"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Chandra / Moon"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Budha / Mercury"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Shukra / Venus"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Mangala / Mars"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Guru / Jupiter"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Shani / Saturn"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Rahu / North Node"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Ketu / South Node")};
 
 // The details panel: a caption and a value in each row.
 inline constexpr std::array<int, 6> kDetailRowTops{300, 670, 1050, 1425, 1785, 2160};
 inline constexpr TwipsRect kDetailCaptionCell{120, 0, 1740, 270};
 inline constexpr TwipsRect kDetailValueCell{1860, 0, 1740, 270};
 inline constexpr std::array<const char*, 6> kDetailCaptions{
-    "Ayanamsa", "Lagna / Asc", "Nakshatra", "Rashi/Moon Sign", "Pada", "Lord"};
+    QT_TRANSLATE_NOOP("ChartDisplay", "Ayanamsa"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Lagna / Asc"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Nakshatra"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Rashi/Moon Sign"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Pada"),
+    QT_TRANSLATE_NOOP("ChartDisplay", "Lord")};
 
 // The eight birth-detail lines, each as long as its text.
 inline constexpr int kBirthLinesLeft = 6840;

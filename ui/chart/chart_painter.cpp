@@ -1,5 +1,6 @@
 #include "ui/chart/chart_painter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
@@ -86,7 +87,7 @@ void PaintChart(QPainter& painter, const ChartDisplayContent& content, ChartKind
     const TwipsRect centre = layout::ChartSquare(4);
     painter.drawText(
         ToPixelsF({chart.left + centre.left, chart.top + centre.top, centre.width, centre.height}),
-        Qt::AlignCenter | Qt::TextWordWrap, QString::fromLatin1(ChartCaption(kind)));
+        Qt::AlignCenter | Qt::TextWordWrap, ChartCaption(kind));
 
     const ProgramFontMeasure measure;
     const BoxTexts& boxTexts = content.boxTextsOf(kind);
@@ -150,12 +151,14 @@ void PaintRow(QPainter& painter, const TwipsRect& frame, int rowTop, const Twips
 
 void PaintDetails(QPainter& painter, const ChartDisplayContent& content, const QPalette& palette) {
     const TwipsRect& frame = layout::kDetailsPanel;
-    PaintFrame(painter, frame, QStringLiteral("Other Vedic Details"), palette);
+    PaintFrame(painter, frame, QCoreApplication::translate("ChartDisplay", "Other Vedic Details"),
+               palette);
     const QColor text = palette.color(QPalette::Text);
     for (int row = 0; row < kDetailCount; ++row) {
         const int top = layout::kDetailRowTops[row];
         PaintRow(painter, frame, top, layout::kDetailCaptionCell,
-                 QString::fromLatin1(layout::kDetailCaptions[row]), palette, text);
+                 QCoreApplication::translate("ChartDisplay", layout::kDetailCaptions[row]), palette,
+                 text);
         PaintRow(painter, frame, top, layout::kDetailValueCell,
                  QStringOf(content.detailValues[row]), palette, text);
     }
@@ -164,12 +167,14 @@ void PaintDetails(QPainter& painter, const ChartDisplayContent& content, const Q
 void PaintPlanetTable(QPainter& painter, const ChartDisplayContent& content,
                       const QPalette& palette) {
     const TwipsRect& frame = layout::kPlanetTable;
-    PaintFrame(painter, frame, QStringLiteral("Vedic Planetary Position"), palette);
+    PaintFrame(painter, frame,
+               QCoreApplication::translate("ChartDisplay", "Vedic Planetary Position"), palette);
     const QColor darkText(0x20, 0x20, 0x20);
     for (int row = 0; row < reading::kChartBodyCount; ++row) {
         const int top = layout::kPlanetRowTops[row];
         PaintRow(painter, frame, top, layout::kPlanetNameCell,
-                 QString::fromLatin1(layout::kPlanetRowNames[row]), palette, darkText);
+                 QCoreApplication::translate("ChartDisplay", layout::kPlanetRowNames[row]), palette,
+                 darkText);
         PaintRow(painter, frame, top, layout::kPlanetPositionCell,
                  QStringOf(content.planetPositions[row]), palette, darkText);
     }

@@ -1,0 +1,124 @@
+// The window in Bengali and Hindi: the choice in the View menu, what it changes and restores, and
+// that it is remembered.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "form_driver.h"
+#include "ui/chart_display.h"
+#include "ui/chart/chart_words.h"
+#include "ui/language.h"
+
+namespace {
+
+using ui::Language;
+
+// Every language test ends in English, as the other tests expect.
+class LanguageTest : public testing::Test {
+  protected:
+    void TearDown() override {
+        ui::ApplyLanguage(Language::kEnglish);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(LanguageTest, TheSystemLocaleChoosesBengaliHindiOrElseEnglish) {
+    const std::pair<const char*, Language> cases[] = {
+        {"bn_IN", Language::kBengali}, {"bn_BD", Language::kBengali}, {"hi_IN", Language::kHindi},
+        {"en_GB", Language::kEnglish}, {"fr_FR", Language::kEnglish}, {"ta_IN", Language::kEnglish},
+        {"C", Language::kEnglish}};
+    for (const auto& [name, language] : cases) {
+        EXPECT_EQ(ui::LanguageOfLocale(QLocale(QString::fromLatin1(name))), language) << name;
+    }
+}
+
+TEST_F(LanguageTest, BengaliWritesItsOwnDigitsAndHindiTheInternationalOnes) {
+    const QString position = QStringLiteral("05 Sag 15");
+    ui::ApplyLanguage(Language::kBengali);
+    EXPECT_EQ(ui::PositionWords("05 Sag 15"), QStringLiteral("০৫ ধনু ১৫"));
+    EXPECT_EQ(ui::BoxEntryWord("Shukra (R) "), QStringLiteral("শুক্র (ব) "));
+    EXPECT_EQ(ui::ChartWord("Purbha Phalguni"), QStringLiteral("পূর্বফাল্গুনী"));
+    ui::ApplyLanguage(Language::kHindi);
+    EXPECT_EQ(ui::PositionWords("05 Sag 15"), QStringLiteral("05 धनु 15"));
+    EXPECT_EQ(ui::ChartWord("Vrishabha"), QStringLiteral("वृषभ"));
+    ui::ApplyLanguage(Language::kEnglish);
+    EXPECT_EQ(ui::PositionWords("05 Sag 15"), position);
+    EXPECT_EQ(ui::BoxEntryWord("Shukra (R) "), QStringLiteral("Shukra (R) "));
+}
+
+// Chosen in the chart window's View menu, a language changes the captions, the chart's own words
+// and the messages at once; English brings every one of them back as it was.
+TEST_F(LanguageTest, TheViewMenuSwitchesEveryTextAndBackAndIsRemembered) {
+    ProgramDriver driver;
+    driver.enter(reading::SampleBirthForm());
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown());
+    ui::ChartWindow* window = driver.chart();
+
+    struct Shown {
+        QStringList captions;
+        ui::ChartDisplayContent content;
+        QString question;
+    };
+    const auto shown = [&] {
+        Shown now;
+        for (QAction* menu : window->menuBar()->actions()) {
+            now.captions << menu->text();
+            for (QAction* item : menu->menu()->actions()) {
+                now.captions << item->text();
+            }
+        }
+        for (const char* name : {"lblHeading", "lblURL", "lblCobrand"}) {
+            now.captions << window->findChild<QLabel*>(QString::fromLatin1(name))->text();
+        }
+        for (const char* name : {"cmdSaveAsJPEG", "cmdBack", "cmdExit"}) {
+            now.captions << window->findChild<QPushButton*>(QString::fromLatin1(name))->text();
+        }
+        now.content = window->display()->content();
+        driver.dialogs.printers.clear();
+        driver.dialogs.questions.clear();
+        window->findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
+        now.question = driver.dialogs.questions.empty() ? QString() : driver.dialogs.questions[0];
+        return now;
+    };
+    const auto choose = [&](const char* code) {
+        window->findChild<QAction*>(QStringLiteral("mnuLanguage_") + QString::fromLatin1(code))
+            ->trigger();
+        QApplication::processEvents();
+    };
+
+    const Shown english = shown();
+    choose("bn");
+    EXPECT_EQ(ui::CurrentLanguage(), Language::kBengali);
+    EXPECT_EQ(ui::StartingLanguage(), Language::kBengali) << "remembered for the next run";
+    const Shown bengali = shown();
+    ASSERT_EQ(bengali.captions.size(), english.captions.size());
+    for (qsizetype i = 0; i < english.captions.size(); ++i) {
+        if (!english.captions[i].isEmpty()) {
+            EXPECT_NE(bengali.captions[i], english.captions[i]);
+        }
+    }
+    EXPECT_TRUE(bengali.captions.contains(QStringLiteral("ফাইল (&F)")));
+    EXPECT_TRUE(bengali.content.boxTexts[2].starts_with("রবি"));
+    EXPECT_EQ(bengali.content.detailValues[1], "সিংহ");
+    EXPECT_EQ(bengali.content.birthLines[4], "জন্মতারিখ: ১৫ জুন ১৯৮০");
+    EXPECT_TRUE(bengali.question.startsWith(QStringLiteral("এই কম্পিউটারে কোনো প্রিন্টার")));
+
+    choose("hi");
+    const Shown hindi = shown();
+    EXPECT_EQ(hindi.content.detailValues[1], "सिंह");
+    EXPECT_EQ(hindi.content.birthLines[4], "जन्म तिथि: 15 जून 1980");
+    EXPECT_NE(hindi.captions, bengali.captions);
+
+    choose("en");
+    const Shown again = shown();
+    EXPECT_EQ(again.captions, english.captions);
+    EXPECT_EQ(again.content, english.content);
+    EXPECT_EQ(again.question, english.question);
+    EXPECT_EQ(ui::StartingLanguage(), Language::kEnglish);
+}
+
+}  // namespace

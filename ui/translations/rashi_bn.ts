@@ -1,0 +1,565 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bn_IN" sourcelanguage="en">
+<context>
+    <name>BirthLines</name>
+    <message>
+        <source>Name: %1</source>
+        <translation>নাম: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>শহর: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>রাজ্য: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>দেশ: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <extracomment>%1 is the month's name, %2 the day, %3 the year.</extracomment>
+        <translation>জন্মতারিখ: %2 %1 %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute</source>
+        <translation>জন্মসময়: %1 ঘণ্টা %2 মিনিট</translation>
+    </message>
+    <message>
+        <source>Latitude: %1 Degree %2 Minute</source>
+        <translation>অক্ষাংশ: %1 ডিগ্রি %2 মিনিট</translation>
+    </message>
+    <message>
+        <source>Longitude: %1 Degree %2 Minute</source>
+        <translation>দ্রাঘিমাংশ: %1 ডিগ্রি %2 মিনিট</translation>
+    </message>
+</context>
+<context>
+    <name>ChartDisplay</name>
+    <message>
+        <source>Surya / Sun</source>
+        <translation>রবি</translation>
+    </message>
+    <message>
+        <source>Chandra / Moon</source>
+        <translation>চন্দ্র</translation>
+    </message>
+    <message>
+        <source>Budha / Mercury</source>
+        <translation>বুধ</translation>
+    </message>
+    <message>
+        <source>Shukra / Venus</source>
+        <translation>শুক্র</translation>
+    </message>
+    <message>
+        <source>Mangala / Mars</source>
+        <translation>মঙ্গল</translation>
+    </message>
+    <message>
+        <source>Guru / Jupiter</source>
+        <translation>বৃহস্পতি</translation>
+    </message>
+    <message>
+        <source>Shani / Saturn</source>
+        <translation>শনি</translation>
+    </message>
+    <message>
+        <source>Rahu / North Node</source>
+        <translation>রাহু</translation>
+    </message>
+    <message>
+        <source>Ketu / South Node</source>
+        <translation>কেতু</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>অয়নাংশ</translation>
+    </message>
+    <message>
+        <source>Lagna / Asc</source>
+        <translation>লগ্ন</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>নক্ষত্র</translation>
+    </message>
+    <message>
+        <source>Rashi/Moon Sign</source>
+        <translation>চন্দ্ররাশি</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>পাদ</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>অধিপতি</translation>
+    </message>
+    <message>
+        <source>Other Vedic Details</source>
+        <translation>অন্যান্য বৈদিক তথ্য</translation>
+    </message>
+    <message>
+        <source>Vedic Planetary Position</source>
+        <translation>বৈদিক গ্রহস্থিতি</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWords</name>
+    <message>
+        <source>Navamsa Chart</source>
+        <translation>নবাংশ চক্র</translation>
+    </message>
+    <message>
+        <source>Rashi Chart</source>
+        <translation>রাশিচক্র</translation>
+    </message>
+    <message>
+        <source>Surya</source>
+        <translation>রবি</translation>
+    </message>
+    <message>
+        <source>Chandra</source>
+        <translation>চন্দ্র</translation>
+    </message>
+    <message>
+        <source>Budha</source>
+        <translation>বুধ</translation>
+    </message>
+    <message>
+        <source>Shukra</source>
+        <translation>শুক্র</translation>
+    </message>
+    <message>
+        <source>Mangala</source>
+        <translation>মঙ্গল</translation>
+    </message>
+    <message>
+        <source>Guru</source>
+        <translation>বৃহস্পতি</translation>
+    </message>
+    <message>
+        <source>Shani</source>
+        <translation>শনি</translation>
+    </message>
+    <message>
+        <source>Rahu</source>
+        <translation>রাহু</translation>
+    </message>
+    <message>
+        <source>Ketu</source>
+        <translation>কেতু</translation>
+    </message>
+    <message>
+        <source>Mesha</source>
+        <translation>মেষ</translation>
+    </message>
+    <message>
+        <source>Vrishabha</source>
+        <translation>বৃষ</translation>
+    </message>
+    <message>
+        <source>Mithuna</source>
+        <translation>মিথুন</translation>
+    </message>
+    <message>
+        <source>Kataka</source>
+        <translation>কর্কট</translation>
+    </message>
+    <message>
+        <source>Simha</source>
+        <translation>সিংহ</translation>
+    </message>
+    <message>
+        <source>Kanya</source>
+        <translation>কন্যা</translation>
+    </message>
+    <message>
+        <source>Thula</source>
+        <translation>তুলা</translation>
+    </message>
+    <message>
+        <source>Vrishcika</source>
+        <translation>বৃশ্চিক</translation>
+    </message>
+    <message>
+        <source>Dhanush</source>
+        <translation>ধনু</translation>
+    </message>
+    <message>
+        <source>Makara</source>
+        <translation>মকর</translation>
+    </message>
+    <message>
+        <source>Kumbha</source>
+        <translation>কুম্ভ</translation>
+    </message>
+    <message>
+        <source>Meena</source>
+        <translation>মীন</translation>
+    </message>
+    <message>
+        <source>Ari</source>
+        <translation>মেষ</translation>
+    </message>
+    <message>
+        <source>Tau</source>
+        <translation>বৃষ</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>মিথুন</translation>
+    </message>
+    <message>
+        <source>Can</source>
+        <translation>কর্কট</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>সিংহ</translation>
+    </message>
+    <message>
+        <source>Vir</source>
+        <translation>কন্যা</translation>
+    </message>
+    <message>
+        <source>Lib</source>
+        <translation>তুলা</translation>
+    </message>
+    <message>
+        <source>Sco</source>
+        <translation>বৃশ্চিক</translation>
+    </message>
+    <message>
+        <source>Sag</source>
+        <translation>ধনু</translation>
+    </message>
+    <message>
+        <source>Cap</source>
+        <translation>মকর</translation>
+    </message>
+    <message>
+        <source>Aqu</source>
+        <translation>কুম্ভ</translation>
+    </message>
+    <message>
+        <source>Pis</source>
+        <translation>মীন</translation>
+    </message>
+    <message>
+        <source>Aswini</source>
+        <translation>অশ্বিনী</translation>
+    </message>
+    <message>
+        <source>Bharani</source>
+        <translation>ভরণী</translation>
+    </message>
+    <message>
+        <source>Krittika</source>
+        <translation>কৃত্তিকা</translation>
+    </message>
+    <message>
+        <source>Rohini</source>
+        <translation>রোহিণী</translation>
+    </message>
+    <message>
+        <source>Mrigsira</source>
+        <translation>মৃগশিরা</translation>
+    </message>
+    <message>
+        <source>Ardra</source>
+        <translation>আর্দ্রা</translation>
+    </message>
+    <message>
+        <source>Punarvasu</source>
+        <translation>পুনর্বসু</translation>
+    </message>
+    <message>
+        <source>Pushya</source>
+        <translation>পুষ্যা</translation>
+    </message>
+    <message>
+        <source>Aslesha</source>
+        <translation>অশ্লেষা</translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <translation>মঘা</translation>
+    </message>
+    <message>
+        <source>Purbha Phalguni</source>
+        <translation>পূর্বফাল্গুনী</translation>
+    </message>
+    <message>
+        <source>Uttara Phalguni</source>
+        <translation>উত্তরফাল্গুনী</translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <translation>হস্তা</translation>
+    </message>
+    <message>
+        <source>Chitra</source>
+        <translation>চিত্রা</translation>
+    </message>
+    <message>
+        <source>Swati</source>
+        <translation>স্বাতী</translation>
+    </message>
+    <message>
+        <source>Vishakha</source>
+        <translation>বিশাখা</translation>
+    </message>
+    <message>
+        <source>Anuradha</source>
+        <translation>অনুরাধা</translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <translation>জ্যেষ্ঠা</translation>
+    </message>
+    <message>
+        <source>Mula</source>
+        <translation>মূলা</translation>
+    </message>
+    <message>
+        <source>Purva Ashadha</source>
+        <translation>পূর্বাষাঢ়া</translation>
+    </message>
+    <message>
+        <source>Uttara Ashadha</source>
+        <translation>উত্তরাষাঢ়া</translation>
+    </message>
+    <message>
+        <source>Shravana</source>
+        <translation>শ্রবণা</translation>
+    </message>
+    <message>
+        <source>Dhanishtha</source>
+        <translation>ধনিষ্ঠা</translation>
+    </message>
+    <message>
+        <source>Shatbisha</source>
+        <translation>শতভিষা</translation>
+    </message>
+    <message>
+        <source>Poorva Bhadrapada</source>
+        <translation>পূর্বভাদ্রপদ</translation>
+    </message>
+    <message>
+        <source>Uttara Bhadrapada</source>
+        <translation>উত্তরভাদ্রপদ</translation>
+    </message>
+    <message>
+        <source>Revati</source>
+        <translation>রেবতী</translation>
+    </message>
+    <message>
+        <source>Dhanistha</source>
+        <translation>ধনিষ্ঠা</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>শুক্র</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>রবি</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>চন্দ্র</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>মঙ্গল</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>বৃহস্পতি</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>শনি</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>বুধ</translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <extracomment>The ascendant's entry in the chart's boxes.</extracomment>
+        <translation>লগ্ন</translation>
+    </message>
+    <message>
+        <source>(R)</source>
+        <extracomment>The retrograde mark behind a planet's label (vakri).</extracomment>
+        <translation>(ব)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramTexts</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>প্রোগ্রামটি আগে থেকেই চলছে</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer, so the chart cannot be printed.
+
+Would you like to save the chart as a PDF file instead? You can print that file later.</source>
+        <translation>এই কম্পিউটারে কোনো প্রিন্টার যুক্ত নেই, তাই চক্রটি ছাপা যাবে না।
+
+তার বদলে চক্রটি PDF ফাইল হিসেবে সংরক্ষণ করবেন? ফাইলটি পরে ছাপতে পারবেন।</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;&amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+        <translation>আপনার সাইটের জন্য এই সফটওয়্যারটি কো-ব্র্যান্ড করুন।  আপনার সাইটের পাঠক ও তাঁদের আস্থা বাড়ান। এখানে আপনার সাইটের নাম &amp;&amp;  লিংক দিন। বিস্তারিত জানতে "সহায়তা" দেখুন।    কো-ব্র্যান্ডিং সম্পর্কে আরও জানতে এখানে ক্লিক করুন।</translation>
+    </message>
+    <message>
+        <source>For Analysis of this Rashi chart log onto </source>
+        <translation>এই রাশিচক্রের বিশ্লেষণের জন্য দেখুন </translation>
+    </message>
+    <message>
+        <source>Ask about your chart in the Velmora Vedic astrology forum. Click here to join.</source>
+        <translation>Velmora বৈদিক জ্যোতিষ ফোরামে আপনার চক্র নিয়ে প্রশ্ন করুন। যোগ দিতে এখানে ক্লিক করুন।</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Click here for more info on co-branding.</source>
+        <translation>আপনার সাইটের জন্য এই সফটওয়্যারটি কো-ব্র্যান্ড করুন। কো-ব্র্যান্ডিং সম্পর্কে আরও জানতে এখানে ক্লিক করুন।</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ChartWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>নতুন (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>এই নামে সংরক্ষণ (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>JPEG হিসেবে সংরক্ষণ (&amp;J)</translation>
+    </message>
+    <message>
+        <source>Save As &amp;SVG</source>
+        <translation>SVG হিসেবে সংরক্ষণ (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>চক্র টেক্সট হিসেবে রপ্তানি (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>ছাপুন (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>ফিরে যান (&amp;B)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>প্রস্থান (&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>টুলবার (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>বড় করুন (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>ছোট করুন (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>জানালার মাপে (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Rashi Chart</source>
+        <translation>রাশিচক্র (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Navamsa Chart</source>
+        <translation>নবাংশ চক্র (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Vimshottari &amp;Dasha</source>
+        <translation>বিংশোত্তরী দশা (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>অনলাইন সহায়তা (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>আমাদের ওয়েবসাইট (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>সফটওয়্যারের নতুন সংস্করণ খুঁজুন (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>সফটওয়্যার পরিচিতি (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>দান করুন (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>অনলাইনে আয় করুন (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ফাইল (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>দেখুন (&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>সহায়তা (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Velmora Astrology Rashi Chart (East Indian Style)</source>
+        <translation>Velmora Astrology রাশিচক্র (পূর্ব ভারতীয় রীতি)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>নতুন</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>সংরক্ষণ</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>ছাপুন</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>সহায়তা</translation>
+    </message>
+    <message>
+        <source>Save As P&amp;DF</source>
+        <translation>PDF হিসেবে সংরক্ষণ (&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>ভাষা (&amp;L)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,565 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi_IN" sourcelanguage="en">
+<context>
+    <name>BirthLines</name>
+    <message>
+        <source>Name: %1</source>
+        <translation>नाम: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>शहर: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>राज्य: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>देश: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <extracomment>%1 is the month's name, %2 the day, %3 the year.</extracomment>
+        <translation>जन्म तिथि: %2 %1 %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute</source>
+        <translation>जन्म समय: %1 घंटे %2 मिनट</translation>
+    </message>
+    <message>
+        <source>Latitude: %1 Degree %2 Minute</source>
+        <translation>अक्षांश: %1 अंश %2 मिनट</translation>
+    </message>
+    <message>
+        <source>Longitude: %1 Degree %2 Minute</source>
+        <translation>देशांतर: %1 अंश %2 मिनट</translation>
+    </message>
+</context>
+<context>
+    <name>ChartDisplay</name>
+    <message>
+        <source>Surya / Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Chandra / Moon</source>
+        <translation>चन्द्र</translation>
+    </message>
+    <message>
+        <source>Budha / Mercury</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Shukra / Venus</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Mangala / Mars</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Guru / Jupiter</source>
+        <translation>गुरु</translation>
+    </message>
+    <message>
+        <source>Shani / Saturn</source>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>Rahu / North Node</source>
+        <translation>राहु</translation>
+    </message>
+    <message>
+        <source>Ketu / South Node</source>
+        <translation>केतु</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>अयनांश</translation>
+    </message>
+    <message>
+        <source>Lagna / Asc</source>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>Rashi/Moon Sign</source>
+        <translation>चन्द्र राशि</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>चरण</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>स्वामी</translation>
+    </message>
+    <message>
+        <source>Other Vedic Details</source>
+        <translation>अन्य वैदिक विवरण</translation>
+    </message>
+    <message>
+        <source>Vedic Planetary Position</source>
+        <translation>वैदिक ग्रह स्थिति</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWords</name>
+    <message>
+        <source>Navamsa Chart</source>
+        <translation>नवांश कुंडली</translation>
+    </message>
+    <message>
+        <source>Rashi Chart</source>
+        <translation>राशि कुंडली</translation>
+    </message>
+    <message>
+        <source>Surya</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Chandra</source>
+        <translation>चन्द्र</translation>
+    </message>
+    <message>
+        <source>Budha</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Shukra</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Mangala</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Guru</source>
+        <translation>गुरु</translation>
+    </message>
+    <message>
+        <source>Shani</source>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>Rahu</source>
+        <translation>राहु</translation>
+    </message>
+    <message>
+        <source>Ketu</source>
+        <translation>केतु</translation>
+    </message>
+    <message>
+        <source>Mesha</source>
+        <translation>मेष</translation>
+    </message>
+    <message>
+        <source>Vrishabha</source>
+        <translation>वृषभ</translation>
+    </message>
+    <message>
+        <source>Mithuna</source>
+        <translation>मिथुन</translation>
+    </message>
+    <message>
+        <source>Kataka</source>
+        <translation>कर्क</translation>
+    </message>
+    <message>
+        <source>Simha</source>
+        <translation>सिंह</translation>
+    </message>
+    <message>
+        <source>Kanya</source>
+        <translation>कन्या</translation>
+    </message>
+    <message>
+        <source>Thula</source>
+        <translation>तुला</translation>
+    </message>
+    <message>
+        <source>Vrishcika</source>
+        <translation>वृश्चिक</translation>
+    </message>
+    <message>
+        <source>Dhanush</source>
+        <translation>धनु</translation>
+    </message>
+    <message>
+        <source>Makara</source>
+        <translation>मकर</translation>
+    </message>
+    <message>
+        <source>Kumbha</source>
+        <translation>कुम्भ</translation>
+    </message>
+    <message>
+        <source>Meena</source>
+        <translation>मीन</translation>
+    </message>
+    <message>
+        <source>Ari</source>
+        <translation>मेष</translation>
+    </message>
+    <message>
+        <source>Tau</source>
+        <translation>वृषभ</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>मिथुन</translation>
+    </message>
+    <message>
+        <source>Can</source>
+        <translation>कर्क</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>सिंह</translation>
+    </message>
+    <message>
+        <source>Vir</source>
+        <translation>कन्या</translation>
+    </message>
+    <message>
+        <source>Lib</source>
+        <translation>तुला</translation>
+    </message>
+    <message>
+        <source>Sco</source>
+        <translation>वृश्चिक</translation>
+    </message>
+    <message>
+        <source>Sag</source>
+        <translation>धनु</translation>
+    </message>
+    <message>
+        <source>Cap</source>
+        <translation>मकर</translation>
+    </message>
+    <message>
+        <source>Aqu</source>
+        <translation>कुम्भ</translation>
+    </message>
+    <message>
+        <source>Pis</source>
+        <translation>मीन</translation>
+    </message>
+    <message>
+        <source>Aswini</source>
+        <translation>अश्विनी</translation>
+    </message>
+    <message>
+        <source>Bharani</source>
+        <translation>भरणी</translation>
+    </message>
+    <message>
+        <source>Krittika</source>
+        <translation>कृत्तिका</translation>
+    </message>
+    <message>
+        <source>Rohini</source>
+        <translation>रोहिणी</translation>
+    </message>
+    <message>
+        <source>Mrigsira</source>
+        <translation>मृगशिरा</translation>
+    </message>
+    <message>
+        <source>Ardra</source>
+        <translation>आर्द्रा</translation>
+    </message>
+    <message>
+        <source>Punarvasu</source>
+        <translation>पुनर्वसु</translation>
+    </message>
+    <message>
+        <source>Pushya</source>
+        <translation>पुष्य</translation>
+    </message>
+    <message>
+        <source>Aslesha</source>
+        <translation>आश्लेषा</translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <translation>मघा</translation>
+    </message>
+    <message>
+        <source>Purbha Phalguni</source>
+        <translation>पूर्वा फाल्गुनी</translation>
+    </message>
+    <message>
+        <source>Uttara Phalguni</source>
+        <translation>उत्तरा फाल्गुनी</translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <translation>हस्त</translation>
+    </message>
+    <message>
+        <source>Chitra</source>
+        <translation>चित्रा</translation>
+    </message>
+    <message>
+        <source>Swati</source>
+        <translation>स्वाति</translation>
+    </message>
+    <message>
+        <source>Vishakha</source>
+        <translation>विशाखा</translation>
+    </message>
+    <message>
+        <source>Anuradha</source>
+        <translation>अनुराधा</translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <translation>ज्येष्ठा</translation>
+    </message>
+    <message>
+        <source>Mula</source>
+        <translation>मूल</translation>
+    </message>
+    <message>
+        <source>Purva Ashadha</source>
+        <translation>पूर्वाषाढ़ा</translation>
+    </message>
+    <message>
+        <source>Uttara Ashadha</source>
+        <translation>उत्तराषाढ़ा</translation>
+    </message>
+    <message>
+        <source>Shravana</source>
+        <translation>श्रवण</translation>
+    </message>
+    <message>
+        <source>Dhanishtha</source>
+        <translation>धनिष्ठा</translation>
+    </message>
+    <message>
+        <source>Shatbisha</source>
+        <translation>शतभिषा</translation>
+    </message>
+    <message>
+        <source>Poorva Bhadrapada</source>
+        <translation>पूर्वा भाद्रपद</translation>
+    </message>
+    <message>
+        <source>Uttara Bhadrapada</source>
+        <translation>उत्तरा भाद्रपद</translation>
+    </message>
+    <message>
+        <source>Revati</source>
+        <translation>रेवती</translation>
+    </message>
+    <message>
+        <source>Dhanistha</source>
+        <translation>धनिष्ठा</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चन्द्र</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>गुरु</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <extracomment>The ascendant's entry in the chart's boxes.</extracomment>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>(R)</source>
+        <extracomment>The retrograde mark behind a planet's label (vakri).</extracomment>
+        <translation>(व)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramTexts</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>प्रोग्राम पहले से चल रहा है</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer, so the chart cannot be printed.
+
+Would you like to save the chart as a PDF file instead? You can print that file later.</source>
+        <translation>इस कंप्यूटर पर कोई प्रिंटर नहीं लगा है, इसलिए कुंडली छापी नहीं जा सकती।
+
+क्या इसके बदले आप कुंडली को PDF फ़ाइल के रूप में सहेजना चाहेंगे? उस फ़ाइल को आप बाद में छाप सकते हैं।</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;&amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+        <translation>अपनी साइट के लिए इस सॉफ़्टवेयर को को-ब्रांड करें।  अपनी साइट के पाठक और उनका भरोसा बढ़ाएँ। यहाँ अपनी साइट का नाम &amp;&amp;  लिंक लगाएँ। विवरण के लिए "सहायता" देखें।    को-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+    </message>
+    <message>
+        <source>For Analysis of this Rashi chart log onto </source>
+        <translation>इस राशि कुंडली के विश्लेषण के लिए देखें </translation>
+    </message>
+    <message>
+        <source>Ask about your chart in the Velmora Vedic astrology forum. Click here to join.</source>
+        <translation>Velmora वैदिक ज्योतिष फ़ोरम में अपनी कुंडली के बारे में पूछें। जुड़ने के लिए यहाँ क्लिक करें।</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Click here for more info on co-branding.</source>
+        <translation>अपनी साइट के लिए इस सॉफ़्टवेयर को को-ब्रांड करें। को-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ChartWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>नया (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>इस नाम से सहेजें (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>JPEG के रूप में सहेजें (&amp;J)</translation>
+    </message>
+    <message>
+        <source>Save As &amp;SVG</source>
+        <translation>SVG के रूप में सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>कुंडली टेक्स्ट के रूप में निर्यात करें (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>छापें (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>वापस (&amp;B)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>बाहर निकलें (&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>टूलबार (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>बड़ा करें (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>छोटा करें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>विंडो के माप में (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Rashi Chart</source>
+        <translation>राशि कुंडली (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Navamsa Chart</source>
+        <translation>नवांश कुंडली (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Vimshottari &amp;Dasha</source>
+        <translation>विंशोत्तरी दशा (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर का नया संस्करण देखें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>दान करें (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>ऑनलाइन कमाएँ (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>दृश्य (&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Velmora Astrology Rashi Chart (East Indian Style)</source>
+        <translation>Velmora Astrology राशि कुंडली (पूर्वी भारतीय शैली)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>नया</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>सहेजें</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>छापें</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>सहायता</translation>
+    </message>
+    <message>
+        <source>Save As P&amp;DF</source>
+        <translation>PDF के रूप में सहेजें (&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>भाषा (&amp;L)</translation>
+    </message>
+</context>
+</TS>
