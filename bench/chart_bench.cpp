@@ -1,6 +1,7 @@
 // Whole calculations: from the birth details to the complete reading, texts included.
 #include <benchmark/benchmark.h>
 
+#include "bench/distinct_births.h"
 #include "bench/sample_births.h"
 #include "reading/driver.h"
 #include "reading/random_births.h"
@@ -28,7 +29,7 @@ BENCHMARK(BM_WholeChart_VariedBirths);
 // 100 000 distinct random births in turn: too many for the branch predictor and the caches to
 // learn, so this is what a batch of real births costs.
 void BM_WholeChart_DistinctBirths(benchmark::State& state) {
-    static const std::vector<reading::BirthData> births = reading::RandomBirths(100000, 7);
+    const std::vector<reading::BirthData>& births = bench::DistinctBirths();
     std::size_t next = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(reading::CalculateReading(births[next]));

@@ -12,65 +12,76 @@ namespace {
 constexpr double kSunSchwarzschildRadiusAu = 1.97412574336e-8;
 constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 constexpr double kSunRadiusAu = 696000 / 149597870.7;
-
-struct Vector {
-    double x, y, z;
-};
-
-double Dot(const Vector& a, const Vector& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-Vector Scaled(const Vector& v, double factor) {
-    return {v.x * factor, v.y * factor, v.z * factor};
-}
-
-Vector Difference(const Vector& a, const Vector& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-
-Vector UnitVector(const Vector& v) {
-    return Scaled(v, 1 / std::sqrt(Dot(v, v)));
-}
-
-Vector Cartesian(const EclipticPosition& position) {
-    const double longitude = position.longitude * kRadiansPerDegree;
-    const double latitude = position.latitude * kRadiansPerDegree;
-    const double across = position.distance * std::cos(latitude);
-    return {across * std::cos(longitude), across * std::sin(longitude),
-            position.distance * std::sin(latitude)};
-}
+// The cosine of 2°. A planet farther than that from the Sun's direction is not behind the disk,
+// whose radius is at most 0.28°: its separation need not be worked out.
+constexpr double kNearSunCosine = 0.99939082701909573;
 
 }  // namespace
 
-double LightDeflectionInLongitude(const EclipticPosition& planet, const EclipticPosition& sun) {
-    const Vector fromEarth = Cartesian(planet);
-    const Vector sunFromEarth = Cartesian(sun);
-    const Vector p = UnitVector(fromEarth);
-    const Vector q = UnitVector(Difference(fromEarth, sunFromEarth));
-    const Vector e = UnitVector(Scaled(sunFromEarth, -1));
-    const double factor = kSunSchwarzschildRadiusAu / sun.distance / (1 + Dot(q, e));
-    const Vector shift = Difference(Scaled(e, factor * Dot(p, q)), Scaled(q, factor * Dot(e, p)));
+SunDeflection::Seen SunDeflection::SeenFromEarth(const EclipticPosition& position) {
+    const double longitude = position.longitude * kRadiansPerDegree;
+    const double latitude = position.latitude * kRadiansPerDegree;
+    Seen seen;
+    seen.sinLongitude = std::sin(longitude);
+    seen.cosLongitude = std::cos(longitude);
+    seen.cosLatitude = std::cos(latitude);
+    const double sinLatitude = std::sin(latitude);
+    seen.unit = {seen.cosLatitude * seen.cosLongitude, seen.cosLatitude * seen.sinLongitude,
+                 sinLatitude};
+    seen.position = {seen.unit.x * position.distance, seen.unit.y * position.distance,
+                     seen.unit.z * position.distance};
+    return seen;
+}
+
+SunDeflection::SunDeflection(const EclipticPosition& sun) : distance_(sun.distance) {
+    const Seen seen = SeenFromEarth(sun);
+    position_ = seen.position;
+    unit_ = seen.unit;
+}
+
+double SunDeflection::Deflection(const Seen& planet) const {
+    const Vector& p = planet.unit;
+    // q: the planet from the Sun; e: the Earth from the Sun.
+    const Vector fromSun{planet.position.x - position_.x, planet.position.y - position_.y,
+                         planet.position.z - position_.z};
+    const double fromSunDistance =
+        std::sqrt(fromSun.x * fromSun.x + fromSun.y * fromSun.y + fromSun.z * fromSun.z);
+    const Vector q{fromSun.x / fromSunDistance, fromSun.y / fromSunDistance,
+                   fromSun.z / fromSunDistance};
+    const Vector e{-unit_.x, -unit_.y, -unit_.z};
+    const double pq = p.x * q.x + p.y * q.y + p.z * q.z;
+    const double ep = e.x * p.x + e.y * p.y + e.z * p.z;
+    const double qe = q.x * e.x + q.y * e.y + q.z * e.z;
+    const double factor = kSunSchwarzschildRadiusAu / distance_ / (1 + qe);
+    const Vector shift{factor * (pq * e.x - ep * q.x), factor * (pq * e.y - ep * q.y),
+                       factor * (pq * e.z - ep * q.z)};
     // The shift is perpendicular to p to first order; its east-west part moves the longitude.
-    const double longitude = planet.longitude * kRadiansPerDegree;
-    const double eastward = -std::sin(longitude) * shift.x + std::cos(longitude) * shift.y;
-    return eastward / std::cos(planet.latitude * kRadiansPerDegree) / kRadiansPerDegree;
+    const double eastward = -planet.sinLongitude * shift.x + planet.cosLongitude * shift.y;
+    return eastward / planet.cosLatitude / kRadiansPerDegree;
 }
 
-double SeparationInSunRadii(const EclipticPosition& planet, const EclipticPosition& sun) {
-    const Vector p = UnitVector(Cartesian(planet));
-    const Vector s = UnitVector(Cartesian(sun));
+double SunDeflection::SeparationInSunRadii(const Seen& planet) const {
     // The half-chord keeps its precision at small angles, where an arccosine would not.
-    const Vector chord = Difference(p, s);
-    const double separation = 2 * std::asin(std::sqrt(Dot(chord, chord)) / 2);
-    return separation / std::asin(kSunRadiusAu / sun.distance);
+    const Vector chord{planet.unit.x - unit_.x, planet.unit.y - unit_.y, planet.unit.z - unit_.z};
+    const double separation =
+        2 * std::asin(std::sqrt(chord.x * chord.x + chord.y * chord.y + chord.z * chord.z) / 2);
+    return separation / std::asin(kSunRadiusAu / distance_);
 }
 
-double LightDeflectionInLongitude(const EclipticPosition& planet, const EclipticPosition& sun,
-                                  std::span<const double> factorInsideSun) {
-    const double deflection = LightDeflectionInLongitude(planet, sun);
-    const double rho = SeparationInSunRadii(planet, sun);
-    if (rho >= 1 || factorInsideSun.empty()) {
+double SunDeflection::InLongitude(const EclipticPosition& planet) const {
+    return Deflection(SeenFromEarth(planet));
+}
+
+double SunDeflection::InLongitude(const EclipticPosition& planet,
+                                  std::span<const double> factorInsideSun) const {
+    const Seen seen = SeenFromEarth(planet);
+    const double deflection = Deflection(seen);
+    const double cosine = seen.unit.x * unit_.x + seen.unit.y * unit_.y + seen.unit.z * unit_.z;
+    if (factorInsideSun.empty() || cosine < kNearSunCosine) {
+        return deflection;
+    }
+    const double rho = SeparationInSunRadii(seen);
+    if (rho >= 1) {
         return deflection;
     }
     const double x = 2 * rho - 1;
@@ -82,6 +93,23 @@ double LightDeflectionInLongitude(const EclipticPosition& planet, const Ecliptic
         next = current;
     }
     return deflection * (factorInsideSun[0] + x * next - afterNext);
+}
+
+double SunDeflection::SeparationInSunRadii(const EclipticPosition& planet) const {
+    return SeparationInSunRadii(SeenFromEarth(planet));
+}
+
+double LightDeflectionInLongitude(const EclipticPosition& planet, const EclipticPosition& sun) {
+    return SunDeflection(sun).InLongitude(planet);
+}
+
+double SeparationInSunRadii(const EclipticPosition& planet, const EclipticPosition& sun) {
+    return SunDeflection(sun).SeparationInSunRadii(planet);
+}
+
+double LightDeflectionInLongitude(const EclipticPosition& planet, const EclipticPosition& sun,
+                                  std::span<const double> factorInsideSun) {
+    return SunDeflection(sun).InLongitude(planet, factorInsideSun);
 }
 
 }  // namespace engine

@@ -11,21 +11,51 @@ struct EclipticPosition {
     double distance;   // astronomical units
 };
 
-// How far the Sun's gravity shifts a planet's apparent ecliptic longitude, in degrees, to be
-// added to a longitude computed without it. The relativistic deflection of light passing the
+// How far the Sun's gravity shifts planets' apparent ecliptic longitudes, in degrees, to be
+// added to longitudes computed without it. The relativistic deflection of light passing the
 // Sun, in the vector form of the Explanatory Supplement to the Astronomical Almanac (1992,
 // section 3.328):
 //   p1 = p + (2μ / c²E) ((p·q) e − (e·p) q) / (1 + q·e),
 // where p, q and e are the unit vectors from the Earth to the planet, from the Sun to the planet
-// and from the Sun to the Earth, and E is the Sun's distance from the Earth.
-// The formula holds outside the Sun's disk; behind it the ephemeris tables scale it down.
+// and from the Sun to the Earth, and E is the Sun's distance from the Earth. The Sun's position is
+// prepared once for all the planets of a moment.
+class SunDeflection {
+  public:
+    explicit SunDeflection(const EclipticPosition& sun);
+
+    // The formula as it stands, which holds outside the Sun's disk.
+    double InLongitude(const EclipticPosition& planet) const;
+
+    // With a factor behind the disk: a Chebyshev series in 2ρ − 1 for a planet ρ < 1 solar radii
+    // from the Sun's centre, and 1 beyond the limb.
+    double InLongitude(const EclipticPosition& planet,
+                       std::span<const double> factorInsideSun) const;
+
+    // The planet's angular distance from the Sun's centre in apparent radii of the Sun
+    // (696 000 km).
+    double SeparationInSunRadii(const EclipticPosition& planet) const;
+
+  private:
+    struct Vector {
+        double x, y, z;
+    };
+    struct Seen {
+        Vector position;  // astronomical units
+        Vector unit;
+        double sinLongitude, cosLongitude, cosLatitude;
+    };
+    static Seen SeenFromEarth(const EclipticPosition& position);
+    double Deflection(const Seen& planet) const;
+    double SeparationInSunRadii(const Seen& planet) const;
+
+    Vector position_;  // the Sun's, astronomical units
+    Vector unit_;
+    double distance_;
+};
+
+// The same for one planet.
 double LightDeflectionInLongitude(const EclipticPosition& planet, const EclipticPosition& sun);
-
-// The planet's angular distance from the Sun's centre in apparent radii of the Sun (696 000 km).
 double SeparationInSunRadii(const EclipticPosition& planet, const EclipticPosition& sun);
-
-// The deflection in longitude with the factor behind the disk applied: the factor is a Chebyshev
-// series in 2ρ − 1 for a separation of ρ < 1 solar radii, and 1 beyond the limb.
 double LightDeflectionInLongitude(const EclipticPosition& planet, const EclipticPosition& sun,
                                   std::span<const double> factorInsideSun);
 

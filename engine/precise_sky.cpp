@@ -17,8 +17,8 @@ constexpr int kFirstPlanet = 2;  // Mercury; the planets to Saturn follow
 constexpr int kRahu = 7;
 
 double Wrap360(double degrees) {
-    const double wrapped = std::fmod(degrees, 360.0);
-    return wrapped < 0 ? wrapped + 360 : wrapped;
+    const double wrapped = degrees - 360 * std::floor(degrees / 360);
+    return wrapped < 360 ? wrapped : 0;  // a tiny negative angle rounds up to 360
 }
 
 struct Angles {
@@ -57,14 +57,13 @@ PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
     for (int body = 0; body < static_cast<int>(table::kLongitudes.size()); ++body) {
         tropical[body] = SeriesAndRateAt(table::kLongitudes[body], julianDayUt);
     }
-    const EclipticPosition sun{tropical[kSun].value, 0, SeriesAt(table::kSunDistance, julianDayUt)};
+    const SunDeflection sun({tropical[kSun].value, 0, SeriesAt(table::kSunDistance, julianDayUt)});
     for (int planet = 0; planet < static_cast<int>(table::kLatitudes.size()); ++planet) {
         SeriesValue& longitude = tropical[kFirstPlanet + planet];
         const EclipticPosition position{longitude.value,
                                         SeriesAt(table::kLatitudes[planet], julianDayUt),
                                         SeriesAt(table::kDistances[planet], julianDayUt)};
-        longitude.value +=
-            LightDeflectionInLongitude(position, sun, table::kDeflectionFactorInsideSun);
+        longitude.value += sun.InLongitude(position, table::kDeflectionFactorInsideSun);
     }
     tropical[kRahu] = SeriesAndRateAt(
         node == NodeKind::kMean ? table::kMeanNodeWithoutNutation : table::kTrueNodeWithoutNutation,
