@@ -107,7 +107,7 @@ void ChartWindow::createActions() {
     auto makePage = [this, make](const char* name, const char* caption, std::string_view pageKey) {
         QAction* action = make(name, caption);
         connect(action, &QAction::triggered, this,
-                [this, pageKey] { dialogs_.openVendorPage(pageKey); });
+                [this, pageKey] { dialogs_.openVendorPage(this, pageKey); });
         return action;
     };
 
@@ -235,7 +235,7 @@ QWidget* ChartWindow::createTopPanel() {
     lblURL->adjustSize();
     lblURL->move(0, TwipsToWholePixels(kAdvertTop));
     connect(lblURL, &links::LinkLabel::clicked, this,
-            [this] { dialogs_.openVendorPage(links::kHomePage); });
+            [this] { dialogs_.openVendorPage(this, links::kHomePage); });
     return picTop;
 }
 
@@ -282,7 +282,7 @@ QWidget* ChartWindow::createChartArea(ChartDisplayContent content) {
 
     display_ = new ChartDisplay(std::move(content));
     connect(display_, &ChartDisplay::logoClicked, this,
-            [this] { dialogs_.openVendorPage(links::kHomePage); });
+            [this] { dialogs_.openVendorPage(this, links::kHomePage); });
 
     // The display grows and shrinks with the window; zoomed in beyond the window, it scrolls.
     scroller_ = new QScrollArea;
@@ -327,7 +327,7 @@ QWidget* ChartWindow::createBottomPanel() {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(ProgramFont(6.75));
         connect(label, &links::LinkLabel::clicked, this,
-                [this, pageKey] { dialogs_.openVendorPage(pageKey); });
+                [this, pageKey] { dialogs_.openVendorPage(this, pageKey); });
         return label;
     };
     lblFullBrand = promotion("lblFullBrand", links::kFullyBrandedPage);
@@ -410,7 +410,7 @@ void ChartWindow::onToolbarButton(const QString& key) {
         showChart(display_->chart() == ChartKind::kNavamsa ? ChartKind::kRashi
                                                            : ChartKind::kNavamsa);
     } else if (key == QLatin1String("Help")) {
-        dialogs_.openVendorPage(links::kHelpPage);
+        dialogs_.openVendorPage(this, links::kHelpPage);
     }
 }
 

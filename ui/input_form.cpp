@@ -227,7 +227,7 @@ void InputForm::createControls() {
         {lblCobrand, links::kCoBrandPage}};
     for (const auto& [label, pageKey] : pageLinks) {
         connect(label, &links::LinkLabel::clicked, this,
-                [this, pageKey] { dialogs_.openVendorPage(pageKey); });
+                [this, pageKey] { dialogs_.openVendorPage(this, pageKey); });
     }
 }
 
@@ -250,7 +250,7 @@ void InputForm::createMenus() {
                                            std::string_view pageKey) {
         QAction* action = addAction(menu, name, caption);
         connect(action, &QAction::triggered, this,
-                [this, pageKey] { dialogs_.openVendorPage(pageKey); });
+                [this, pageKey] { dialogs_.openVendorPage(this, pageKey); });
         return action;
     };
 

@@ -39,7 +39,7 @@ void InputForm::findLatitudeLongitude() {
     if (!refusal) {
         refusal = links::FindLatitudeLongitude(
             txtCity->text(), txtState->text(), txtCountry->text(),
-            [this](const QUrl& address) { dialogs_.openWebPage(address); });
+            [this](const QUrl& address) { dialogs_.openLink(this, address); });
     }
     if (refusal) {
         dialogs_.showMessage(this, refusal->message, MessageKind::kError);

@@ -40,12 +40,29 @@ QString ChosenFile(QFileDialog& dialog) {
 
 }  // namespace
 
-void UserDialogs::openVendorPage(std::string_view pageKey) {
-    openWebPage(links::VendorPageUrl(pageKey));
+QString NoBrowserMessage(const QUrl& address) {
+    return QStringLiteral(
+               "No web browser could be opened for this page. Please open it in a web "
+               "browser yourself:\n\n") +
+           address.toDisplayString();
+}
+
+void UserDialogs::openLink(QWidget* parent, const QUrl& address) {
+    if (!openWebPage(address)) {
+        showMessage(parent, NoBrowserMessage(address), MessageKind::kInformation);
+    }
+}
+
+void UserDialogs::openVendorPage(QWidget* parent, std::string_view pageKey) {
+    openLink(parent, links::VendorPageUrl(pageKey));
 }
 
 void UserDialogs::showAboutBox(QWidget* parent) {
-    links::frmAbout box(parent, [this](const QUrl& address) { openWebPage(address); });
+    // The box's own links speak over the box.
+    QWidget* linkParent = parent;
+    links::frmAbout box(
+        parent, [this, &linkParent](const QUrl& address) { openLink(linkParent, address); });
+    linkParent = &box;
     runModal(box);
 }
 

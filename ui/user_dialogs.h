@@ -56,13 +56,20 @@ class UserDialogs {
     // Opens a web page in the user's browser; false when nothing opened it.
     virtual bool openWebPage(const QUrl& address) = 0;
 
+    // Opens a web page; when no browser opens it, says so over parent with the address, so that
+    // the user can open it another way.
+    void openLink(QWidget* parent, const QUrl& address);
+
     // Opens the vendor's page for a page key ("help-web-page", "home-page", ...): every menu
     // entry, label, logo and button that leads to the vendor's site comes here.
-    void openVendorPage(std::string_view pageKey);
+    void openVendorPage(QWidget* parent, std::string_view pageKey);
 
     // Shows the About box over parent until OK closes it; its links open through openWebPage.
     void showAboutBox(QWidget* parent);
 };
+
+// What openLink says when no browser opened address.
+QString NoBrowserMessage(const QUrl& address);
 
 // The real dialogs.
 class QtUserDialogs final : public UserDialogs {

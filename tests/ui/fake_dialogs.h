@@ -70,7 +70,7 @@ class FakeDialogs final : public ui::UserDialogs {
     }
     bool openWebPage(const QUrl& address) override {
         pages.push_back(address);
-        return true;
+        return browserAvailable;
     }
 
     QStringList texts() const {
@@ -92,6 +92,8 @@ class FakeDialogs final : public ui::UserDialogs {
     QStringList printers{QStringLiteral("Office Laser")};
     // What the print dialog does with the printer and whether it is confirmed; none cancels.
     std::function<bool(QPrinter&)> printAnswer;
+    // Whether a web browser opens the pages asked for.
+    bool browserAvailable = true;
     // Runs a modal window; none closes it at once, as if cancelled.
     std::function<int(QDialog&)> modalAnswer;
 

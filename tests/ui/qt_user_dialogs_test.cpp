@@ -33,7 +33,7 @@ void WhenShown(Check check) {
 TEST(QtUserDialogs, VendorPagesReachTheDesktopsBrowser) {
     const links::UrlCatcher catcher;
     ui::QtUserDialogs dialogs;
-    dialogs.openVendorPage(links::kDonatePage);
+    dialogs.openVendorPage(nullptr, links::kDonatePage);
     EXPECT_EQ(catcher.opened, QList<QUrl>{links::VendorPageUrl(links::kDonatePage)});
 }
 

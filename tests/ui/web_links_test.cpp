@@ -166,4 +166,33 @@ TEST_F(WebLinks, TheFinderSearchesTheWebForAPlaceTheAtlasLacksAndLeavesTheFormAs
     EXPECT_FALSE(driver.chartShown());
 }
 
+TEST_F(WebLinks, WithoutABrowserEachLinkSaysSoWithItsAddress) {
+    driver.dialogs.browserAvailable = false;
+    const auto expectToldAbout = [this](const QUrl& address, const char* link) {
+        ASSERT_EQ(driver.dialogs.pages.size(), 1u) << link;
+        EXPECT_EQ(driver.dialogs.pages[0], address) << link;
+        ASSERT_EQ(driver.dialogs.messages.size(), 1u) << link;
+        EXPECT_EQ(driver.dialogs.messages[0].text, ui::NoBrowserMessage(address)) << link;
+        EXPECT_TRUE(driver.dialogs.messages[0].text.endsWith(address.toDisplayString())) << link;
+        driver.dialogs.pages.clear();
+        driver.dialogs.messages.clear();
+    };
+
+    Activate(driver.form(), "mnuOnline");
+    expectToldAbout(links::VendorPageUrl(links::kHelpPage), "help");
+    Activate(driver.form(), "mnuUpdate");
+    expectToldAbout(links::VendorPageUrl(links::kDownloadPage), "update check");
+
+    reading::FormValues values = reading::SampleBirthForm();
+    values.city = "Nowhereville";
+    driver.enter(values);
+    QTest::mouseClick(driver.formChild<QAbstractButton>("Command1"), Qt::LeftButton);
+    ASSERT_EQ(driver.dialogs.pages.size(), 1u);
+    expectToldAbout(driver.dialogs.pages[0], "web place search");
+
+    showChart();
+    Activate(*driver.chart(), "tbHelp");
+    expectToldAbout(links::VendorPageUrl(links::kHelpPage), "toolbar help");
+}
+
 }  // namespace
