@@ -405,6 +405,19 @@ void InputForm::applyRefusal(const reading::FormRefusal& refusal) {
     }
 }
 
+bool InputForm::refuseUnchosenZone() {
+    const std::string& problem = placeFinder_->unmatchedClock();
+    if (problem.empty()) {
+        return false;
+    }
+    dialogs_.showMessage(this,
+                         QString::fromStdString(problem) +
+                             QStringLiteral(" Please choose the time zone in the list by hand."),
+                         MessageKind::kError);
+    cboTimeZone->setFocus();
+    return true;
+}
+
 void InputForm::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (event->isAccepted()) {

@@ -39,6 +39,11 @@ class InputForm : public QMainWindow {
     // selects the default direction.
     void applyRefusal(const reading::FormRefusal& refusal);
 
+    // When the place found in the atlas keeps a clock that no row of the zone list has, and no
+    // row was picked by hand since, says so with the clock's offset, puts the focus on the zone
+    // list and gives true: no chart may be cast at a row nobody chose.
+    bool refuseUnchosenZone();
+
   signals:
     // The calculate button or its menu entry was chosen.
     void calculateRequested();

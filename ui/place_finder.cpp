@@ -57,14 +57,14 @@ PlaceFinder::PlaceFinder(const PlaceControls& controls, UserDialogs& dialogs, QW
     for (QLineEdit* field :
          {controls_.state, controls_.country, controls_.latitudeDegrees, controls_.latitudeMinutes,
           controls_.longitudeDegrees, controls_.longitudeMinutes}) {
-        connect(field, &QLineEdit::textEdited, this, &PlaceFinder::forgetPlace);
+        connect(field, &QLineEdit::textEdited, this, &PlaceFinder::letGoOfPlace);
     }
     for (QRadioButton* option :
          {controls_.north, controls_.south, controls_.east, controls_.west}) {
-        connect(option, &QRadioButton::clicked, this, &PlaceFinder::forgetPlace);
+        connect(option, &QRadioButton::clicked, this, &PlaceFinder::letGoOfPlace);
     }
     connect(controls_.zone, qOverload<int>(&QComboBox::activated), this, &PlaceFinder::forgetPlace);
-    connect(controls_.daylightSaving, &QCheckBox::clicked, this, &PlaceFinder::forgetPlace);
+    connect(controls_.daylightSaving, &QCheckBox::clicked, this, &PlaceFinder::letGoOfPlace);
     for (QComboBox* list :
          {controls_.day, controls_.month, controls_.year, controls_.hour, controls_.minute}) {
         connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
@@ -157,6 +157,13 @@ void PlaceFinder::apply(const places::Place& place) {
 
 void PlaceFinder::forgetPlace() {
     if (!filling_) {
+        unmatchedClock_.clear();
+        letGoOfPlace();
+    }
+}
+
+void PlaceFinder::letGoOfPlace() {
+    if (!filling_) {
         place_.reset();
         controls_.zoneLine->clear();
     }
@@ -198,6 +205,8 @@ void PlaceFinder::settleZone(bool tellProblems) {
     }
     const places::ZoneSetting setting = places::SettleZone(*place_, *when, clock, occurrence);
     controls_.zoneLine->setText(QStringOf(setting.line));
+    // A clock without a row would be charted at whatever row the list shows: the user picks one.
+    unmatchedClock_ = !setting.choice && setting.offset ? setting.problem : std::string();
     if (setting.choice) {
         filling_ = true;
         controls_.zone->setCurrentIndex(setting.choice->row);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "places/place.h"
@@ -61,14 +62,21 @@ class PlaceFinder : public QObject {
     // Fills city, state, country, the coordinates and their directions, and the zone.
     void apply(const places::Place& place);
 
-    // The form's entries were replaced (a reading file was opened): the zone no longer follows
-    // a place.
+    // The form's entries were replaced (a reading file was opened) or a zone was picked by hand:
+    // the zone no longer follows a place, and stands as it is.
     void forgetPlace();
+
+    // Why the zone must still be picked by hand before a chart is cast: the place's clock had an
+    // offset that no row of the list has, and no row was picked since. Empty otherwise.
+    const std::string& unmatchedClock() const { return unmatchedClock_; }
 
   private:
     void offerCompletions(const QString& typed);
     void takeCompletion(const QModelIndex& offer);
     void settleZone(bool tellProblems);
+    // A place field, a direction or the daylight-saving box was changed by hand: the zone no
+    // longer follows the place, but a clock without a row still waits for a zone.
+    void letGoOfPlace();
     std::optional<places::LocalMoment> moment() const;
 
     PlaceControls controls_;
@@ -79,6 +87,7 @@ class PlaceFinder : public QObject {
     std::vector<places::Place> offered_;  // the completions' places, row by row
     std::optional<places::Place> place_;  // whose clock sets the zone
     bool filling_ = false;                // the finder itself is changing the controls
+    std::string unmatchedClock_;
 };
 
 }  // namespace ui

@@ -41,6 +41,9 @@ void RashiProgram::bringToFront() {
 }
 
 void RashiProgram::calculate() {
+    if (form_->refuseUnchosenZone()) {
+        return;
+    }
     const reading::FormValues values = form_->values();
     if (const auto refusal = reading::RunCalculation(values, session_.birth, session_.reading)) {
         form_->applyRefusal(*refusal);

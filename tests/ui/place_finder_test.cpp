@@ -226,4 +226,42 @@ TEST_F(PlaceFinderTest, SaysWhenNoZoneHasThePlacesOffset) {
     EXPECT_EQ(zoneLine(), "Asia/Kathmandu on 15 Jun 1990: +5:45, no zone in the list");
 }
 
+// A chart cast at a row nobody chose would be 15 minutes to hours off: it waits for a row picked
+// by hand, whichever way the place was found.
+TEST_F(PlaceFinderTest, AClockWithoutARowWaitsForAZonePickedByHand) {
+    ASSERT_TRUE(driver.windowActive);
+    enterBirth(1990, 1, 1, 12, 0);
+    QLineEdit* city = driver.field("txtCity");
+    city->setFocus();
+    QTest::keyClicks(city, "Kathmand");
+    auto* completer = driver.form().findChild<QCompleter*>("cmpCity");
+    ASSERT_TRUE(completer->popup()->isVisible());
+    QTest::keyClick(completer->popup(), Qt::Key_Down);
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    ASSERT_EQ(zoneLine(), "Asia/Kathmandu on 1 Jan 1990: +5:45, no zone in the list");
+    EXPECT_EQ(zoneRow(), 0);
+    driver.dialogs.messages.clear();
+
+    // Neither the calculation nor a change of the place by hand passes with the list's row.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        driver.clickCalculate();
+        EXPECT_FALSE(driver.chartShown());
+        ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+        EXPECT_TRUE(driver.lastMessage().contains("the clocks were +5:45 from Greenwich"))
+            << driver.lastMessage();
+        EXPECT_TRUE(
+            driver.lastMessage().endsWith("Please choose the time zone in the list by hand."));
+        EXPECT_EQ(driver.form().focusWidget(), driver.list("cboTimeZone"));
+        driver.dialogs.messages.clear();
+        QTest::keyClick(driver.field("txtLatMin"), Qt::Key_Backspace);
+        QTest::keyClicks(driver.field("txtLatMin"), "2");
+    }
+
+    // Picking a row by hand is the user's choice, and the chart is cast with it.
+    QTest::keyClick(driver.list("cboTimeZone"), Qt::Key_Down);
+    driver.clickCalculate();
+    EXPECT_TRUE(driver.chartShown()) << driver.lastMessage();
+    EXPECT_EQ(driver.program->session().zoneIndex, 1);
+}
+
 }  // namespace
