@@ -18,9 +18,12 @@
 #include "reading/time_zones.h"
 #include "ui/enter_presses_button.h"
 #include "ui/key_filter.h"
+#include "ui/language.h"
+#include "ui/language_menu.h"
 #include "ui/place_finder.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
+#include "ui/translated_texts.h"
 #include "ui/twips.h"
 #include "ui/user_dialogs.h"
 #include "ui/wrapping_button.h"
@@ -42,9 +45,14 @@ Widget* Place(Widget* widget, const char* name, const TwipsRect& where) {
 }
 
 // A caption label, as wide and high as its text, with its top-left corner at left, top.
+// The caption follows the language spoken and keeps fitting its text.
+constexpr char kFitsTextProperty[] = "fitsText";
+
 QLabel* PlaceCaption(QWidget* parent, const char* name, const char* text, int left, int top) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    SetTranslatedText(label, "text", InputForm::staticMetaObject, text);
+    label->setProperty(kFitsTextProperty, true);
     label->move(TwipsToWholePixels(left), TwipsToWholePixels(top));
     label->adjustSize();
     return label;
@@ -72,10 +80,12 @@ std::pair<QRadioButton*, QRadioButton*> PlaceOptionPair(
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(2, 0, 0, 0);
     layout->setSpacing(0);
-    auto* first = new QRadioButton(QString::fromLatin1(firstCaption), frame);
+    auto* first = new QRadioButton(frame);
     first->setObjectName(QString::fromLatin1(firstName));
-    auto* second = new QRadioButton(QString::fromLatin1(secondCaption), frame);
+    SetTranslatedText(first, "text", InputForm::staticMetaObject, firstCaption);
+    auto* second = new QRadioButton(frame);
     second->setObjectName(QString::fromLatin1(secondName));
+    SetTranslatedText(second, "text", InputForm::staticMetaObject, secondCaption);
     layout->addWidget(first);
     layout->addWidget(second);
     return {first, second};
@@ -126,8 +136,8 @@ void InputForm::createControls() {
     setCentralWidget(client);
 
     // Top of the form: the forum invitation, the open button and the advertising panel.
-    Label8 = Place(new links::LinkLabel(QString::fromLatin1(kForumInvitation), client), "Label8",
-                   {120, 135, 4000, 900});
+    Label8 = Place(new links::LinkLabel(QString(), client), "Label8", {120, 135, 4000, 900});
+    SetTranslatedText(Label8, "text", kProgramTextsContext, kForumInvitation);
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label8->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
@@ -144,8 +154,9 @@ void InputForm::createControls() {
     brandLayout->setSpacing(2);
     lblFullBrand = new links::LinkLabel(links::FullBrandAdvert(), fraFullBrand);
     lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    lblCobrand = new links::LinkLabel(QString::fromLatin1(kFormCobrandInvitation), fraFullBrand);
+    lblCobrand = new links::LinkLabel(QString(), fraFullBrand);
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
+    SetTranslatedText(lblCobrand, "text", kProgramTextsContext, kFormCobrandInvitation);
     for (links::LinkLabel* label : {lblFullBrand, lblCobrand}) {
         label->setWordWrap(true);
         label->setFont(ProgramFont(7));
@@ -154,52 +165,56 @@ void InputForm::createControls() {
     lblCobrand->setStyleSheet(QStringLiteral("color: #0000c0;"));
     brandLayout->addStretch();
 
-    cmdOpen = Place(new QPushButton(QStringLiteral("&Open Previously Saved Reading"), client),
-                    "cmdOpen", {120, 1110, 4000, 735});
+    cmdOpen = Place(new QPushButton(client), "cmdOpen", {120, 1110, 4000, 735});
+    SetTranslatedText(cmdOpen, "text", staticMetaObject,
+                      QT_TR_NOOP("&Open Previously Saved Reading"));
 
     // Birth details.
-    auto* nameCaption = PlaceCaption(client, "lblLabel0", "Name", 120, 2093);
+    auto* nameCaption = PlaceCaption(client, "lblLabel0", QT_TR_NOOP("Name"), 120, 2093);
     txtName = PlaceField(client, "txtName", {1260, 2040, 2800, 300});
-    auto* dateCaption = PlaceCaption(client, "lblLabel1", "Date of Birth", 120, 2537);
+    auto* dateCaption = PlaceCaption(client, "lblLabel1", QT_TR_NOOP("Date of Birth"), 120, 2537);
     cboMonth = PlaceList(client, "cboMonth", {1260, 2477, 1455, 315});
     cboDate = PlaceList(client, "cboDate", {2760, 2477, 615, 315});
     cboYear = PlaceList(client, "cboYear", {3420, 2477, 885, 315});
-    auto* timeCaption = PlaceCaption(client, "lblLabel2", "Time of Birth", 120, 2989);
+    auto* timeCaption = PlaceCaption(client, "lblLabel2", QT_TR_NOOP("Time of Birth"), 120, 2989);
     cboHour = PlaceList(client, "cboHour", {1260, 2929, 615, 315});
     // As wide as the hour list (615 twips rather than 570), so that "59" is not cut off.
     cboMinute = PlaceList(client, "cboMinute", {1912, 2929, 615, 315});
-    PlaceCaption(client, "Label16", "HH/MM", 2685, 3000);
-    auto* zoneCaption = PlaceCaption(client, "lblLabel10", "Time Zone", 120, 3384);
-    chkDST = Place(new QCheckBox(QStringLiteral("Daylight Saving Time"), client), "chkDST",
-                   {2040, 3381, 2415, 200});
+    PlaceCaption(client, "Label16", QT_TR_NOOP("HH/MM"), 2685, 3000);
+    auto* zoneCaption = PlaceCaption(client, "lblLabel10", QT_TR_NOOP("Time Zone"), 120, 3384);
+    chkDST = Place(new QCheckBox(client), "chkDST", {2040, 3381, 2415, 200});
+    SetTranslatedText(chkDST, "text", staticMetaObject, QT_TR_NOOP("Daylight Saving Time"));
     chkDST->resize(chkDST->width(), std::max(chkDST->height(), chkDST->sizeHint().height()));
     cboTimeZone = PlaceList(client, "cboTimeZone", {120, 3720, 4335, 315});
 
     // Place.
-    auto* latitudeCaption = PlaceCaption(client, "lblLabel3", "Latitude", 4560, 1380);
+    auto* latitudeCaption = PlaceCaption(client, "lblLabel3", QT_TR_NOOP("Latitude"), 4560, 1380);
     txtLatDeg = PlaceField(client, "txtLatDeg", {5460, 1335, 555, 300});
-    std::tie(optLatNorth, optLatSouth) = PlaceOptionPair(client, "fraLat", {6120, 1230, 850, 500},
-                                                         "optLat0", "North", "optLat1", "South");
+    std::tie(optLatNorth, optLatSouth) =
+        PlaceOptionPair(client, "fraLat", {6120, 1230, 850, 500}, "optLat0", QT_TR_NOOP("North"),
+                        "optLat1", QT_TR_NOOP("South"));
     txtLatMin = PlaceField(client, "txtLatMin", {7080, 1335, 525, 300});
-    PlaceCaption(client, "lblLabel5", "DEG/MIN", 7725, 1380);
-    auto* longitudeCaption = PlaceCaption(client, "lblLabel4", "Longitude", 4560, 2040);
+    PlaceCaption(client, "lblLabel5", QT_TR_NOOP("DEG/MIN"), 7725, 1380);
+    auto* longitudeCaption = PlaceCaption(client, "lblLabel4", QT_TR_NOOP("Longitude"), 4560, 2040);
     txtLonDeg = PlaceField(client, "txtLonDeg", {5460, 1980, 555, 300});
-    std::tie(optLongEast, optLongWest) = PlaceOptionPair(client, "fraLong", {6120, 1875, 850, 500},
-                                                         "optLong0", "East", "optLong1", "West");
+    std::tie(optLongEast, optLongWest) =
+        PlaceOptionPair(client, "fraLong", {6120, 1875, 850, 500}, "optLong0", QT_TR_NOOP("East"),
+                        "optLong1", QT_TR_NOOP("West"));
     txtLonMin = PlaceField(client, "txtLonMin", {7080, 1980, 525, 300});
-    PlaceCaption(client, "lblLabel6", "DEG/MIN", 7725, 2040);
-    auto* cityCaption = PlaceCaption(client, "lblLabel7", "City", 4560, 2520);
+    PlaceCaption(client, "lblLabel6", QT_TR_NOOP("DEG/MIN"), 7725, 2040);
+    auto* cityCaption = PlaceCaption(client, "lblLabel7", QT_TR_NOOP("City"), 4560, 2520);
     txtCity = PlaceField(client, "txtCity", {5460, 2490, 1845, 285});
-    auto* stateCaption = PlaceCaption(client, "lblLabel8", "State", 4560, 2850);
+    auto* stateCaption = PlaceCaption(client, "lblLabel8", QT_TR_NOOP("State"), 4560, 2850);
     txtState = PlaceField(client, "txtState", {5460, 2835, 1845, 285});
-    auto* countryCaption = PlaceCaption(client, "lblLabel9", "Country", 4560, 3210);
+    auto* countryCaption = PlaceCaption(client, "lblLabel9", QT_TR_NOOP("Country"), 4560, 3210);
     txtCountry = PlaceField(client, "txtCountry", {5460, 3180, 1845, 285});
 
-    Command1 = Place(
-        new WrappingButton(QStringLiteral("Click here to find Latitude && Longitude"), client),
-        "Command1", {7410, 2505, 1095, 945});
-    cmdCalculate = Place(new QPushButton(QStringLiteral("Get My &Rashi Chart (East)"), client),
-                         "cmdCalculate", {4560, 3635, 4305, 400});
+    Command1 = Place(new WrappingButton(QString(), client), "Command1", {7410, 2505, 1095, 945});
+    SetTranslatedText(Command1, "text", staticMetaObject,
+                      QT_TR_NOOP("Click here to find Latitude && Longitude"));
+    cmdCalculate = Place(new QPushButton(client), "cmdCalculate", {4560, 3635, 4305, 400});
+    SetTranslatedText(cmdCalculate, "text", staticMetaObject,
+                      QT_TR_NOOP("Get My &Rashi Chart (East)"));
 
     // Screen readers name each field by its caption.
     const std::pair<QLabel*, QWidget*> captions[] = {
@@ -241,9 +256,10 @@ void InputForm::createPlaceFinder() {
 }
 
 void InputForm::createMenus() {
-    auto addAction = [this](QMenu* menu, const char* name, const char* caption) {
-        QAction* action = menu->addAction(QString::fromLatin1(caption));
+    auto addAction = [](QMenu* menu, const char* name, const char* caption) {
+        QAction* action = menu->addAction(QString());
         action->setObjectName(QString::fromLatin1(name));
+        SetTranslatedText(action, "text", staticMetaObject, caption);
         return action;
     };
     auto addPageAction = [this, addAction](QMenu* menu, const char* name, const char* caption,
@@ -254,35 +270,69 @@ void InputForm::createMenus() {
         return action;
     };
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(QString());
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    connect(addAction(mnuFile, "mnuCalculate", "Get My &Rasi Chart"), &QAction::triggered, this,
-            &InputForm::calculateRequested);
+    SetTranslatedText(mnuFile, "title", staticMetaObject, QT_TR_NOOP("&File"));
+    connect(addAction(mnuFile, "mnuCalculate", QT_TR_NOOP("Get My &Rasi Chart")),
+            &QAction::triggered, this, &InputForm::calculateRequested);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
-    connect(addAction(mnuFile, "mnuExit", "&Exit"), &QAction::triggered, this, &InputForm::close);
+    connect(addAction(mnuFile, "mnuExit", QT_TR_NOOP("&Exit")), &QAction::triggered, this,
+            &InputForm::close);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    // The language can be chosen before the first chart, as in the chart window.
+    QMenu* mnuView = menuBar()->addMenu(QString());
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    SetTranslatedText(mnuView, "title", staticMetaObject, QT_TR_NOOP("&View"));
+    mnuView->addMenu(new LanguageMenu(mnuView));
+
+    QMenu* mnuHelp = menuBar()->addMenu(QString());
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addPageAction(mnuHelp, "mnuOnline", "&Online Help", links::kHelpPage);
-    addPageAction(mnuHelp, "mnuVisit", "&Visit Us Online", links::kHomePage);
+    SetTranslatedText(mnuHelp, "title", staticMetaObject, QT_TR_NOOP("&Help"));
+    addPageAction(mnuHelp, "mnuOnline", QT_TR_NOOP("&Online Help"), links::kHelpPage);
+    addPageAction(mnuHelp, "mnuVisit", QT_TR_NOOP("&Visit Us Online"), links::kHomePage);
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    addPageAction(mnuHelp, "mnuUpdate", "Check for Software &Update", links::kDownloadPage);
+    addPageAction(mnuHelp, "mnuUpdate", QT_TR_NOOP("Check for Software &Update"),
+                  links::kDownloadPage);
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-    connect(addAction(mnuHelp, "mnuAbout", "&About Software"), &QAction::triggered, this,
-            [this] { dialogs_.showAboutBox(this); });
-    addPageAction(mnuHelp, "mnuDonate", "Donate", links::kDonatePage);
-    addPageAction(mnuHelp, "mnuMakeMoney", "Make Money &Online", links::kFullyBrandedPage)
+    connect(addAction(mnuHelp, "mnuAbout", QT_TR_NOOP("&About Software")), &QAction::triggered,
+            this, [this] { dialogs_.showAboutBox(this); });
+    addPageAction(mnuHelp, "mnuDonate", QT_TR_NOOP("Donate"), links::kDonatePage);
+    addPageAction(mnuHelp, "mnuMakeMoney", QT_TR_NOOP("Make Money &Online"),
+                  links::kFullyBrandedPage)
         ->setVisible(false);
+}
+
+void InputForm::nameMonths() {
+    const QLocale locale = LocaleOf(CurrentLanguage());
+    for (int month = 1; month <= reading::kMonthCount; ++month) {
+        const QString name = locale.standaloneMonthName(month, QLocale::LongFormat);
+        if (cboMonth->count() < month) {
+            cboMonth->addItem(name);
+        } else {
+            cboMonth->setItemText(month - 1, name);
+        }
+    }
+}
+
+void InputForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        RetranslateTexts(this);
+        nameMonths();
+        const QList<QLabel*> labels = findChildren<QLabel*>();
+        for (QLabel* label : labels) {
+            if (label->property(kFitsTextProperty).toBool()) {
+                label->adjustSize();
+            }
+        }
+    }
 }
 
 void InputForm::fillLists() {
     for (int day = 1; day <= reading::kDayCount; ++day) {
         cboDate->addItem(QString::number(day));
     }
-    for (int month = 1; month <= reading::kMonthCount; ++month) {
-        // The month list is fixed English text; dates shown to people use the user's language.
-        cboMonth->addItem(QLocale(QLocale::English).monthName(month, QLocale::LongFormat));
-    }
+    nameMonths();
     for (int year = reading::kFirstYear; year <= reading::kLastYear; ++year) {
         cboYear->addItem(QString::number(year));
     }

@@ -52,12 +52,15 @@ class InputForm : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void createControls();
     void createPlaceFinder();
     void createMenus();
     void fillLists();
+    // The month list in the language spoken; the chosen month stays chosen.
+    void nameMonths();
     void orderTabStops();
     QWidget* fieldWidget(reading::FormField field) const;
 

@@ -92,10 +92,10 @@ TEST_F(InputFormTest, MenusOfTheForm) {
                             (item->isVisible() ? "" : " (hidden)");
         }
     }
-    EXPECT_EQ(captions,
-              QStringList({"&File", "Get My &Rasi Chart", "-", "&Exit", "&Help", "&Online Help",
-                           "&Visit Us Online", "-", "Check for Software &Update", "-",
-                           "&About Software", "Donate", "Make Money &Online (hidden)"}));
+    EXPECT_EQ(captions, QStringList({"&File", "Get My &Rasi Chart", "-", "&Exit", "&View",
+                                     "&Language", "&Help", "&Online Help", "&Visit Us Online", "-",
+                                     "Check for Software &Update", "-", "&About Software", "Donate",
+                                     "Make Money &Online (hidden)"}));
 }
 
 TEST_F(InputFormTest, LeapDaysPassOnlyInLeapYears) {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "form_driver.h"
-#include "ui/chart_display.h"
 #include "ui/chart/chart_words.h"
+#include "ui/chart_display.h"
 #include "ui/language.h"
 
 namespace {
@@ -77,6 +77,12 @@ TEST_F(LanguageTest, TheViewMenuSwitchesEveryTextAndBackAndIsRemembered) {
         for (const char* name : {"cmdSaveAsJPEG", "cmdBack", "cmdExit"}) {
             now.captions << window->findChild<QPushButton*>(QString::fromLatin1(name))->text();
         }
+        for (const char* name : {"cmdCalculate", "cmdOpen", "Command1"}) {
+            now.captions
+                << driver.form().findChild<QPushButton*>(QString::fromLatin1(name))->text();
+        }
+        now.captions << driver.form().findChild<QLabel*>(QStringLiteral("lblLabel1"))->text();
+        now.captions << driver.list("cboMonth")->itemText(5);
         now.content = window->display()->content();
         driver.dialogs.printers.clear();
         driver.dialogs.questions.clear();

@@ -556,6 +556,129 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
 </context>
 <context>
+    <name>ui::InputForm</name>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>আগে সংরক্ষিত কোষ্ঠী খুলুন (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>নাম</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>জন্মতারিখ</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>জন্মসময়</translation>
+    </message>
+    <message>
+        <source>HH/MM</source>
+        <translation>ঘণ্টা/মিনিট</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>সময় অঞ্চল</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>ডেলাইট সেভিং সময়</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>অক্ষাংশ</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>উত্তর</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>দক্ষিণ</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation>ডিগ্রি/মিনিট</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>দ্রাঘিমাংশ</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>পূর্ব</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>পশ্চিম</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>শহর</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>রাজ্য</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>দেশ</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>অক্ষাংশ &amp;&amp; দ্রাঘিমাংশ খুঁজতে এখানে ক্লিক করুন</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rashi Chart (East)</source>
+        <translation>আমার রাশিচক্র দেখান (পূর্ব রীতি) (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ফাইল (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rasi Chart</source>
+        <translation>আমার রাশিচক্র দেখান (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>প্রস্থান (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>দেখুন (&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>সহায়তা (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>অনলাইন সহায়তা (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>আমাদের ওয়েবসাইট (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>সফটওয়্যারের নতুন সংস্করণ খুঁজুন (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>সফটওয়্যার পরিচিতি (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>দান করুন</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>অনলাইনে আয় করুন (&amp;O)</translation>
+    </message>
+</context>
+<context>
     <name>ui::LanguageMenu</name>
     <message>
         <source>&amp;Language</source>

@@ -556,6 +556,129 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
 </context>
 <context>
+    <name>ui::InputForm</name>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>पहले सहेजी गई कुंडली खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>HH/MM</source>
+        <translation>घंटा/मिनट</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>डेलाइट सेविंग समय</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation>अंश/मिनट</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश &amp;&amp; देशांतर खोजने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rashi Chart (East)</source>
+        <translation>मेरी राशि कुंडली दिखाएँ (पूर्वी शैली) (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rasi Chart</source>
+        <translation>मेरी राशि कुंडली दिखाएँ (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>बाहर निकलें (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>दृश्य (&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर का नया संस्करण देखें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>दान करें</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>ऑनलाइन कमाएँ (&amp;O)</translation>
+    </message>
+</context>
+<context>
     <name>ui::LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
