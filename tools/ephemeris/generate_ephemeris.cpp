@@ -118,10 +118,9 @@ class TableBuilder {
   public:
     explicit TableBuilder(bool report) : report_(report) {}
 
-    const FittedSeries& Add(const std::string& name, const std::string& description,
-                            const SpanGrid& grid, int coefficientCount,
-                            const std::function<double(double)>& quantity, bool isAngle,
-                            double tolerance = kTolerance) {
+    void Add(const std::string& name, const std::string& description, const SpanGrid& grid,
+             int coefficientCount, const std::function<double(double)>& quantity, bool isAngle,
+             double tolerance = kTolerance) {
         all_.push_back(
             {name, description,
              ephemeris::FitSeries(grid, coefficientCount, quantity, isAngle, tolerance)});
@@ -135,7 +134,6 @@ class TableBuilder {
                          name.c_str(), grid.spanCount, coefficientCount, largest.largest * 3600,
                          largest.atDay);
         }
-        return series;
     }
 
     const std::vector<NamedSeries>& All() const { return all_; }
@@ -219,14 +217,13 @@ std::string GenerateSource(const Options& options) {
                    grid(planet.spanDays), planet.longitudeCoefficients,
                    longitude(planet.body, Corrections::kWithoutNutationOrDeflection), true);
     }
-    const FittedSeries& sunDistance = tables.Add(
+    tables.Add(
         "SunDistance", "The Sun's distance", grid(64), kDistanceCoefficients,
         [](double day) {
             return ephemeris::ApparentPosition(ephemeris::SunBody(), day, Corrections::kAll)
                 .distance;
         },
         false, kDeflectionTolerance);
-    (void)sunDistance;
     for (const Planet& planet : kPlanets) {
         tables.Add(
             std::string(planet.name) + "Latitude",
