@@ -247,9 +247,13 @@ std::string GenerateSource(const Options& options) {
             false, kDeflectionTolerance);
     }
 
-    const std::vector<double> deflectionFactor =
+    const ephemeris::DiskFit disk =
         ephemeris::DeflectionFactorInsideSun(engine::ephemeris::kDeflectionFactorCoefficients);
+    const std::vector<double>& deflectionFactor = disk.coefficients;
     if (options.report) {
+        std::fprintf(stderr,
+                     "Deflection behind the Sun's disk: %d samples, largest difference %.5f″\n",
+                     disk.sampleCount, disk.largestErrorArcSeconds);
         ReportDeflectedPlanets(tables.All(), deflectionFactor);
     }
 

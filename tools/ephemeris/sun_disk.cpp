@@ -1,5 +1,6 @@
 #include "tools/ephemeris/sun_disk.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -15,6 +16,7 @@ namespace {
 struct Sample {
     double rho;
     double factor;
+    double formula;  // the deflection without the factor, degrees
 };
 
 engine::EclipticPosition Position(const LibraryPosition& position) {
@@ -53,7 +55,7 @@ std::vector<Sample> SamplesBehindSun() {
                 const double library =
                     ApparentPosition(body, at, Corrections::kWithoutNutation).longitude -
                     planet.longitude;
-                samples.push_back({rho, library / formula});
+                samples.push_back({rho, library / formula, formula});
             }
         }
     }
@@ -93,7 +95,7 @@ std::vector<double> Solve(std::vector<std::vector<double>> matrix, std::vector<d
 
 }  // namespace
 
-std::vector<double> DeflectionFactorInsideSun(int coefficientCount) {
+DiskFit DeflectionFactorInsideSun(int coefficientCount) {
     const std::vector<Sample> samples = SamplesBehindSun();
     if (samples.size() < 10 * static_cast<std::size_t>(coefficientCount)) {
         throw std::runtime_error("too few passes behind the Sun to measure the deflection there");
@@ -109,14 +111,28 @@ std::vector<double> DeflectionFactorInsideSun(int coefficientCount) {
         for (int k = 2; k < n; ++k) {
             basis[k] = 2 * x * basis[k - 1] - basis[k - 2];
         }
+        // Weighted by the deflection itself, the fit minimises the error in longitude, which
+        // near the centre is the factor's error times many seconds of arc.
+        const double weight = sample.formula * sample.formula;
         for (int i = 0; i < n; ++i) {
-            right[i] += basis[i] * sample.factor;
+            right[i] += weight * basis[i] * sample.factor;
             for (int j = 0; j < n; ++j) {
-                matrix[i][j] += basis[i] * basis[j];
+                matrix[i][j] += weight * basis[i] * basis[j];
             }
         }
     }
-    return Solve(matrix, right);
+    DiskFit fit{Solve(matrix, right), 0, static_cast<int>(samples.size())};
+    for (const Sample& sample : samples) {
+        const double x = 2 * sample.rho - 1;
+        double fitted = 0;
+        for (int k = 0; k < n; ++k) {
+            fitted += fit.coefficients[k] * std::cos(k * std::acos(x));
+        }
+        fit.largestErrorArcSeconds =
+            std::max(fit.largestErrorArcSeconds,
+                     std::fabs((fitted - sample.factor) * sample.formula) * 3600);
+    }
+    return fit;
 }
 
 }  // namespace ephemeris
