@@ -75,9 +75,9 @@ PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
 
     const double meanObliquity = SeriesAt(table::kMeanObliquity, julianDayUt);
     const double trueObliquity = meanObliquity + SeriesAt(table::kNutationInObliquity, julianDayUt);
-    // Apparent sidereal time: the mean one plus the equation of the equinoxes. The Earth's
-    // rotation is taken in whole turns first, since days from J2000 times 361° would lose
-    // precision in the fraction of a turn.
+    // Apparent sidereal time: the mean one plus the equation of the equinoxes. The rotation of
+    // the whole days and of the day's fraction are taken apart: days from J2000 times 361° would
+    // keep too few digits for the fraction of a turn.
     const double days = julianDayUt - table::kRotationEpoch;
     const double rotation = std::fmod(days, 1.0) * table::kEarthRotationDegreesPerDay +
                             std::trunc(days) * (table::kEarthRotationDegreesPerDay - 360);

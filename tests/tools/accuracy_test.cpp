@@ -23,7 +23,7 @@ constexpr std::array<double, kComparedBodyCount> kMeanElementsLimitMinutes{
     15,  // Saturn
     6,   // Rahu, against the mean node
     4,   // Ascendant
-    4,   // Midheaven
+    1,   // Midheaven, which needs no latitude
 };
 
 TEST(AccuracyAgainstTheSwissEphemeris, MeanElementsStayWithinTheirLimits) {
