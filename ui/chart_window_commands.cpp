@@ -58,7 +58,7 @@ void ChartWindow::saveReadingAs() {
     }
     session_.lastFileName = path;
     if (!ConfirmLosses(dialogs_, this, files::ReadingFileLosses(session_.birth),
-                       QStringLiteral("the reading file"))) {
+                       tr("the reading file"))) {
         return;
     }
     ShowProblem(dialogs_, this, files::SaveReadingFile(path, session_.birth, session_.zoneIndex));
@@ -96,7 +96,7 @@ void ChartWindow::exportAsText() {
     }
     session_.lastFileName = path;
     if (!ConfirmLosses(dialogs_, this, files::ReportLosses(session_.birth),
-                       QStringLiteral("the text report"))) {
+                       tr("the text report"))) {
         return;
     }
     ShowProblem(dialogs_, this, files::ExportReport(path, session_.birth, session_.reading));

@@ -26,8 +26,8 @@ void ChartWindow::openDashaWindow() {
         const auto dasha = reading::ComputeVimshottariDasha(session_.birth, session_.reading);
         if (!dasha) {
             dialogs_.showMessage(this,
-                                 QStringLiteral("The dasha cannot be counted: the Moon's position "
-                                                "\"%1\" cannot be read.")
+                                 tr("The dasha cannot be counted: the Moon's position "
+                                    "\"%1\" cannot be read.")
                                      .arg(QStringOf(session_.reading.moonPositionText)),
                                  MessageKind::kError);
             return;

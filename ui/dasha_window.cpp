@@ -12,8 +12,10 @@
 
 #include "files/dasha_csv.h"
 #include "files/safe_file.h"
+#include "ui/chart/chart_words.h"
 #include "ui/enter_presses_button.h"
 #include "ui/file_requests.h"
+#include "ui/language.h"
 #include "ui/program_fonts.h"
 #include "ui/qt_text.h"
 #include "ui/user_dialogs.h"
@@ -30,11 +32,25 @@ QDate QDateOf(const engine::CivilDate& date) {
 
 // Dates in the user's language with the year in full: the periods span 120 years.
 QString DateText(double moment) {
-    return QLocale().toString(QDateOf(reading::DateOfMoment(moment)), QStringLiteral("d MMM yyyy"));
+    return WithLanguageDigits(
+        QLocale().toString(QDateOf(reading::DateOfMoment(moment)), QStringLiteral("d MMM yyyy")));
 }
 
 QString AntardashaName(const reading::Mahadasha& mahadasha, const reading::DashaPeriod& sub) {
-    return QStringOf(mahadasha.period.lord) + QStringLiteral(" / ") + QStringOf(sub.lord);
+    return ChartWord(mahadasha.period.lord) + QStringLiteral(" / ") + ChartWord(sub.lord);
+}
+
+// The balance at birth: in English as the report writes it, with its singulars; Bengali and Hindi
+// nouns do not change with the number, so one text serves them.
+QString BalanceText(const reading::VimshottariDasha& dasha) {
+    if (CurrentLanguage() == Language::kEnglish) {
+        return QString::fromStdString(reading::BalanceLine(dasha));
+    }
+    const reading::YearsMonthsDays left = reading::SplitYears(dasha.balanceYears);
+    return WithLanguageDigits(
+        DashaWindow::tr("Balance of %1 dasha at birth: %2 years %3 months %4 days")
+            .arg(ChartWord(dasha.balanceLord()), QString::number(left.years),
+                 QString::number(left.months), QString::number(left.days)));
 }
 
 void SetRunning(QTreeWidgetItem* item, bool running) {
@@ -44,9 +60,9 @@ void SetRunning(QTreeWidgetItem* item, bool running) {
         item->setFont(column, font);
     }
     const QString description =
-        QStringLiteral("from %1 to %2").arg(item->text(kStartColumn), item->text(kEndColumn));
+        running ? DashaWindow::tr("from %1 to %2, running now") : DashaWindow::tr("from %1 to %2");
     item->setData(kPeriodColumn, Qt::AccessibleDescriptionRole,
-                  running ? description + QStringLiteral(", running now") : description);
+                  description.arg(item->text(kStartColumn), item->text(kEndColumn)));
 }
 
 QTreeWidgetItem* PeriodItem(const QString& name, const reading::DashaPeriod& period) {
@@ -63,10 +79,9 @@ DashaWindow::DashaWindow(reading::VimshottariDasha dasha, const QString& personN
     : QDialog(parent), dasha_(dasha), personName_(personName), today_(today), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmDasha"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Vimshottari Dasha - %1").arg(personName_));
     setFont(ProgramFont(9.75));
 
-    lblBalance = new QLabel(QString::fromStdString(reading::BalanceLine(dasha_)), this);
+    lblBalance = new QLabel(this);
     lblBalance->setObjectName(QStringLiteral("lblBalance"));
     lblBalance->setFont(ProgramFont(9.75, true));
     lblBalance->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -75,22 +90,17 @@ DashaWindow::DashaWindow(reading::VimshottariDasha dasha, const QString& personN
 
     tvwDasha = new QTreeWidget(this);
     tvwDasha->setObjectName(QStringLiteral("tvwDasha"));
-    tvwDasha->setAccessibleName(QStringLiteral("Mahadashas and their antardashas"));
     tvwDasha->setColumnCount(kColumnCount);
-    tvwDasha->setHeaderLabels(
-        {QStringLiteral("Dasha"), QStringLiteral("Start"), QStringLiteral("End")});
     tvwDasha->setUniformRowHeights(true);
     tvwDasha->setAlternatingRowColors(true);
-    fillTree();
 
-    cmdCopy = new QPushButton(QStringLiteral("&Copy"), this);
+    cmdCopy = new QPushButton(this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdCopy->setToolTip(QStringLiteral("Copy the dasha as text"));
-    cmdSaveCsv = new QPushButton(QStringLiteral("Save As C&SV"), this);
+    cmdSaveCsv = new QPushButton(this);
     cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
-    cmdSaveCsv->setToolTip(QStringLiteral("Save the dasha as a CSV file for spreadsheets"));
-    cmdClose = new QPushButton(QStringLiteral("C&lose"), this);
+    cmdClose = new QPushButton(this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    showTexts();
     // Enter in the list must not press a button behind the user's back; Enter on a button
     // presses that button.
     for (QPushButton* button : {cmdCopy, cmdSaveCsv, cmdClose}) {
@@ -117,12 +127,35 @@ DashaWindow::DashaWindow(reading::VimshottariDasha dasha, const QString& personN
     setTabOrder(cmdSaveCsv, cmdClose);
     tvwDasha->setFocus();
     resize(520, 560);
+}
+
+void DashaWindow::showTexts() {
+    setWindowTitle(tr("Vimshottari Dasha - %1").arg(personName_));
+    lblBalance->setText(BalanceText(dasha_));
+    tvwDasha->setAccessibleName(tr("Mahadashas and their antardashas"));
+    tvwDasha->setHeaderLabels({tr("Dasha"), tr("Start"), tr("End")});
+    cmdCopy->setText(tr("&Copy"));
+    cmdCopy->setToolTip(tr("Copy the dasha as text"));
+    cmdSaveCsv->setText(tr("Save As C&SV"));
+    cmdSaveCsv->setToolTip(tr("Save the dasha as a CSV file for spreadsheets"));
+    cmdClose->setText(tr("C&lose"));
+    // The periods' names and dates are in the language too: the list is made anew, and the
+    // running period marked again.
+    tvwDasha->clear();
+    fillTree();
     markRunning();
+}
+
+void DashaWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        showTexts();
+    }
 }
 
 void DashaWindow::fillTree() {
     for (const reading::Mahadasha& mahadasha : dasha_.mahadashas) {
-        QTreeWidgetItem* item = PeriodItem(QStringOf(mahadasha.period.lord), mahadasha.period);
+        QTreeWidgetItem* item = PeriodItem(ChartWord(mahadasha.period.lord), mahadasha.period);
         for (const reading::DashaPeriod& antardasha : mahadasha.antardashas) {
             item->addChild(PeriodItem(AntardashaName(mahadasha, antardasha), antardasha));
         }
@@ -150,7 +183,7 @@ void DashaWindow::markRunning() {
     }
     const auto running = reading::RunningOn(dasha_, {today_.year(), today_.month(), today_.day()});
     if (!running) {
-        lblRunning->setText(QStringLiteral("No period of this dasha runs today."));
+        lblRunning->setText(tr("No period of this dasha runs today."));
         tvwDasha->setCurrentItem(tvwDasha->topLevelItem(0));
         return;
     }
@@ -164,7 +197,7 @@ void DashaWindow::markRunning() {
     // Bold dates are wider; they must not be cut short.
     tvwDasha->resizeColumnToContents(kStartColumn);
     tvwDasha->resizeColumnToContents(kEndColumn);
-    lblRunning->setText(QStringLiteral("Running today: %1, from %2 to %3")
+    lblRunning->setText(tr("Running today: %1, from %2 to %3")
                             .arg(antardasha->text(kPeriodColumn), antardasha->text(kStartColumn),
                                  antardasha->text(kEndColumn)));
 }

@@ -34,7 +34,12 @@ class DashaWindow : public QDialog {
     void copyAsText();
     void saveAsCsv();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Every text of the window in the language spoken.
+    void showTexts();
     void fillTree();
     void markRunning();
 

@@ -17,6 +17,7 @@
 #include "links/vendor_pages.h"
 #include "reading/time_zones.h"
 #include "ui/enter_presses_button.h"
+#include "ui/form_messages.h"
 #include "ui/key_filter.h"
 #include "ui/language.h"
 #include "ui/language_menu.h"
@@ -439,7 +440,7 @@ void InputForm::applyRefusal(const reading::FormRefusal& refusal) {
     const MessageKind kind = refusal.icon == reading::MessageIcon::kError
                                  ? MessageKind::kError
                                  : MessageKind::kInformation;
-    dialogs_.showMessage(this, QString::fromStdString(refusal.message), kind);
+    dialogs_.showMessage(this, FormMessage(refusal.message), kind);
     if (QWidget* field = fieldWidget(refusal.focus)) {
         field->setFocus();
     }

@@ -150,12 +150,10 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
 
 void KeyFilter::refuse() {
     if (kind_ == FieldKind::kLetters) {
-        dialogs_.showMessage(field_, QStringLiteral("Please enter only letters"),
-                             MessageKind::kError);
+        dialogs_.showMessage(field_, tr("Please enter only letters"), MessageKind::kError);
         field_->setFocus();
     } else {
-        dialogs_.showMessage(field_, QStringLiteral("Please enter only numbers"),
-                             MessageKind::kError);
+        dialogs_.showMessage(field_, tr("Please enter only numbers"), MessageKind::kError);
     }
 }
 

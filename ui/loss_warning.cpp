@@ -1,5 +1,6 @@
 #include "ui/loss_warning.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "ui/user_dialogs.h"
@@ -28,37 +29,48 @@ QString ShownList(const std::vector<std::string>& characters) {
     return shown.join(QStringLiteral(", "));
 }
 
+QString Tr(const char* source) {
+    return QCoreApplication::translate("LossWarning", source);
+}
+
 QString FieldLines(const files::TextLoss& loss) {
     QStringList what;
     if (!loss.replaced.empty()) {
-        what << ShownList(loss.replaced) + QStringLiteral(" will be written as \"?\"");
+        what << Tr(QT_TRANSLATE_NOOP("LossWarning", "%1 will be written as \"?\""))
+                    .arg(ShownList(loss.replaced));
     }
     if (!loss.leftOut.empty()) {
-        what << ShownList(loss.leftOut) + QStringLiteral(" will be left out");
+        what << Tr(QT_TRANSLATE_NOOP("LossWarning", "%1 will be left out"))
+                    .arg(ShownList(loss.leftOut));
     }
-    const QString stored = loss.stored.empty() ? QStringLiteral("It will be stored empty.")
-                                               : QStringLiteral("It will be stored as \"%1\".")
-                                                     .arg(QString::fromStdString(loss.stored));
-    return QStringLiteral("%1 \"%2\": %3.\n%4")
-        .arg(QString::fromStdString(loss.field), QString::fromStdString(loss.text),
-             what.join(QStringLiteral("; ")), stored);
+    const QString stored =
+        loss.stored.empty() ? Tr(QT_TRANSLATE_NOOP("LossWarning", "It will be stored empty."))
+                            : Tr(QT_TRANSLATE_NOOP("LossWarning", "It will be stored as \"%1\"."))
+                                  .arg(QString::fromStdString(loss.stored));
+    // The field as the form's caption names it, in the language spoken.
+    const QString field = QCoreApplication::translate("ui::InputForm", loss.field.c_str());
+    //: %1 is the field's caption, %2 its text, %3 what happens to its letters, %4 what is kept.
+    return Tr(QT_TRANSLATE_NOOP("LossWarning", "%1 \"%2\": %3.\n%4"))
+        .arg(field, QString::fromStdString(loss.text), what.join(QStringLiteral("; ")), stored);
 }
 
 }  // namespace
 
 QString LossWarningText(const std::vector<files::TextLoss>& losses, const QString& fileName) {
-    QStringList parts{QStringLiteral("Some characters cannot be kept in %1:").arg(fileName)};
+    QStringList parts{Tr(QT_TRANSLATE_NOOP("LossWarning", "Some characters cannot be kept in %1:"))
+                          .arg(fileName)};
     for (const files::TextLoss& loss : losses) {
         parts << FieldLines(loss);
     }
-    parts << QStringLiteral("Save anyway?");
+    parts << Tr(QT_TRANSLATE_NOOP("LossWarning", "Save anyway?"));
     return parts.join(QStringLiteral("\n\n"));
 }
 
 bool ConfirmLosses(UserDialogs& dialogs, QWidget* parent,
                    const std::vector<files::TextLoss>& losses, const QString& fileName) {
-    return losses.empty() || dialogs.askToProceed(parent, LossWarningText(losses, fileName),
-                                                  QStringLiteral("Save Anyway"));
+    return losses.empty() ||
+           dialogs.askToProceed(parent, LossWarningText(losses, fileName),
+                                Tr(QT_TRANSLATE_NOOP("LossWarning", "Save Anyway")));
 }
 
 }  // namespace ui

@@ -8,8 +8,11 @@
 #include <QPushButton>
 
 #include "form_driver.h"
+#include "reading/validation.h"
 #include "ui/chart/chart_words.h"
 #include "ui/chart_display.h"
+#include "ui/dasha_window.h"
+#include "ui/form_messages.h"
 #include "ui/language.h"
 
 namespace {
@@ -47,6 +50,49 @@ TEST_F(LanguageTest, BengaliWritesItsOwnDigitsAndHindiTheInternationalOnes) {
     ui::ApplyLanguage(Language::kEnglish);
     EXPECT_EQ(ui::PositionWords("05 Sag 15"), position);
     EXPECT_EQ(ui::BoxEntryWord("Shukra (R) "), QStringLiteral("Shukra (R) "));
+}
+
+// Every refusal the form's checks can give, each from one faulty entry, has its translation.
+TEST_F(LanguageTest, EveryRefusalOfTheFormIsTranslated) {
+    using Change = void (*)(reading::FormValues&);
+    const Change changes[] = {
+        [](auto& v) { v.name.clear(); },
+        [](auto& v) { v.latitudeDegrees.clear(); },
+        [](auto& v) { v.latitudeMinutes.clear(); },
+        [](auto& v) { v.longitudeDegrees.clear(); },
+        [](auto& v) { v.longitudeMinutes.clear(); },
+        [](auto& v) { v.city.clear(); },
+        [](auto& v) { v.state.clear(); },
+        [](auto& v) { v.country.clear(); },
+        [](auto& v) { v.north = v.south = false; },
+        [](auto& v) { v.east = v.west = false; },
+        [](auto& v) { v.monthIndex = 1, v.dayIndex = 29; },
+        [](auto& v) { v.monthIndex = 3, v.dayIndex = 30; },
+        [](auto& v) { v.latitudeDegrees = "91"; },
+        [](auto& v) { v.longitudeDegrees = "181"; },
+        [](auto& v) { v.latitudeMinutes = "60"; },
+        [](auto& v) { v.longitudeMinutes = "60"; },
+        [](auto& v) { v.latitudeDegrees = "90", v.latitudeMinutes = "1"; },
+        [](auto& v) { v.longitudeDegrees = "180", v.longitudeMinutes = "1"; },
+        [](auto& v) { v.latitudeDegrees = "x"; },
+        [](auto& v) { v.zoneIndex = -1; },
+    };
+    ui::ApplyLanguage(Language::kBengali);
+    QStringList shown;
+    for (const Change change : changes) {
+        reading::FormValues values = reading::SampleBirthForm();
+        change(values);
+        auto refusal = reading::ValidateInput(values);
+        if (!refusal) {
+            refusal = reading::CopyFormToBirthData(values).refusal;
+        }
+        ASSERT_TRUE(refusal.has_value()) << shown.size();
+        const QString message = ui::FormMessage(refusal->message);
+        EXPECT_NE(message, QString::fromStdString(refusal->message));
+        shown << message;
+    }
+    shown.removeDuplicates();
+    EXPECT_EQ(shown.size(), std::size(changes) - 1) << "the two date messages read alike";
 }
 
 // Chosen in the chart window's View menu, a language changes the captions, the chart's own words
@@ -112,6 +158,14 @@ TEST_F(LanguageTest, TheViewMenuSwitchesEveryTextAndBackAndIsRemembered) {
     EXPECT_EQ(bengali.content.detailValues[1], "সিংহ");
     EXPECT_EQ(bengali.content.birthLines[4], "জন্মতারিখ: ১৫ জুন ১৯৮০");
     EXPECT_TRUE(bengali.question.startsWith(QStringLiteral("এই কম্পিউটারে কোনো প্রিন্টার")));
+
+    // The dasha window follows too: its lords, its dates and its buttons.
+    window->openDashaWindow();
+    ui::DashaWindow* dasha = window->dashaWindow();
+    ASSERT_NE(dasha, nullptr);
+    EXPECT_TRUE(dasha->text().contains(QStringLiteral("বিংশোত্তরী দশা")));
+    EXPECT_TRUE(dasha->text().contains(QStringLiteral("বৃহস্পতি / শনি")));
+    dasha->close();
 
     choose("hi");
     const Shown hindi = shown();

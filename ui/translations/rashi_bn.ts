@@ -402,6 +402,127 @@
     </message>
 </context>
 <context>
+    <name>FormMessages</name>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>অনুগ্রহ করে আপনার নাম লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>অনুগ্রহ করে অক্ষাংশের ডিগ্রি লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Minutes of Latitude</source>
+        <translation>অনুগ্রহ করে অক্ষাংশের মিনিট লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>অনুগ্রহ করে দ্রাঘিমাংশের ডিগ্রি লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>অনুগ্রহ করে দ্রাঘিমাংশের মিনিট লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Your City name</source>
+        <translation>অনুগ্রহ করে আপনার শহরের নাম লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Your State name</source>
+        <translation>অনুগ্রহ করে আপনার রাজ্যের নাম লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Country name</source>
+        <translation>অনুগ্রহ করে আপনার দেশের নাম লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Latitude</source>
+        <translation>অনুগ্রহ করে অক্ষাংশের দিক বেছে নিন</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Longitude</source>
+        <translation>অনুগ্রহ করে দ্রাঘিমাংশের দিক বেছে নিন</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>অনুগ্রহ করে সঠিক তারিখ বা মাস দিন!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>অনুগ্রহ করে সঠিক তারিখ বা মাস দিন!</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude from 0 to 90</source>
+        <translation>অনুগ্রহ করে অক্ষাংশের ডিগ্রি ০ থেকে ৯০-এর মধ্যে লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude from 0 to 180</source>
+        <translation>অনুগ্রহ করে দ্রাঘিমাংশের ডিগ্রি ০ থেকে ১৮০-র মধ্যে লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Minutes of Latitude from 0 to 59</source>
+        <translation>অনুগ্রহ করে অক্ষাংশের মিনিট ০ থেকে ৫৯-এর মধ্যে লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude from 0 to 59</source>
+        <translation>অনুগ্রহ করে দ্রাঘিমাংশের মিনিট ০ থেকে ৫৯-এর মধ্যে লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter 0 Minutes of Latitude with 90 Degree (Latitude goes from 0 to 90 Degree)</source>
+        <translation>৯০ ডিগ্রির সঙ্গে অক্ষাংশের মিনিট ০ লিখুন (অক্ষাংশ ০ থেকে ৯০ ডিগ্রি পর্যন্ত)</translation>
+    </message>
+    <message>
+        <source>Please Enter 0 Minute of Longitude with 180 Degree (Longitude goes from 0 to 180 Degree)</source>
+        <translation>১৮০ ডিগ্রির সঙ্গে দ্রাঘিমাংশের মিনিট ০ লিখুন (দ্রাঘিমাংশ ০ থেকে ১৮০ ডিগ্রি পর্যন্ত)</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>অনুগ্রহ করে শুধু সংখ্যা লিখুন</translation>
+    </message>
+    <message>
+        <source>Please choose the date, the time and the time zone from the lists</source>
+        <translation>অনুগ্রহ করে তালিকা থেকে তারিখ, সময় ও সময় অঞ্চল বেছে নিন</translation>
+    </message>
+</context>
+<context>
+    <name>LossWarning</name>
+    <message>
+        <source>%1 will be written as "?"</source>
+        <translation>%1 "?" হিসেবে লেখা হবে</translation>
+    </message>
+    <message>
+        <source>%1 will be left out</source>
+        <translation>%1 বাদ যাবে</translation>
+    </message>
+    <message>
+        <source>It will be stored empty.</source>
+        <translation>এটি খালি রাখা হবে।</translation>
+    </message>
+    <message>
+        <source>It will be stored as "%1".</source>
+        <translation>এটি "%1" হিসেবে রাখা হবে।</translation>
+    </message>
+    <message>
+        <source>%1 "%2": %3.
+%4</source>
+        <extracomment>%1 is the field's caption, %2 its text, %3 what happens to its letters, %4 what is kept.</extracomment>
+        <translation>%1 "%2": %3।
+%4</translation>
+    </message>
+    <message>
+        <source>Some characters cannot be kept in %1:</source>
+        <translation>%1 কেবল লাতিন অক্ষর রাখতে পারে, তাই কিছু অক্ষর রাখা যাবে না:</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>তবুও সংরক্ষণ করবেন?</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>তবুও সংরক্ষণ করুন</translation>
+    </message>
+</context>
+<context>
     <name>ProgramTexts</name>
     <message>
         <source>Application is already running</source>
@@ -554,6 +675,81 @@ Would you like to save the chart as a PDF file instead? You can print that file 
         <source>Save As P&amp;DF</source>
         <translation>PDF হিসেবে সংরক্ষণ (&amp;D)</translation>
     </message>
+    <message>
+        <source>the reading file</source>
+        <translation>কোষ্ঠী ফাইল</translation>
+    </message>
+    <message>
+        <source>the text report</source>
+        <translation>টেক্সট রিপোর্ট</translation>
+    </message>
+    <message>
+        <source>The dasha cannot be counted: the Moon's position "%1" cannot be read.</source>
+        <translation>দশা গণনা করা যাচ্ছে না: চন্দ্রের অবস্থান "%1" পড়া যাচ্ছে না।</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DashaWindow</name>
+    <message>
+        <source>Balance of %1 dasha at birth: %2 years %3 months %4 days</source>
+        <translation>জন্মকালে %1 দশার ভোগ্যকাল: %2 বছর %3 মাস %4 দিন</translation>
+    </message>
+    <message>
+        <source>from %1 to %2, running now</source>
+        <translation>%1 থেকে %2, এখন চলছে</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>%1 থেকে %2</translation>
+    </message>
+    <message>
+        <source>Vimshottari Dasha - %1</source>
+        <translation>বিংশোত্তরী দশা - %1</translation>
+    </message>
+    <message>
+        <source>Mahadashas and their antardashas</source>
+        <translation>মহাদশা ও তাদের অন্তর্দশা</translation>
+    </message>
+    <message>
+        <source>Dasha</source>
+        <translation>দশা</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>শুরু</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>শেষ</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>কপি করুন (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the dasha as text</source>
+        <translation>দশা টেক্সট হিসেবে কপি করুন</translation>
+    </message>
+    <message>
+        <source>Save As C&amp;SV</source>
+        <translation>CSV হিসেবে সংরক্ষণ (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the dasha as a CSV file for spreadsheets</source>
+        <translation>স্প্রেডশিটের জন্য দশা CSV ফাইল হিসেবে সংরক্ষণ করুন</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>বন্ধ করুন (&amp;L)</translation>
+    </message>
+    <message>
+        <source>No period of this dasha runs today.</source>
+        <translation>আজ এই দশার কোনো পর্ব চলছে না।</translation>
+    </message>
+    <message>
+        <source>Running today: %1, from %2 to %3</source>
+        <translation>আজ চলছে: %1, %2 থেকে %3</translation>
+    </message>
 </context>
 <context>
     <name>ui::InputForm</name>
@@ -676,6 +872,17 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Make Money &amp;Online</source>
         <translation>অনলাইনে আয় করুন (&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::KeyFilter</name>
+    <message>
+        <source>Please enter only letters</source>
+        <translation>অনুগ্রহ করে শুধু অক্ষর লিখুন</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>অনুগ্রহ করে শুধু সংখ্যা লিখুন</translation>
     </message>
 </context>
 <context>

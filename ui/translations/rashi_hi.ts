@@ -402,6 +402,127 @@
     </message>
 </context>
 <context>
+    <name>FormMessages</name>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>कृपया अपना नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>कृपया अक्षांश के अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minutes of Latitude</source>
+        <translation>कृपया अक्षांश के मिनट लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>कृपया देशांतर के अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>कृपया देशांतर के मिनट लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your City name</source>
+        <translation>कृपया अपने शहर का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your State name</source>
+        <translation>कृपया अपने राज्य का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Country name</source>
+        <translation>कृपया अपने देश का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Latitude</source>
+        <translation>कृपया अक्षांश की दिशा चुनें</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Longitude</source>
+        <translation>कृपया देशांतर की दिशा चुनें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>कृपया सही तिथि या महीना चुनें!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>कृपया सही तिथि या महीना चुनें!</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude from 0 to 90</source>
+        <translation>कृपया अक्षांश के अंश 0 से 90 तक लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude from 0 to 180</source>
+        <translation>कृपया देशांतर के अंश 0 से 180 तक लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minutes of Latitude from 0 to 59</source>
+        <translation>कृपया अक्षांश के मिनट 0 से 59 तक लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude from 0 to 59</source>
+        <translation>कृपया देशांतर के मिनट 0 से 59 तक लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter 0 Minutes of Latitude with 90 Degree (Latitude goes from 0 to 90 Degree)</source>
+        <translation>90 अंश के साथ अक्षांश के मिनट 0 लिखें (अक्षांश 0 से 90 अंश तक होता है)</translation>
+    </message>
+    <message>
+        <source>Please Enter 0 Minute of Longitude with 180 Degree (Longitude goes from 0 to 180 Degree)</source>
+        <translation>180 अंश के साथ देशांतर के मिनट 0 लिखें (देशांतर 0 से 180 अंश तक होता है)</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>कृपया केवल अंक लिखें</translation>
+    </message>
+    <message>
+        <source>Please choose the date, the time and the time zone from the lists</source>
+        <translation>कृपया सूची से तिथि, समय और समय क्षेत्र चुनें</translation>
+    </message>
+</context>
+<context>
+    <name>LossWarning</name>
+    <message>
+        <source>%1 will be written as "?"</source>
+        <translation>%1 "?" के रूप में लिखे जाएँगे</translation>
+    </message>
+    <message>
+        <source>%1 will be left out</source>
+        <translation>%1 छोड़ दिए जाएँगे</translation>
+    </message>
+    <message>
+        <source>It will be stored empty.</source>
+        <translation>यह खाली रखा जाएगा।</translation>
+    </message>
+    <message>
+        <source>It will be stored as "%1".</source>
+        <translation>यह "%1" के रूप में रखा जाएगा।</translation>
+    </message>
+    <message>
+        <source>%1 "%2": %3.
+%4</source>
+        <extracomment>%1 is the field's caption, %2 its text, %3 what happens to its letters, %4 what is kept.</extracomment>
+        <translation>%1 "%2": %3।
+%4</translation>
+    </message>
+    <message>
+        <source>Some characters cannot be kept in %1:</source>
+        <translation>%1 में केवल लैटिन अक्षर रखे जा सकते हैं, इसलिए कुछ अक्षर नहीं रखे जा सकते:</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>फिर भी सहेजें?</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>फिर भी सहेजें</translation>
+    </message>
+</context>
+<context>
     <name>ProgramTexts</name>
     <message>
         <source>Application is already running</source>
@@ -554,6 +675,81 @@ Would you like to save the chart as a PDF file instead? You can print that file 
         <source>Save As P&amp;DF</source>
         <translation>PDF के रूप में सहेजें (&amp;D)</translation>
     </message>
+    <message>
+        <source>the reading file</source>
+        <translation>कुंडली फ़ाइल</translation>
+    </message>
+    <message>
+        <source>the text report</source>
+        <translation>टेक्स्ट रिपोर्ट</translation>
+    </message>
+    <message>
+        <source>The dasha cannot be counted: the Moon's position "%1" cannot be read.</source>
+        <translation>दशा की गणना नहीं हो सकती: चन्द्र की स्थिति "%1" पढ़ी नहीं जा सकती।</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DashaWindow</name>
+    <message>
+        <source>Balance of %1 dasha at birth: %2 years %3 months %4 days</source>
+        <translation>जन्म के समय %1 दशा का शेष भोग्यकाल: %2 वर्ष %3 मास %4 दिन</translation>
+    </message>
+    <message>
+        <source>from %1 to %2, running now</source>
+        <translation>%1 से %2 तक, अभी चल रही है</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>%1 से %2 तक</translation>
+    </message>
+    <message>
+        <source>Vimshottari Dasha - %1</source>
+        <translation>विंशोत्तरी दशा - %1</translation>
+    </message>
+    <message>
+        <source>Mahadashas and their antardashas</source>
+        <translation>महादशाएँ और उनकी अंतर्दशाएँ</translation>
+    </message>
+    <message>
+        <source>Dasha</source>
+        <translation>दशा</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>आरंभ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>अंत</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>कॉपी करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the dasha as text</source>
+        <translation>दशा को टेक्स्ट के रूप में कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Save As C&amp;SV</source>
+        <translation>CSV के रूप में सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the dasha as a CSV file for spreadsheets</source>
+        <translation>स्प्रेडशीट के लिए दशा को CSV फ़ाइल के रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>बंद करें (&amp;L)</translation>
+    </message>
+    <message>
+        <source>No period of this dasha runs today.</source>
+        <translation>आज इस दशा की कोई अवधि नहीं चल रही है।</translation>
+    </message>
+    <message>
+        <source>Running today: %1, from %2 to %3</source>
+        <translation>आज चल रही है: %1, %2 से %3 तक</translation>
+    </message>
 </context>
 <context>
     <name>ui::InputForm</name>
@@ -676,6 +872,17 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Make Money &amp;Online</source>
         <translation>ऑनलाइन कमाएँ (&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::KeyFilter</name>
+    <message>
+        <source>Please enter only letters</source>
+        <translation>कृपया केवल अक्षर लिखें</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>कृपया केवल अंक लिखें</translation>
     </message>
 </context>
 <context>
