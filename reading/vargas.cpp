@@ -1,5 +1,9 @@
 #include "reading/vargas.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 #include "engine/zodiac.h"
 
 namespace reading {
@@ -11,7 +15,7 @@ constexpr int kSecondsPerDegree = 3600;
 // The Parashari rules. sign is 0 (Aries) to 11, part the equal part of the sign the position
 // falls in, counted from 0. Aries, Gemini, … are the odd signs (sign even); the signs run
 // movable, fixed, dual from Aries; and fiery, earthy, airy, watery.
-int EqualPartSign(int divisions, int sign, int part) {
+constexpr int EqualPartSign(int divisions, int sign, int part) {
     const bool odd = sign % 2 == 0;
     const int quality = sign % 3;  // 0 movable, 1 fixed, 2 dual
     switch (divisions) {
@@ -69,6 +73,31 @@ int TrimsamsaSign(int sign, int secondsInSign) {
     return parts[i].sign;
 }
 
+// Every chart's sign for each sign and each of its equal parts, worked out when the program is
+// compiled: a chart looks up 176 signs instead of going through the rules for each.
+constexpr int kMostParts = 60;
+using PartSignTable =
+    std::array<std::array<std::array<std::uint8_t, kMostParts>, engine::kSignCount>, kVargaCount>;
+
+constexpr PartSignTable MakePartSigns() {
+    PartSignTable table{};
+    for (int varga = 0; varga < kVargaCount; ++varga) {
+        const int divisions = kVargaCharts[varga].divisions;
+        for (int sign = 0; sign < engine::kSignCount; ++sign) {
+            for (int part = 0; part < divisions && part < kMostParts; ++part) {
+                table[varga][sign][part] = static_cast<std::uint8_t>(
+                    EqualPartSign(divisions, sign, part) % engine::kSignCount);
+            }
+        }
+    }
+    return table;
+}
+
+constexpr PartSignTable kPartSigns = MakePartSigns();
+static_assert(std::all_of(kVargaCharts.begin(), kVargaCharts.end(),
+                          [](const VargaChart& chart) { return chart.divisions <= kMostParts; }),
+              "a chart has more parts than the table holds");
+
 }  // namespace
 
 int VargaSignOfArcSeconds(int varga, int arcSeconds) {
@@ -84,10 +113,15 @@ int VargaSignOfArcSeconds(int varga, int arcSeconds) {
 
 VargaSigns VargasOf(const BodyArcSeconds& arcSeconds) {
     VargaSigns signs{};
-    for (int varga = 0; varga < kVargaCount; ++varga) {
-        for (int body = 0; body < kNavamsaBodyCount; ++body) {
-            signs[varga][body] =
-                static_cast<std::uint8_t>(VargaSignOfArcSeconds(varga, arcSeconds[body]));
+    for (int body = 0; body < kNavamsaBodyCount; ++body) {
+        const int sign = arcSeconds[body] / engine::kArcSecondsPerSign;
+        const int secondsInSign = arcSeconds[body] % engine::kArcSecondsPerSign;
+        for (int varga = 0; varga < kVargaCount; ++varga) {
+            const int divisions = kVargaCharts[varga].divisions;
+            signs[varga][body] = static_cast<std::uint8_t>(
+                divisions == 30 ? TrimsamsaSign(sign, secondsInSign)
+                                : kPartSigns[varga][sign][secondsInSign * divisions /
+                                                          engine::kArcSecondsPerSign]);
         }
     }
     return signs;
