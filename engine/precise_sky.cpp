@@ -79,8 +79,9 @@ PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
     // the whole days and of the day's fraction are taken apart: days from J2000 times 361° would
     // keep too few digits for the fraction of a turn.
     const double days = julianDayUt - table::kRotationEpoch;
-    const double rotation = std::fmod(days, 1.0) * table::kEarthRotationDegreesPerDay +
-                            std::trunc(days) * (table::kEarthRotationDegreesPerDay - 360);
+    const double wholeDays = std::trunc(days);
+    const double rotation = (days - wholeDays) * table::kEarthRotationDegreesPerDay +
+                            wholeDays * (table::kEarthRotationDegreesPerDay - 360);
     const double siderealTime = rotation +
                                 SeriesAt(table::kMeanSiderealTimeLessRotation, julianDayUt) +
                                 nutation * std::cos(trueObliquity * kRadiansPerDegree);
