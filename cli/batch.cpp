@@ -65,6 +65,7 @@ constexpr std::array kColumns{
     Column{"state", SetText<&Form::state>, false},
     Column{"country", SetText<&Form::country>, false},
     Column{kPlaceColumn, LaterForPlace, false},
+    Column{"offset", SetOffset, true},
 };
 
 // Spaces and tabs around a field are dropped. A plain loop: find_first_not_of(" \t") looks each
@@ -118,7 +119,17 @@ ColumnMap MapHeader(const CsvRecord& header) {
         }
         map.columns.push_back(&kColumns[found]);
     }
-    const bool place = seen.back();
+    const auto given = [&](std::string_view name) {
+        return seen[static_cast<std::size_t>(std::ranges::find(kColumns, name, &Column::name) -
+                                             kColumns.begin())];
+    };
+    const bool place = given(kPlaceColumn);
+    const bool offset = given("offset");
+    if (offset && (given("zone") || given("dst"))) {
+        map.problem = "the column offset gives the clock's whole offset; give it or zone and dst";
+        return map;
+    }
+    map.zoneGiven = offset;
     std::string missing;
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         const std::string_view name = kColumns[i].name;
@@ -128,14 +139,16 @@ ColumnMap MapHeader(const CsvRecord& header) {
             return map;
         }
         if (name == "zone") {
-            map.zoneGiven = seen[i];
+            map.zoneGiven = map.zoneGiven || seen[i];
         }
         if (place && name == "dst" && seen[i] && !map.zoneGiven) {
             map.problem = "the column dst goes with place only together with the column zone";
             return map;
         }
         const bool optional =
-            place ? PlaceReplacesColumn(name) || PlaceAllowsColumn(name) : name == kPlaceColumn;
+            name == "offset" ||
+            (place ? PlaceReplacesColumn(name) || PlaceAllowsColumn(name)
+                   : name == kPlaceColumn || ((name == "zone" || name == "dst") && offset));
         if (!seen[i] && !optional) {
             missing += (missing.empty() ? "" : ", ") + std::string(kColumns[i].name);
         }
@@ -163,6 +176,9 @@ std::optional<std::string> FillForm(const ColumnMap& map, const CsvRecord& row,
         if (EntryProblem problem = column.set(form, text)) {
             return problem;
         }
+    }
+    if (EntryProblem problem = MidnightProblem(form)) {
+        return problem;
     }
     if (map.place) {
         PlaceEntry entry = EnterPlace(row.Field(*map.place), map.zoneGiven, form);

@@ -123,7 +123,10 @@ int ReportBirthAtPlace(const Options& options, std::ostream& out, std::ostream& 
     const PlaceEntry entry = EnterPlace(*options.place, options.zoneGiven, form);
     if (!entry.problem.empty()) {
         err << kProgram << ": " << entry.problem
-            << " Give --zone (and --dst) with --place to choose the zone.\n";
+            << (entry.clockProblem ? " Give --zone (and --dst) or --offset with --place to "
+                                     "choose the clock."
+                                   : "")
+            << '\n';
         return kExitUsage;
     }
     if (!entry.others.empty()) {

@@ -104,6 +104,38 @@ EntryProblem SetZone(reading::FormValues& form, std::string_view text) {
     return problem;
 }
 
+EntryProblem SetOffset(reading::FormValues& form, std::string_view text) {
+    const EntryProblem problem =
+        "offset must be a sign, hours and minutes from -14:00 to +14:00, e.g. +05:45";
+    const std::size_t colon = text.find(':');
+    if (text.size() < 5 || (text[0] != '+' && text[0] != '-') || colon == std::string_view::npos ||
+        colon > 3 || text.size() - colon != 3) {
+        return problem;
+    }
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    const std::string_view hoursText = text.substr(1, colon - 1);
+    const std::string_view minutesText = text.substr(colon + 1);
+    if (!digits(hoursText) || !digits(minutesText)) {
+        return problem;
+    }
+    const int minutes = *ParseWholeNumber(minutesText);
+    const int total = *ParseWholeNumber(hoursText) * 60 + minutes;
+    if (minutes >= 60 || total > reading::kMaxClockOffsetMinutes) {
+        return problem;
+    }
+    form.clockOffsetMinutes = text[0] == '-' ? -total : total;
+    return std::nullopt;
+}
+
+EntryProblem MidnightProblem(const reading::FormValues& form) {
+    if (form.hourIndex == reading::kHourCount - 1 && form.minuteIndex != 0) {
+        return std::string("hour 24 is midnight at the end of the day; its minute must be 0");
+    }
+    return std::nullopt;
+}
+
 EntryProblem SetSouth(reading::FormValues& form, std::string_view text) {
     return SetOptionPair(form.south, form.north, text, "south");
 }

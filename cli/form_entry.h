@@ -27,6 +27,13 @@ EntryProblem SetHour(reading::FormValues& form, std::string_view text);
 EntryProblem SetMinute(reading::FormValues& form, std::string_view text);
 EntryProblem SetZone(reading::FormValues& form, std::string_view text);
 
+// The clock's offset from Greenwich given directly, "+05:45" or "-3:30" (the sign is required):
+// for clocks that no zone row holds. The zone row and daylight saving are then not used.
+EntryProblem SetOffset(reading::FormValues& form, std::string_view text);
+
+// Hour 24 is the midnight that ends the day, so it takes no minutes.
+EntryProblem MidnightProblem(const reading::FormValues& form);
+
 // The direction options. An empty text selects neither option, which the form's validation then
 // reports; "true" selects South (East), "false" North (West).
 EntryProblem SetSouth(reading::FormValues& form, std::string_view text);

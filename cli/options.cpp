@@ -70,7 +70,10 @@ std::optional<std::string> SetTime(reading::FormValues& form, std::string_view t
     if (auto problem = WithOption("time", SetHour(form, parts[0]))) {
         return problem;
     }
-    return WithOption("time", SetMinute(form, parts[1]));
+    if (auto problem = WithOption("time", SetMinute(form, parts[1]))) {
+        return problem;
+    }
+    return WithOption("time", MidnightProblem(form));
 }
 
 // "28:37N": degrees and minutes as the form's fields hold them, then the direction letter.
@@ -150,12 +153,25 @@ std::string ReadChartOptions(const QCommandLineParser& parser, reading::ChartSet
     return {};
 }
 
+// The first option given more than once (a second value would silently replace the first).
+std::string RepeatedOption(const QCommandLineParser& parser) {
+    QStringList seen;
+    for (QString name : parser.optionNames()) {
+        name = name == "h" ? "help" : name == "v" ? "version" : name;
+        if (seen.contains(name)) {
+            return name.toStdString();
+        }
+        seen.append(name);
+    }
+    return {};
+}
+
 }  // namespace
 
 ParsedOptions ParseOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QStringList birthOptions{"name", "date", "time",  "zone",    "lat",
+    const QStringList birthOptions{"name", "date", "time",  "zone",    "offset", "lat",
                                    "lon",  "city", "state", "country", "place"};
     for (const QString& name : birthOptions) {
         parser.addOption(QCommandLineOption(name, QString(), "value"));
@@ -177,6 +193,10 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         parsed.usageProblem = parser.errorText().toStdString();
         return parsed;
     }
+    if (const std::string repeated = RepeatedOption(parser); !repeated.empty()) {
+        parsed.usageProblem = "--" + repeated + " is given twice; give it once";
+        return parsed;
+    }
 
     Options options;
     options.json = parser.isSet("json");
@@ -196,11 +216,15 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         options.mode = Mode::kVersion;
     } else if (parser.isSet("list-zones")) {
         options.mode = Mode::kListZones;
+        if (anyBirthOption || options.chartGiven || !positional.isEmpty() ||
+            parser.isSet("batch") || parser.isSet("find") || options.json || options.dasha) {
+            parsed.usageProblem = "--list-zones lists the zone rows; give it alone";
+        }
     } else if (parser.isSet("find")) {
         options.mode = Mode::kFindPlaces;
         options.findText = ValueOf(parser, "find");
         if (anyBirthOption || options.chartGiven || !positional.isEmpty() ||
-            parser.isSet("batch")) {
+            parser.isSet("batch") || options.json || options.dasha) {
             parsed.usageProblem = "--find lists places; give it alone";
         } else if (QString text = parser.value("find").trimmed();
                    text.isEmpty() || text.startsWith(',')) {
@@ -228,20 +252,27 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         parsed.usageProblem = "no birth given";
     } else {
         options.mode = Mode::kOneBirth;
-        for (const char* required : {"date", "time", "zone"}) {
-            const bool placeGivesIt = required == std::string_view("zone") && parser.isSet("place");
-            if (parsed.usageProblem.empty() && !parser.isSet(required) && !placeGivesIt) {
+        for (const char* required : {"date", "time"}) {
+            if (parsed.usageProblem.empty() && !parser.isSet(required)) {
                 parsed.usageProblem = "--" + std::string(required) + " is required";
             }
+        }
+        if (parsed.usageProblem.empty() && parser.isSet("offset") &&
+            (parser.isSet("zone") || parser.isSet("dst"))) {
+            parsed.usageProblem =
+                "--offset gives the clock's whole offset; leave out --zone and --dst";
+        }
+        if (parsed.usageProblem.empty() && !parser.isSet("zone") && !parser.isSet("offset") &&
+            !parser.isSet("place")) {
+            parsed.usageProblem = "--zone (or --offset) is required";
         }
         if (parsed.usageProblem.empty() && parser.isSet("place")) {
             parsed.usageProblem = PlaceOptionProblem(parser);
         }
     }
     const bool writesJson = options.json || options.mode == Mode::kBatch;
-    const bool computes = options.mode == Mode::kOneBirth || options.mode == Mode::kBatch ||
-                          options.mode == Mode::kReadingFile;
-    if (parsed.usageProblem.empty() && options.dasha && computes && !writesJson) {
+    const bool modeTakesDasha = options.mode != Mode::kHelp && options.mode != Mode::kVersion;
+    if (parsed.usageProblem.empty() && options.dasha && modeTakesDasha && !writesJson) {
         parsed.usageProblem = "--dasha adds the dasha to the JSON; give it with --json or --batch";
     }
     if (parsed.usageProblem.empty()) {
@@ -265,9 +296,12 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         if (!problem && parser.isSet("zone")) {
             problem = WithOption("zone", SetZone(form, ValueOf(parser, "zone")));
         }
+        if (!problem && parser.isSet("offset")) {
+            problem = WithOption("offset", SetOffset(form, ValueOf(parser, "offset")));
+        }
         if (parser.isSet("place")) {
             options.place = ValueOf(parser, "place");
-            options.zoneGiven = parser.isSet("zone");
+            options.zoneGiven = parser.isSet("zone") || parser.isSet("offset");
         }
         // Without --lat or --lon the fields stay empty and the form's validation says so.
         if (!problem && parser.isSet("lat")) {
@@ -294,8 +328,10 @@ std::string UsageText() {
                [--json [--dasha]]
   rashi-report --batch FILE|- [--dasha]
   rashi-report [--json [--dasha]] READING.vlj
+  rashi-report --name NAME --date YYYY-MM-DD --time HH:MM --offset ±HH:MM --lat DD:MMN|S
+               --lon DDD:MME|W --city CITY --state STATE --country COUNTRY [--json [--dasha]]
   rashi-report --name NAME --date YYYY-MM-DD --time HH:MM --place "CITY[, STATE][, COUNTRY]"
-               [--zone ROW [--dst]] [--json [--dasha]]
+               [--zone ROW [--dst] | --offset ±HH:MM] [--json [--dasha]]
   rashi-report --find NAME
   rashi-report --list-zones | --help | --version
 Each way of computing a chart also takes --positions mean|precise, and with precise positions
@@ -306,9 +342,13 @@ Computes the sidereal birth chart (Rashi chart) of a birth and prints its report
 Birth options:
   --name NAME        the person's name
   --date Y-M-D       date of birth, years 1901 to 2050 (e.g. 1980-06-15)
-  --time H:M         local clock time of birth, hour 0 to 24 (24:00 is midnight at the day's end)
+  --time H:M         local clock time of birth, hour 0 to 24 (24:00, with no minutes, is
+                     midnight at the day's end)
   --zone ROW         row 0 to 70 of the time zone list (see --list-zones); 34 is Indian Time
   --dst              the clock was on daylight saving time (one hour ahead of the zone)
+  --offset ±HH:MM    instead of --zone and --dst, the clock's whole offset from Greenwich,
+                     east positive, -14:00 to +14:00: for clocks no zone row has, e.g. Nepal
+                     +05:45, Kabul +04:30, an Indian local time before 1906 (Bombay +04:51)
   --lat DD:MMN       latitude, 0:00 to 90:00: degrees:minutes, then N or S (e.g. 28:37N)
   --lon DDD:MME      longitude, 0:00 to 180:00: degrees:minutes, then E or W (e.g. 77:13E)
   --city, --state, --country   the place's names
@@ -319,8 +359,10 @@ Birth options:
                      names is refused, naming up to five of them. The most populous match is
                      taken (up to five others are named on standard error); the zone and
                      daylight saving are those its clocks kept at --date and --time. When no
-                     zone of the list has that offset, give --zone (and --dst) with --place:
-                     they are kept, and the place gives the coordinates and names only.
+                     zone of the list has that offset (Nepal, local mean time), the chart is
+                     cast at the clock's own offset to the minute, standard error says so and
+                     the JSON's place holds it as "exactOffset". With --zone (and --dst) or
+                     --offset the place gives the coordinates and names only.
   --find NAME        list the places of the atlas whose name, ASCII name or one of whose other
                      names starts with NAME (a state or country may follow after commas), the 50
                      most populous first: name, latitude, longitude (decimal degrees), time
@@ -356,7 +398,8 @@ Output:
                      "D16", "D20", "D24", "D27", "D30", "D40", "D45" and "D60", each a list
                      in the same order. With --place the object also holds the place
                      ("place": name, state, country, latitude, longitude, timeZone,
-                     utcOffset, daylightSaving).
+                     utcOffset, daylightSaving, and exactOffset when no zone row has the
+                     clock's offset).
   --dasha            with --json or --batch, the reading also holds "dasha", the Vimshottari
                      dasha: {"yearDays": 365.25, "balance": {"lord", "years"}, "periods":
                      nine mahadashas, each {"lord", "start", "end", "antardashas": nine
@@ -368,7 +411,8 @@ Batch:
                      the header
                        name,day,month,year,hour,minute,zone,latDeg,latMin,south,lonDeg,lonMin,
                        east,dst,city,state,country
-                     (columns in any order). A column place (as --place) may stand for
+                     (columns in any order). A column offset (as --offset) may stand for
+                     zone and dst. A column place (as --place) may stand for
                      latDeg, latMin, south, lonDeg, lonMin, east, city, state and country, and
                      for zone and dst when those are left out. Fields in double quotes may
                      hold commas, line breaks and doubled quotes; south, east and dst are
@@ -394,7 +438,7 @@ Exit status:
      found no place
   2  the options are wrong, an input cannot be read (or a batch has no usable header), the
      output cannot be written, memory ran out, or --place names no place of the atlas or a
-     clock that no zone of the list has
+     time its clocks never showed
 )";
 }
 

@@ -1,6 +1,7 @@
 #include "cli/place_entry.h"
 
 #include <chrono>
+#include <optional>
 
 #include "cli/json_text.h"
 #include "places/builtin_atlas.h"
@@ -14,7 +15,9 @@ namespace {
 constexpr std::size_t kOthersShown = 5;
 constexpr std::size_t kFoundListed = 50;
 
-std::string PlaceJson(const places::Place& place, const places::ZoneSetting& setting) {
+// castOffsetMinutes: the offset the chart is cast with when no zone row holds the clock's.
+std::string PlaceJson(const places::Place& place, const places::ZoneSetting& setting,
+                      std::optional<int> castOffsetMinutes = std::nullopt) {
     std::string json = "{\"name\":";
     AppendJsonString(json, place.name);
     json += ",\"state\":";
@@ -32,6 +35,10 @@ std::string PlaceJson(const places::Place& place, const places::ZoneSetting& set
         json += setting.offset->daylightSeconds() > 0 ? "true" : "false";
     } else {  // the time never came
         json += ",\"utcOffset\":null,\"daylightSaving\":null";
+    }
+    if (castOffsetMinutes) {
+        json += ",\"exactOffset\":";
+        AppendJsonString(json, places::IsoOffsetText(*castOffsetMinutes * 60));
     }
     json += '}';
     return json;
@@ -127,8 +134,23 @@ PlaceEntry EnterPlace(std::string_view text, bool keepZone, reading::FormValues&
                      places::OccurrenceAnswer(moment, clock.offsets[0]) +
                      ", is used; give --zone and --dst for the later.";
     }
+    if (!setting.choice && setting.offset) {
+        // No row holds the clock (Nepal's +5:45, a local mean time): the chart is cast at the
+        // clock's own offset, to the nearest minute, which a birth time is given to.
+        const int seconds = setting.offset->offsetSeconds;
+        const int minutes = (seconds + (seconds < 0 ? -30 : 30)) / 60;
+        form.clockOffsetMinutes = minutes;
+        entry.json = PlaceJson(place, setting, minutes);
+        entry.note =
+            "no zone of the list has the clock's offset " + places::IsoOffsetText(seconds) +
+            "; the chart is cast at " +
+            (seconds % 60 == 0 ? std::string("that offset.")
+                               : places::IsoOffsetText(minutes * 60) + ", its nearest minute.");
+        return entry;
+    }
     if (!setting.choice) {
         entry.problem = setting.problem;
+        entry.clockProblem = true;
         return entry;
     }
     form.zoneIndex = setting.choice->row;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace reading {
@@ -26,6 +27,10 @@ struct FormValues {
     std::string city;
     std::string state;
     std::string country;
+    // The clock's offset from Greenwich in minutes, east positive, when it is given directly
+    // instead of a zone row (the command line's --offset, or a place whose clock no row holds):
+    // the zone row and the daylight-saving box are then not used.
+    std::optional<int> clockOffsetMinutes;
 
     friend bool operator==(const FormValues&, const FormValues&) = default;
 };
@@ -43,5 +48,8 @@ inline constexpr int kMinuteCount = 60;
 inline constexpr int kMaxLatitudeDegrees = 90;
 inline constexpr int kMaxLongitudeDegrees = 180;
 inline constexpr int kMaxPlaceMinutes = 59;
+
+// The largest clock offset from Greenwich a birth may give, in minutes (Kiribati's +14:00).
+inline constexpr int kMaxClockOffsetMinutes = 14 * 60;
 
 }  // namespace reading

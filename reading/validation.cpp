@@ -198,6 +198,20 @@ CopyResult CopyFormToBirthData(const FormValues& form) {
     birth.isEast = form.east;
     birth.isSouth = form.south;
     birth.isDaylightSaving = form.daylightSaving;
+    if (form.clockOffsetMinutes) {
+        const int offset = *form.clockOffsetMinutes;
+        if (offset < -kMaxClockOffsetMinutes || offset > kMaxClockOffsetMinutes) {
+            return {std::nullopt,
+                    FormRefusal{"Please give a clock offset from -14:00 to +14:00",
+                                MessageIcon::kError, FormField::kNone, DirectionFix::kNone}};
+        }
+        // Greenwich is the clock plus the correction: minus the offset, hours and minutes alike.
+        birth.zoneHourOffset = -offset / 60;
+        birth.zoneMinuteOffset = -offset % 60;
+        birth.zoneHours = std::abs(birth.zoneHourOffset);
+        birth.zoneMinutes = std::abs(birth.zoneMinuteOffset);
+        birth.isDaylightSaving = false;  // the offset is the whole of it
+    }
     birth.city = std::string(engine::TrimBlanks(form.city));
     birth.state = std::string(engine::TrimBlanks(form.state));
     birth.country = std::string(engine::TrimBlanks(form.country));

@@ -43,7 +43,7 @@ TEST(OptionsTest, BirthOptionsFillTheFormLikeTheWindow) {
 
 TEST(OptionsTest, OtherHemispheresDaylightSavingAndListEnds) {
     const ParsedOptions parsed =
-        Parse({"--json", "--dst", "--date=2050-12-31", "--time=24:59", "--zone=70",
+        Parse({"--json", "--dst", "--date=2050-12-31", "--time=24:00", "--zone=70",
                "--lat=033:052s", "--lon", "151:12w", "--name", "  Ann  "});
     ASSERT_TRUE(parsed.options) << parsed.usageProblem;
     const reading::FormValues& form = parsed.options->form;
@@ -52,7 +52,7 @@ TEST(OptionsTest, OtherHemispheresDaylightSavingAndListEnds) {
     EXPECT_EQ(form.yearIndex, reading::kYearCount - 1);
     EXPECT_EQ(form.dayIndex, 30);
     EXPECT_EQ(form.hourIndex, 24);
-    EXPECT_EQ(form.minuteIndex, 59);
+    EXPECT_EQ(form.minuteIndex, 0);
     EXPECT_EQ(form.zoneIndex, 70);
     EXPECT_EQ(form.latitudeDegrees, "033");
     EXPECT_EQ(form.latitudeMinutes, "052");
@@ -81,7 +81,33 @@ TEST(OptionsTest, BadOptionsAreUsageProblems) {
         {{"--colour"}, "Unknown option 'colour'."},
         {{"--date"}, "Missing value after '--date'."},
         {{"--date", "1980-06-15", "--zone", "34"}, "--time is required"},
-        {{"--date", "1980-06-15", "--time", "10:30"}, "--zone is required"},
+        {{"--date", "1980-06-15", "--time", "10:30"}, "--zone (or --offset) is required"},
+        {{"--date", "1980-06-15", "--time", "24:01", "--zone", "34"},
+         "--time: hour 24 is midnight at the end of the day; its minute must be 0"},
+        {{"--date", "1980-06-15", "--time", "10:30", "--offset", "+5:45", "--zone", "34"},
+         "--offset gives the clock's whole offset; leave out --zone and --dst"},
+        {{"--date", "1980-06-15", "--time", "10:30", "--offset", "+5:45", "--dst"},
+         "--offset gives the clock's whole offset; leave out --zone and --dst"},
+        {{"--date", "1980-06-15", "--time", "10:30", "--offset", "5:45"},
+         "--offset: offset must be a sign, hours and minutes from -14:00 to +14:00, e.g. +05:45"},
+        {{"--date", "1980-06-15", "--time", "10:30", "--offset", "+14:01"},
+         "--offset: offset must be a sign, hours and minutes from -14:00 to +14:00, e.g. +05:45"},
+        {{"--date", "1980-06-15", "--time", "10:30", "--offset", "-3:60"},
+         "--offset: offset must be a sign, hours and minutes from -14:00 to +14:00, e.g. +05:45"},
+        {{"--date", "1980-06-15", "--time", "10:30", "--offset", "+005:45"},
+         "--offset: offset must be a sign, hours and minutes from -14:00 to +14:00, e.g. +05:45"},
+        // A second value would silently replace the first.
+        {{"--batch", "a.csv", "--batch", "b.csv"}, "--batch is given twice; give it once"},
+        {{"--date", "1980-06-15", "--date", "1980-06-16", "--time", "10:30", "--zone", "34"},
+         "--date is given twice; give it once"},
+        {{"--json", "--json", "a.vlj"}, "--json is given twice; give it once"},
+        {{"-h", "--help"}, "--help is given twice; give it once"},
+        {{"--find", "Delhi", "--json"}, "--find lists places; give it alone"},
+        {{"--find", "Delhi", "--dasha"}, "--find lists places; give it alone"},
+        {{"--list-zones", "--batch", "a.csv"}, "--list-zones lists the zone rows; give it alone"},
+        {{"--list-zones", "--date", "1980-06-15"},
+         "--list-zones lists the zone rows; give it alone"},
+        {{"--list-zones", "a.vlj"}, "--list-zones lists the zone rows; give it alone"},
         {{"--date", "15-06-1980", "--time", "10:30", "--zone", "34"},
          "--date must be year-month-day, e.g. 1980-06-15"},
         {{"--date", "1980/06/15", "--time", "10:30", "--zone", "34"},
@@ -167,6 +193,24 @@ TEST(FormEntryTest, ListValuesAtTheirEnds) {
     EXPECT_TRUE(SetZone(form, "-1"));
     EXPECT_TRUE(SetMinute(form, "60"));
     EXPECT_EQ(form.hourIndex, 24);  // a refused value changes nothing
+}
+
+TEST(FormEntryTest, ClockOffsetsEastPositive) {
+    const std::pair<const char*, int> offsets[] = {
+        {"+05:45", 345}, {"+5:45", 345},  {"-03:30", -210}, {"+00:00", 0},
+        {"-0:00", 0},    {"+14:00", 840}, {"-14:00", -840}, {"+4:30", 270},
+    };
+    for (const auto& [text, minutes] : offsets) {
+        reading::FormValues form;
+        EXPECT_FALSE(SetOffset(form, text)) << text;
+        EXPECT_EQ(form.clockOffsetMinutes, minutes) << text;
+    }
+    for (const char* bad : {"", "+", "5:45", "+5", "+5:4", "+5:456", "+:45", "+5:-1", "++5:45",
+                            "+5.45", "+14:30", "+15:00", " +5:45", "+5:45 "}) {
+        reading::FormValues form;
+        EXPECT_TRUE(SetOffset(form, bad)) << bad;
+        EXPECT_FALSE(form.clockOffsetMinutes) << bad;
+    }
 }
 
 TEST(FormEntryTest, TruthValuesAndDirections) {
