@@ -47,7 +47,7 @@ EntryProblem LaterForPlace(reading::FormValues&, std::string_view) {
 
 using Form = reading::FormValues;
 constexpr std::array kColumns{
-    Column{"name", SetText<&Form::name>, false},
+    Column{"name", SetName, false},
     Column{"day", SetDay, true},
     Column{"month", SetMonth, true},
     Column{"year", SetYear, true},
@@ -61,9 +61,9 @@ constexpr std::array kColumns{
     Column{"lonMin", SetText<&Form::longitudeMinutes>, true},
     Column{"east", SetEast, true},
     Column{"dst", SetDaylightSaving, true},
-    Column{"city", SetText<&Form::city>, false},
-    Column{"state", SetText<&Form::state>, false},
-    Column{"country", SetText<&Form::country>, false},
+    Column{"city", SetCity, false},
+    Column{"state", SetState, false},
+    Column{"country", SetCountry, false},
     Column{kPlaceColumn, LaterForPlace, false},
     Column{"offset", SetOffset, true},
 };
@@ -176,9 +176,6 @@ std::optional<std::string> FillForm(const ColumnMap& map, const CsvRecord& row,
         if (EntryProblem problem = column.set(form, text)) {
             return problem;
         }
-    }
-    if (EntryProblem problem = MidnightProblem(form)) {
-        return problem;
     }
     if (map.place) {
         PlaceEntry entry = EnterPlace(row.Field(*map.place), map.zoneGiven, form);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <sstream>
 #include <string>
 
 #include "cli/batch.h"
@@ -113,6 +114,11 @@ int ReportReadingFile(const Options& options, std::ostream& out, std::ostream& e
         err << kProgram << ": " << path << ": " << read.problem << '\n';
         return kExitUsage;
     }
+    // The window loads such a file for the user to complete; here nothing could complete it.
+    if (read.linesHeld < files::kReadingFileLineCount) {
+        err << kProgram << ": " << path << ": " << files::EndedEarlyText(read.linesHeld) << '\n';
+        return kExitUsage;
+    }
     const reading::FormValues form = files::ApplyToForm(*read.fields, reading::FormValues{});
     return ReportBirth(form, options, out, err);
 }
@@ -163,13 +169,8 @@ void ListZones(std::ostream& out) {
     }
 }
 
-int RunCommand(const QStringList& arguments, std::istream& in, std::ostream& out,
-               std::ostream& err) {
-    const ParsedOptions parsed = ParseOptions(arguments);
-    if (!parsed.options) {
-        return UsageProblem(err, parsed.usageProblem);
-    }
-    const Options& options = *parsed.options;
+// Every mode but the batch.
+int RunOtherModes(const Options& options, std::ostream& out, std::ostream& err) {
     int status = kExitSuccess;
     switch (options.mode) {
         case Mode::kHelp:
@@ -189,13 +190,34 @@ int RunCommand(const QStringList& arguments, std::istream& in, std::ostream& out
             status = FindPlaces(options.findText, out, err);
             break;
         case Mode::kBatch:
-            // The batch flushes every block and reports a failed write itself.
-            return ReportBatch(options, in, out, err);
+            break;  // written as it goes, above
         case Mode::kReadingFile:
             status = ReportReadingFile(options, out, err);
             break;
     }
+    return status;
+}
+
+int RunCommand(const QStringList& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+    const ParsedOptions parsed = ParseOptions(arguments);
+    if (!parsed.options) {
+        return UsageProblem(err, parsed.usageProblem);
+    }
+    const Options& options = *parsed.options;
     if (auto problem = WriteAndFlush(out, {})) {
+        err << kProgram << ": cannot write the output: " << *problem << '\n';
+        return kExitUsage;
+    }
+    if (options.mode == Mode::kBatch) {
+        // The batch flushes every block and reports a failed write itself.
+        return ReportBatch(options, in, out, err);
+    }
+    // The rest is written at once at the end, so that a failed write leaves the system's reason
+    // in errno for WriteAndFlush to name.
+    std::ostringstream text;
+    const int status = RunOtherModes(options, text, err);
+    if (auto problem = WriteAndFlush(out, text.view())) {
         err << kProgram << ": cannot write the output: " << *problem << '\n';
         return kExitUsage;
     }

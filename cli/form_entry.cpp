@@ -53,6 +53,31 @@ EntryProblem SetOptionPair(bool& chosen, bool& other, std::string_view text,
     return std::nullopt;
 }
 
+// A line break, tab or escape in a name would break the report's lines and could steer the
+// terminal that shows it; the window's fields never take them.
+bool HoldsControlCharacter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;  // U+0080 to U+009F
+        if (byte < 0x20 || byte == 0x7F || c1) {
+            return true;
+        }
+    }
+    return false;
+}
+
+EntryProblem SetOneLineText(std::string& field, std::string_view text, std::string_view what) {
+    if (HoldsControlCharacter(text)) {
+        return std::string(what) +
+               " holds a control character (a line break, tab or escape); it must be one line "
+               "of text";
+    }
+    field = std::string(text);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
@@ -127,6 +152,22 @@ EntryProblem SetOffset(reading::FormValues& form, std::string_view text) {
     }
     form.clockOffsetMinutes = text[0] == '-' ? -total : total;
     return std::nullopt;
+}
+
+EntryProblem SetName(reading::FormValues& form, std::string_view text) {
+    return SetOneLineText(form.name, text, "name");
+}
+
+EntryProblem SetCity(reading::FormValues& form, std::string_view text) {
+    return SetOneLineText(form.city, text, "city");
+}
+
+EntryProblem SetState(reading::FormValues& form, std::string_view text) {
+    return SetOneLineText(form.state, text, "state");
+}
+
+EntryProblem SetCountry(reading::FormValues& form, std::string_view text) {
+    return SetOneLineText(form.country, text, "country");
 }
 
 EntryProblem MidnightProblem(const reading::FormValues& form) {

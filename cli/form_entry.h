@@ -27,11 +27,19 @@ EntryProblem SetHour(reading::FormValues& form, std::string_view text);
 EntryProblem SetMinute(reading::FormValues& form, std::string_view text);
 EntryProblem SetZone(reading::FormValues& form, std::string_view text);
 
+// The texts go in as they stand, the way typing them would put them there; a control character
+// (a line break, tab, escape, or one of U+0080 to U+009F) is refused, as the window refuses it.
+EntryProblem SetName(reading::FormValues& form, std::string_view text);
+EntryProblem SetCity(reading::FormValues& form, std::string_view text);
+EntryProblem SetState(reading::FormValues& form, std::string_view text);
+EntryProblem SetCountry(reading::FormValues& form, std::string_view text);
+
 // The clock's offset from Greenwich given directly, "+05:45" or "-3:30" (the sign is required):
 // for clocks that no zone row holds. The zone row and daylight saving are then not used.
 EntryProblem SetOffset(reading::FormValues& form, std::string_view text);
 
-// Hour 24 is the midnight that ends the day, so it takes no minutes.
+// Hour 24 is the midnight that ends the day, so --time takes no minutes with it. (The window's
+// lists, and so a batch row, may give them: the next day's 0 h and those minutes.)
 EntryProblem MidnightProblem(const reading::FormValues& form);
 
 // The direction options. An empty text selects neither option, which the form's validation then

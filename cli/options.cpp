@@ -284,12 +284,19 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
 
     if (options.mode == Mode::kOneBirth) {
         reading::FormValues& form = options.form;
-        form.name = ValueOf(parser, "name");
-        form.city = ValueOf(parser, "city");
-        form.state = ValueOf(parser, "state");
-        form.country = ValueOf(parser, "country");
         form.daylightSaving = parser.isSet("dst");
-        std::optional<std::string> problem = SetDate(form, ValueOf(parser, "date"));
+        std::optional<std::string> problem;
+        using TextSetter = EntryProblem (*)(reading::FormValues&, std::string_view);
+        const std::pair<const char*, TextSetter> texts[] = {
+            {"name", SetName}, {"city", SetCity}, {"state", SetState}, {"country", SetCountry}};
+        for (const auto& [option, set] : texts) {
+            if (!problem) {
+                problem = WithOption(option, set(form, ValueOf(parser, option)));
+            }
+        }
+        if (!problem) {
+            problem = SetDate(form, ValueOf(parser, "date"));
+        }
         if (!problem) {
             problem = SetTime(form, ValueOf(parser, "time"));
         }
@@ -398,8 +405,9 @@ Output:
                      "D16", "D20", "D24", "D27", "D30", "D40", "D45" and "D60", each a list
                      in the same order. With --place the object also holds the place
                      ("place": name, state, country, latitude, longitude, timeZone,
-                     utcOffset, daylightSaving, and exactOffset when no zone row has the
-                     clock's offset).
+                     utcOffset, daylightSaving; exactOffset when no zone row has the
+                     clock's offset; zoneDiffers, with --zone or --offset, true when their
+                     offset is not the place's clock's, which standard error then names).
   --dasha            with --json or --batch, the reading also holds "dasha", the Vimshottari
                      dasha: {"yearDays": 365.25, "balance": {"lord", "years"}, "periods":
                      nine mahadashas, each {"lord", "start", "end", "antardashas": nine
@@ -431,6 +439,8 @@ Batch:
 
 Reading file:
   READING.vlj        print the report (or with --json the JSON) of a saved reading file.
+                     A file that is no whole reading is refused (status 2) with the line at
+                     fault: a value outside its list, or a file that ended before line 17.
 
 Exit status:
   0  every chart was computed, or --find listed places

@@ -6,6 +6,9 @@
 namespace cli {
 
 std::optional<std::string> WriteAndFlush(std::ostream& out, std::string_view text) {
+    if (out.rdbuf() == nullptr) {
+        return std::string("it is closed");
+    }
     // The stream keeps no reason of its own; the failing write leaves it in errno.
     errno = 0;
     out.write(text.data(), static_cast<std::streamsize>(text.size()));

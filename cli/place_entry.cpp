@@ -1,5 +1,6 @@
 #include "cli/place_entry.h"
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 
@@ -7,17 +8,26 @@
 #include "places/builtin_atlas.h"
 #include "places/place_text.h"
 #include "places/zone_setting.h"
+#include "reading/zone_choice.h"
 
 namespace cli {
 
 namespace {
 
 constexpr std::size_t kOthersShown = 5;
+constexpr int kHourSeconds = 3600;
+
+// An offset in seconds, to the nearest minute (a local mean time has seconds).
+int NearestMinute(int seconds) {
+    return (seconds + (seconds < 0 ? -30 : 30)) / 60;
+}
 constexpr std::size_t kFoundListed = 50;
 
-// castOffsetMinutes: the offset the chart is cast with when no zone row holds the clock's.
+// castOffsetMinutes: the offset the chart is cast with when no zone row holds the clock's;
+// zoneDiffers: with a zone given, whether its offset differs from the clock's.
 std::string PlaceJson(const places::Place& place, const places::ZoneSetting& setting,
-                      std::optional<int> castOffsetMinutes = std::nullopt) {
+                      std::optional<int> castOffsetMinutes = std::nullopt,
+                      std::optional<bool> zoneDiffers = std::nullopt) {
     std::string json = "{\"name\":";
     AppendJsonString(json, place.name);
     json += ",\"state\":";
@@ -39,6 +49,9 @@ std::string PlaceJson(const places::Place& place, const places::ZoneSetting& set
     if (castOffsetMinutes) {
         json += ",\"exactOffset\":";
         AppendJsonString(json, places::IsoOffsetText(*castOffsetMinutes * 60));
+    }
+    if (zoneDiffers) {
+        json += *zoneDiffers ? ",\"zoneDiffers\":true" : ",\"zoneDiffers\":false";
     }
     json += '}';
     return json;
@@ -127,6 +140,25 @@ PlaceEntry EnterPlace(std::string_view text, bool keepZone, reading::FormValues&
     const places::ZoneSetting setting = places::SettleZone(place, moment, clock);
     entry.json = PlaceJson(place, setting);
     if (keepZone) {
+        if (setting.offset) {
+            // A zone that contradicts the place's clock is kept, but not in silence.
+            const int given = form.clockOffsetMinutes
+                                  ? *form.clockOffsetMinutes * 60
+                                  : reading::RowOffsetSeconds(form.zoneIndex) +
+                                        (form.daylightSaving ? kHourSeconds : 0);
+            // A time the clocks showed twice may have either offset.
+            const int clockSeconds = setting.offset->offsetSeconds;
+            const bool differs = std::ranges::none_of(clock.offsets, [&](const auto& offset) {
+                return given == NearestMinute(offset.offsetSeconds) * 60;
+            });
+            entry.json = PlaceJson(place, setting, std::nullopt, differs);
+            if (differs) {
+                entry.note = "the zone given is " + places::OffsetText(given) +
+                             ", but the clocks of " + places::PlaceLabel(place) + " were " +
+                             places::OffsetText(clockSeconds) + " on " + places::DateText(moment) +
+                             "; the chart uses the zone given.";
+            }
+        }
         return entry;
     }
     if (clock.kind == places::LocalClock::Kind::kTwice) {
@@ -138,12 +170,13 @@ PlaceEntry EnterPlace(std::string_view text, bool keepZone, reading::FormValues&
         // No row holds the clock (Nepal's +5:45, a local mean time): the chart is cast at the
         // clock's own offset, to the nearest minute, which a birth time is given to.
         const int seconds = setting.offset->offsetSeconds;
-        const int minutes = (seconds + (seconds < 0 ? -30 : 30)) / 60;
+        const int minutes = NearestMinute(seconds);
         form.clockOffsetMinutes = minutes;
         entry.json = PlaceJson(place, setting, minutes);
-        entry.note =
-            "no zone of the list has the clock's offset " + places::IsoOffsetText(seconds) +
-            "; the chart is cast at " +
+        entry.note +=
+            (entry.note.empty() ? "" : " ") +
+            std::string("no zone of the list has the clock's offset ") +
+            places::IsoOffsetText(seconds) + "; the chart is cast at " +
             (seconds % 60 == 0 ? std::string("that offset.")
                                : places::IsoOffsetText(minutes * 60) + ", its nearest minute.");
         return entry;

@@ -48,16 +48,18 @@ enum class LineKind {
 struct LineRule {
     std::string_view name;
     LineKind kind;
+    int first = 0;  // a list number's values: first .. first + count - 1
+    int count = 0;
 };
 
 constexpr std::array<LineRule, kReadingFileLineCount> kLineRules{{
     {"Name", LineKind::kText},
-    {"Month", LineKind::kListNumber},
-    {"Day", LineKind::kListNumber},
-    {"Year", LineKind::kListNumber},
-    {"Hour", LineKind::kListNumber},
-    {"Minute", LineKind::kListNumber},
-    {"Time zone", LineKind::kListNumber},
+    {"Month", LineKind::kListNumber, 1, reading::kMonthCount},
+    {"Day", LineKind::kListNumber, 1, reading::kDayCount},
+    {"Year", LineKind::kListNumber, reading::kFirstYear, reading::kYearCount},
+    {"Hour", LineKind::kListNumber, 0, reading::kHourCount},
+    {"Minute", LineKind::kListNumber, 0, reading::kMinuteCount},
+    {"Time zone", LineKind::kListNumber, 0, reading::kTimeZoneCount},
     {"Longitude degrees", LineKind::kFieldDigits},
     {"Longitude minutes", LineKind::kFieldDigits},
     {"Latitude degrees", LineKind::kFieldDigits},
@@ -134,12 +136,13 @@ std::optional<bool> TruthValue(std::string_view text) {
     return text.find_first_not_of("-+0") != std::string_view::npos;
 }
 
-// Puts the list position of a number into position when the number is one of the list's
-// values first .. first + count - 1; leaves it as it was otherwise.
-void SelectListEntry(std::string_view text, int first, int count, int& position) {
+// Puts the list position of a line's number into position when the number is one of the
+// list's values; leaves it as it was otherwise (a missing line).
+void SelectListEntry(std::string_view text, int line, int& position) {
+    const LineRule& rule = kLineRules[static_cast<std::size_t>(line)];
     const std::optional<int> value = WholeNumber(text);
-    if (value && *value >= first && *value - first < count) {
-        position = *value - first;
+    if (value && *value >= rule.first && *value - rule.first < rule.count) {
+        position = *value - rule.first;
     }
 }
 
@@ -208,11 +211,21 @@ std::optional<std::string> LineProblem(int line, std::string_view scrambled) {
     switch (kLineRules[line].kind) {
         case LineKind::kText:
             break;
-        case LineKind::kListNumber:
+        case LineKind::kListNumber: {
             if (!IsWholeNumberText(text)) {
                 return where + " is not a number.";
             }
+            // No copy of the program writes a value outside its list; taking another in its
+            // place would chart a different birth.
+            const LineRule& rule = kLineRules[static_cast<std::size_t>(line)];
+            const std::optional<int> value = WholeNumber(text);
+            if (!value || *value < rule.first || *value - rule.first >= rule.count) {
+                return where + " holds " + std::string(engine::TrimBlanks(text)) +
+                       ", outside its list of " + std::to_string(rule.first) + " to " +
+                       std::to_string(rule.first + rule.count - 1) + ".";
+            }
             break;
+        }
         case LineKind::kFieldDigits:
             if (const std::string digits(engine::TrimBlanks(text));
                 !reading::IsDegreeOrMinuteText(digits)) {
@@ -301,14 +314,26 @@ ReadingFileFields DecodeReadingFile(std::string_view bytes) {
     return fields;
 }
 
+int ReadingFileLinesHeld(std::string_view bytes) {
+    return static_cast<int>(ScrambledLines(bytes).size());
+}
+
+std::string EndedEarlyText(int linesHeld) {
+    if (linesHeld <= 0) {
+        return "The file ended before its first line.";
+    }
+    return "The file ended after line " + std::to_string(linesHeld) + " (" +
+           std::string(ReadingFileLineName(linesHeld - 1)) + "); the lines after it are empty.";
+}
+
 reading::FormValues ApplyToForm(const ReadingFileFields& fields, reading::FormValues form) {
     form.name = fields[kName];
-    SelectListEntry(fields[kMonth], 1, reading::kMonthCount, form.monthIndex);
-    SelectListEntry(fields[kDay], 1, reading::kDayCount, form.dayIndex);
-    SelectListEntry(fields[kYear], reading::kFirstYear, reading::kYearCount, form.yearIndex);
-    SelectListEntry(fields[kHour], 0, reading::kHourCount, form.hourIndex);
-    SelectListEntry(fields[kMinute], 0, reading::kMinuteCount, form.minuteIndex);
-    SelectListEntry(fields[kZone], 0, reading::kTimeZoneCount, form.zoneIndex);
+    SelectListEntry(fields[kMonth], kMonth, form.monthIndex);
+    SelectListEntry(fields[kDay], kDay, form.dayIndex);
+    SelectListEntry(fields[kYear], kYear, form.yearIndex);
+    SelectListEntry(fields[kHour], kHour, form.hourIndex);
+    SelectListEntry(fields[kMinute], kMinute, form.minuteIndex);
+    SelectListEntry(fields[kZone], kZone, form.zoneIndex);
     form.longitudeDegrees = engine::TrimBlanks(fields[kLongitudeDegrees]);
     form.longitudeMinutes = engine::TrimBlanks(fields[kLongitudeMinutes]);
     form.latitudeDegrees = engine::TrimBlanks(fields[kLatitudeDegrees]);
@@ -333,12 +358,12 @@ reading::FormValues ApplyToForm(const ReadingFileFields& fields, reading::FormVa
 ReadingFileRead ReadReadingFile(const std::string& path) {
     FileBytes file = ReadRegularFile(path, kReadingFileMaxBytes);
     if (!file.problem.empty()) {
-        return {std::nullopt, std::move(file.problem)};
+        return {std::nullopt, std::move(file.problem), 0};
     }
     if (auto problem = ReadingFileProblem(file.bytes)) {
-        return {std::nullopt, std::move(*problem)};
+        return {std::nullopt, std::move(*problem), 0};
     }
-    return {DecodeReadingFile(file.bytes), {}};
+    return {DecodeReadingFile(file.bytes), {}, ReadingFileLinesHeld(file.bytes)};
 }
 
 }  // namespace files

@@ -39,14 +39,22 @@ std::string EncodeReadingFile(const ReadingFileFields& fields);
 std::string StoredReadingText(std::string_view utf8Field);
 
 // Why bytes are not a reading file, or nothing when they are one: too large, binary, empty,
-// control characters in a line, a number line that is not a number, a degree or minute longer
-// than its field, a flag line that is not a truth value. A file that is merely short, or holds a
-// value out of a list's range, is a reading.
+// control characters in a line, a number line that is not a number or not one of its list's
+// values ("Line 4 (Year) holds 2051, outside its list of 1901 to 2050."), a degree or minute
+// longer than its field, a flag line that is not a truth value. A file that is merely short is
+// a reading.
 std::optional<std::string> ReadingFileProblem(std::string_view bytes);
 
 // The fields of a file's bytes; lines past the 17th are ignored and missing ones are empty.
 // Decodes anything; callers check ReadingFileProblem first.
 ReadingFileFields DecodeReadingFile(std::string_view bytes);
+
+// The lines a file holds, at most 17; fewer when it ended early.
+int ReadingFileLinesHeld(std::string_view bytes);
+
+// What to tell when a file ended early, after linesHeld lines: "The file ended after line 16
+// (State); the lines after it are empty."
+std::string EndedEarlyText(int linesHeld);
 
 // The form with a file's fields put into it; a value a field does not accept leaves it as it was.
 reading::FormValues ApplyToForm(const ReadingFileFields& fields, reading::FormValues form);
@@ -55,6 +63,7 @@ reading::FormValues ApplyToForm(const ReadingFileFields& fields, reading::FormVa
 struct ReadingFileRead {
     std::optional<ReadingFileFields> fields;
     std::string problem;
+    int linesHeld = 0;  // below kReadingFileLineCount when the file ended early
 };
 
 // Reads a reading file under the same rules for the window and the command line: an ordinary

@@ -17,7 +17,7 @@ LoadedReadingFile Refusal(const QString& path, const QString& reason) {
     if (!reason.isEmpty()) {
         text += QStringLiteral("\n\n%1\n%2").arg(QDir::toNativeSeparators(path), reason);
     }
-    return {std::nullopt, FileProblem{text, {}}};
+    return {std::nullopt, FileProblem{text, {}}, {}};
 }
 
 }  // namespace
@@ -38,7 +38,11 @@ LoadedReadingFile LoadReadingFile(const QString& path) {
     if (!read.fields) {
         return Refusal(path, QString::fromStdString(read.problem));
     }
-    return {std::move(read.fields), std::nullopt};
+    QString endedEarly;
+    if (read.linesHeld < kReadingFileLineCount) {
+        endedEarly = QString::fromStdString(EndedEarlyText(read.linesHeld));
+    }
+    return {std::move(read.fields), std::nullopt, endedEarly};
 }
 
 }  // namespace files

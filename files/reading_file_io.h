@@ -17,6 +17,7 @@ std::optional<FileProblem> SaveReadingFile(const QString& path, const reading::B
 struct LoadedReadingFile {
     std::optional<ReadingFileFields> fields;
     std::optional<FileProblem> problem;
+    QString endedEarly;  // for a file that ended before its last line, where it ended
 };
 
 // Reads a reading file. Refused with "Please Check The File." (and the reason, when there is

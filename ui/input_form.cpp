@@ -440,7 +440,11 @@ void InputForm::applyRefusal(const reading::FormRefusal& refusal) {
     const MessageKind kind = refusal.icon == reading::MessageIcon::kError
                                  ? MessageKind::kError
                                  : MessageKind::kInformation;
-    dialogs_.showMessage(this, FormMessage(refusal.message), kind);
+    QString message = FormMessage(refusal.message);
+    if (!refusalNote_.isEmpty()) {
+        message += "\n\n" + refusalNote_;
+    }
+    dialogs_.showMessage(this, message, kind);
     if (QWidget* field = fieldWidget(refusal.focus)) {
         field->setFocus();
     }

@@ -69,6 +69,8 @@ class InputForm : public QMainWindow {
     void findLatitudeLongitude();
 
     UserDialogs& dialogs_;
+    // Added to a refusal while the calculation of an opened file runs: where the file ended.
+    QString refusalNote_;
 
     QLineEdit* txtName = nullptr;
     QComboBox* cboDate = nullptr;

@@ -11,7 +11,8 @@
 namespace ui {
 
 // "&Open Previously Saved Reading": the file's fields go into the form, then the calculation
-// runs as if its button had been pressed. A file that is refused changes nothing.
+// runs as if its button had been pressed. A file that is refused changes nothing. A file that
+// ended early still loads; the calculation's refusal then says where it ended.
 void InputForm::openSavedReading() {
     const QString path = dialogs_.askOpenFileName(this, OpenReadingRequest());
     if (path.isEmpty()) {
@@ -24,7 +25,9 @@ void InputForm::openSavedReading() {
         return;
     }
     setValues(files::ApplyToForm(*loaded.fields, values()));
+    refusalNote_ = loaded.endedEarly;
     emit calculateRequested();
+    refusalNote_.clear();
 }
 
 // "Click here to find Latitude && Longitude": with city, state and country given, the place

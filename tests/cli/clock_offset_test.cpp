@@ -83,6 +83,40 @@ TEST(OffsetOption, PlaceWithoutARowUsesItsClockToTheMinute) {
     EXPECT_FALSE(JsonOf(given.out)["place"].toObject().contains("exactOffset"));
 }
 
+// A zone given with --place is kept; where the place's clock says otherwise, both standard error
+// and the JSON say so.
+TEST(OffsetOption, AZoneThatContradictsThePlacesClockIsNamed) {
+    const QStringList newYork{"--name", "A",     "--date",  "2021-11-07",
+                              "--time", "01:30", "--place", "New York City, New York",
+                              "--json"};
+    const struct {
+        QStringList clock;
+        bool differs;
+    } cases[] = {
+        {{"--zone", "10", "--dst"}, true},  // +9:00
+        {{"--offset", "+05:45"}, true},
+        {{"--zone", "24"}, false},           // -4:00, the first 1:30 that night
+        {{"--zone", "27"}, false},           // -5:00, the second
+        {{"--zone", "27", "--dst"}, false},  // -4:00 again
+        {{"--offset", "-04:00"}, false},
+    };
+    for (const auto& c : cases) {
+        const CommandRun run = RunCommand(newYork + c.clock);
+        ASSERT_EQ(run.status, kExitSuccess) << run.err;
+        EXPECT_EQ(JsonOf(run.out)["place"].toObject()["zoneDiffers"].toBool(), c.differs)
+            << c.clock.join(' ').toStdString();
+        EXPECT_EQ(run.err.find("but the clocks of") != std::string::npos, c.differs) << run.err;
+    }
+    const CommandRun far = RunCommand(newYork + QStringList{"--zone", "10", "--dst"});
+    EXPECT_EQ(far.err,
+              "rashi-report: the zone given is +9:00, but the clocks of New York City, New York, "
+              "United States were -4:00 on 7 Nov 2021; the chart uses the zone given.\n");
+    EXPECT_EQ(JsonOf(far.out)["universalTime"].toString(), "2021-11-06T16:30:00Z");
+    // Without a zone given, the place decides, and nothing differs.
+    const CommandRun own = RunCommand(newYork);
+    EXPECT_FALSE(JsonOf(own.out)["place"].toObject().contains("zoneDiffers"));
+}
+
 TEST(OffsetColumn, StandsForZoneAndDst) {
     const CommandRun run = RunCommand(
         {"--batch", "-"},
@@ -91,14 +125,15 @@ TEST(OffsetColumn, StandsForZoneAndDst) {
         "A,15,6,1990,12,0, +05:45 ,27,42,0,85,19,1,Kathmandu,Bagmati,Nepal\n"
         "B,15,6,1990,12,0,5:45,27,42,0,85,19,1,Kathmandu,Bagmati,Nepal\n"
         "C,15,6,1990,24,30,+05:45,27,42,0,85,19,1,Kathmandu,Bagmati,Nepal\n");
+    // Hour 24 takes minutes in a row, as in the window's lists: the next day's 0:30.
     EXPECT_EQ(run.status, kExitRefused);
     const std::size_t end = run.out.find('\n');
     EXPECT_EQ(JsonOf(run.out.substr(0, end))["universalTime"].toString(), "1990-06-15T06:15:00Z");
     const std::size_t secondEnd = run.out.find('\n', end + 1);
     EXPECT_EQ(JsonOf(run.out.substr(end + 1, secondEnd - end - 1))["error"].toString(),
               "offset must be a sign, hours and minutes from -14:00 to +14:00, e.g. +05:45");
-    EXPECT_EQ(JsonOf(run.out.substr(secondEnd + 1))["error"].toString(),
-              "hour 24 is midnight at the end of the day; its minute must be 0");
+    EXPECT_EQ(JsonOf(run.out.substr(secondEnd + 1))["universalTime"].toString(),
+              "1990-06-15T18:45:00Z");
 
     const CommandRun withPlace = RunCommand({"--batch", "-"},
                                             "name,day,month,year,hour,minute,place,offset\n"

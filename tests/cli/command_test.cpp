@@ -332,12 +332,26 @@ TEST(CommandTest, ReadingFileGivesTheSameReportAndJsonAsTheOptions) {
 TEST(CommandTest, ReadingFileFaults) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    // Sixteen lines: the country is missing, and the form's check says so.
+    // Sixteen lines: nothing here could complete the file, so it is refused where it ended.
     std::string bytes = files::EncodeReadingFile(files::FieldsForSave(reading::SampleBirth(), 34));
     bytes.resize(bytes.rfind('\n', bytes.size() - 2) + 1);
     const CommandRun shortFile = RunCommand({WriteFile(dir, "short.vlj", bytes)});
-    EXPECT_EQ(shortFile.status, kExitRefused);
-    EXPECT_EQ(shortFile.err, "rashi-report: Please Enter Your Country name\n");
+    EXPECT_EQ(shortFile.status, kExitUsage);
+    EXPECT_TRUE(shortFile.err.ends_with(
+        "short.vlj: The file ended after line 16 (State); the lines after it are empty.\n"))
+        << shortFile.err;
+    EXPECT_EQ(shortFile.out, "");
+
+    // A value outside its list is not replaced by another.
+    files::ReadingFileFields fields = files::FieldsForSave(reading::SampleBirth(), 34);
+    fields[4] = "25";
+    const CommandRun hour =
+        RunCommand({"--json", WriteFile(dir, "hour.vlj", files::EncodeReadingFile(fields))});
+    EXPECT_EQ(hour.status, kExitUsage);
+    EXPECT_TRUE(
+        hour.err.ends_with("hour.vlj: Line 5 (Hour) holds 25, outside its list of 0 to 24.\n"))
+        << hour.err;
+    EXPECT_EQ(hour.out, "");
 
     const CommandRun binary = RunCommand({WriteFile(dir, "binary.vlj", std::string("a\0b", 3))});
     EXPECT_EQ(binary.status, kExitUsage);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -72,6 +73,33 @@ TEST(ExecutableTest, ExitStatuses) {
                   .status,
               2);
     EXPECT_EQ(RunProgram({"--batch", "/nonexistent.csv"}).status, 2);
+}
+
+// The system's reason for a failed write, in every mode; a closed output is named as such.
+TEST(ExecutableTest, WriteFailuresSayWhy) {
+    const auto runShell = [](const QString& redirect, const QStringList& arguments) {
+        QProcess process;
+        process.start(
+            "/bin/sh",
+            QStringList{"-c", "exec \"$0\" \"$@\" " + redirect, RASHI_REPORT_PATH} + arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return ProgramRun{
+            process.exitCode(), {}, QString::fromUtf8(process.readAllStandardError())};
+    };
+    const QStringList modes[] = {
+        {"--help"}, {"--version"}, QStringList(kDelhi) << "--json", kDelhi, {"--list-zones"}};
+    for (const QStringList& arguments : modes) {
+        if (QFile::exists("/dev/full")) {
+            const ProgramRun full = runShell(">/dev/full", arguments);
+            EXPECT_EQ(full.status, 2) << arguments.join(' ').toStdString();
+            EXPECT_EQ(full.err, "rashi-report: cannot write the output: No space left on device\n");
+        }
+        const ProgramRun closed = runShell(">&-", arguments);
+        EXPECT_EQ(closed.status, 2);
+        EXPECT_EQ(closed.err, "rashi-report: cannot write the output: it is closed\n");
+    }
+    const ProgramRun batch = runShell(">&- </dev/null", {"--batch", "-"});
+    EXPECT_EQ(batch.err, "rashi-report: cannot write the output: it is closed\n");
 }
 
 TEST(ExecutableTest, BatchThroughAPipe) {

@@ -96,6 +96,21 @@ TEST(OptionsTest, BadOptionsAreUsageProblems) {
          "--offset: offset must be a sign, hours and minutes from -14:00 to +14:00, e.g. +05:45"},
         {{"--date", "1980-06-15", "--time", "10:30", "--offset", "+005:45"},
          "--offset: offset must be a sign, hours and minutes from -14:00 to +14:00, e.g. +05:45"},
+        // Control characters would break the report's 26 lines or steer the terminal.
+        {{"--name", "Asha\nRao", "--date", "1980-06-15", "--time", "10:30", "--zone", "34"},
+         "--name: name holds a control character (a line break, tab or escape); it must be one "
+         "line of text"},
+        {{"--name", "A", "--city", "\x1b[2JDelhi", "--date", "1980-06-15", "--time", "10:30",
+          "--zone", "34"},
+         "--city: city holds a control character (a line break, tab or escape); it must be one "
+         "line of text"},
+        {{"--state", "De\tlhi", "--date", "1980-06-15", "--time", "10:30", "--zone", "34"},
+         "--state: state holds a control character (a line break, tab or escape); it must be "
+         "one line of text"},
+        {{"--country", QString("India") + QChar(0x9B), "--date", "1980-06-15", "--time", "10:30",
+          "--zone", "34"},
+         "--country: country holds a control character (a line break, tab or escape); it must "
+         "be one line of text"},
         // A second value would silently replace the first.
         {{"--batch", "a.csv", "--batch", "b.csv"}, "--batch is given twice; give it once"},
         {{"--date", "1980-06-15", "--date", "1980-06-16", "--time", "10:30", "--zone", "34"},

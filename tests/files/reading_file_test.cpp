@@ -115,6 +115,14 @@ TEST(ReadingFile, MissingLinesAreEmptySoTheCalculationReportsThem) {
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->message, "Please Enter Your Country name");
     EXPECT_EQ(refusal->focus, reading::FormField::kCountry);
+    // The message that follows says where the file ended.
+    EXPECT_EQ(ReadingFileLinesHeld(sixteenLines), 16);
+    EXPECT_EQ(EndedEarlyText(16),
+              "The file ended after line 16 (State); the lines after it are empty.");
+    EXPECT_EQ(ReadingFileLinesHeld(sixteenLines.substr(0, 5)), 1);  // a line cut short counts
+    EXPECT_EQ(EndedEarlyText(1),
+              "The file ended after line 1 (Name); the lines after it are empty.");
+    EXPECT_EQ(ReadingFileLinesHeld(sixteenLines + "x\r\n\r\n"), kReadingFileLineCount);
 
     EXPECT_EQ(DecodeReadingFile(""), ReadingFileFields{});
 }
@@ -221,6 +229,20 @@ TEST(ReadingFile, BytesThatAreNoReadingAreNamedWithTheReason) {
         {"four digits of degree", withLine(9, "2876"),
          "Line 10 (Latitude degrees) has more digits"},
         {"a signed minute", withLine(8, "-13"), "Line 9 (Longitude minutes) is not a number"},
+        // No copy of the program writes a value outside its list; none is taken for another.
+        {"a month past the list", withLine(1, "13"),
+         "Line 2 (Month) holds 13, outside its list of 1 to 12."},
+        {"day 0", withLine(2, "0"), "Line 3 (Day) holds 0, outside its list of 1 to 31."},
+        {"a year past the list", withLine(3, " 2051 "),
+         "Line 4 (Year) holds 2051, outside its list of 1901 to 2050."},
+        {"a year before it", withLine(3, "1900"), "Line 4 (Year) holds 1900, outside"},
+        {"hour 25", withLine(4, "25"), "Line 5 (Hour) holds 25, outside its list of 0 to 24."},
+        {"minute 60", withLine(5, "60"), "Line 6 (Minute) holds 60, outside its list of 0 to 59."},
+        {"zone past the list", withLine(6, "71"),
+         "Line 7 (Time zone) holds 71, outside its list of 0 to 70."},
+        {"a negative zone", withLine(6, "-1"), "Line 7 (Time zone) holds -1, outside"},
+        {"a number too large for any list", withLine(3, "99999999999"),
+         "Line 4 (Year) holds 99999999999, outside"},
     };
     for (const auto& [what, bytes, reason] : refused) {
         const auto problem = ReadingFileProblem(bytes);
@@ -228,14 +250,14 @@ TEST(ReadingFile, BytesThatAreNoReadingAreNamedWithTheReason) {
         EXPECT_TRUE(problem->starts_with(reason)) << what << ": " << *problem;
     }
 
-    // A reading that is merely short, or holds values out of the lists' range, still loads.
+    // A reading that is merely short still loads (the window lets the user complete it).
     const std::vector<std::pair<const char*, std::string>> readings{
         {"saved", good},
         {"at the size limit", std::string(kReadingFileMaxBytes, 'a')},
         {"one line", FileOf({"Asha"})},
         {"sixteen lines", good.substr(0, good.rfind("\r\n", good.size() - 3) + 2)},
-        {"a month past the list", withLine(1, "13")},
-        {"zone past the list", withLine(6, "71")},
+        {"the year at its list's end", withLine(3, "2050")},
+        {"the last zone", withLine(6, "70")},
         {"numbers with blanks and signs", withLine(3, " +1980 ")},
         {"three digits with zeros", withLine(9, "007")},
         {"truth as a number", withLine(13, "-1")},

@@ -217,6 +217,12 @@ TEST_F(ReadingFileCommands, AFileThatIsNoReadingLeavesTheFormAsItWas) {
     const std::string scrambled28 = files::EncodeReadingFile({"28"}).substr(0, 2);
     fourDigitDegree.replace(fourDigitDegree.find("\r\n" + scrambled28) + 2, 2,
                             files::EncodeReadingFile({"2876"}).substr(0, 4));
+    files::ReadingFileFields yearFields =
+        files::FieldsForSave(driver.program->session().birth, reading::SampleBirthForm().zoneIndex);
+    const auto withYear = [&](const std::string& year) {
+        yearFields[3] = year;
+        return files::EncodeReadingFile(yearFields);
+    };
     std::string randomBytes;
     for (int i = 0; i < 500; ++i) {
         randomBytes += static_cast<char>(1 + (i * 7919) % 255);
@@ -227,6 +233,9 @@ TEST_F(ReadingFileCommands, AFileThatIsNoReadingLeavesTheFormAsItWas) {
         {"notes.vlj", "Born in Delhi in 1980\r\n", "Line 1 (Name) holds control characters."},
         {"mac.vlj", crOnly, "Line 1 (Name) holds control characters."},
         {"degree.vlj", fourDigitDegree, "Line 10 (Latitude degrees) has more digits"},
+        {"year.vlj", withYear("2051"),
+         "Line 4 (Year) holds 2051, outside its list of 1901 to "
+         "2050."},
     };
     backToFormWithOtherEntries();
     for (const auto& [name, bytes, reason] : files) {
@@ -246,7 +255,9 @@ TEST_F(ReadingFileCommands, ASixteenLineFileEmptiesTheCountryAndTheCalculationSa
 
     backToFormWithOtherEntries();
     openFile(path("short.vlj"));
-    EXPECT_EQ(driver.dialogs.texts(), QStringList{"Please Enter Your Country name"});
+    EXPECT_EQ(driver.dialogs.texts(),
+              QStringList{"Please Enter Your Country name\n\nThe file ended after line 16 (State); "
+                          "the lines after it are empty."});
     EXPECT_EQ(driver.form().focusWidget(), driver.field("txtCountry"));
     EXPECT_EQ(driver.field("txtCity")->text(), "Delhi");
     EXPECT_EQ(driver.field("txtCountry")->text(), "");
