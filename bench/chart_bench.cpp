@@ -58,6 +58,7 @@ void BM_RunCalculation_FromForm(benchmark::State& state) {
         .city = "Delhi",
         .state = "Delhi",
         .country = "India",
+        .clockOffsetMinutes = std::nullopt,
     };
     reading::BirthData birth;
     reading::ChartReading chart;
