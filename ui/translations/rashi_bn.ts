@@ -538,7 +538,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;&amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
-        <translation>আপনার সাইটের জন্য এই সফটওয়্যারটি কো-ব্র্যান্ড করুন।  আপনার সাইটের পাঠক ও তাঁদের আস্থা বাড়ান। এখানে আপনার সাইটের নাম &amp;&amp;  লিংক দিন। বিস্তারিত জানতে "সহায়তা" দেখুন।    কো-ব্র্যান্ডিং সম্পর্কে আরও জানতে এখানে ক্লিক করুন।</translation>
+        <translation>এই সফটওয়্যারটি আপনার সাইটের জন্য কো-ব্র্যান্ড করুন: এখানে আপনার সাইটের নাম &amp;&amp;  লিংক দিন। বিস্তারিত: "সহায়তা"।    আরও জানতে এখানে ক্লিক করুন।</translation>
     </message>
     <message>
         <source>For Analysis of this Rashi chart log onto </source>
@@ -565,7 +565,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
     <message>
         <source>Save As &amp;JPEG</source>
-        <translation>JPEG হিসেবে সংরক্ষণ (&amp;J)</translation>
+        <translation>JPEG সংরক্ষণ (&amp;J)</translation>
     </message>
     <message>
         <source>Save As &amp;SVG</source>

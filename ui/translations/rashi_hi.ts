@@ -538,7 +538,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;&amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
-        <translation>अपनी साइट के लिए इस सॉफ़्टवेयर को को-ब्रांड करें।  अपनी साइट के पाठक और उनका भरोसा बढ़ाएँ। यहाँ अपनी साइट का नाम &amp;&amp;  लिंक लगाएँ। विवरण के लिए "सहायता" देखें।    को-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें: यहाँ अपनी साइट का नाम &amp;&amp;  लिंक लगाएँ। विवरण: "सहायता"।    अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <source>For Analysis of this Rashi chart log onto </source>
@@ -565,7 +565,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
     <message>
         <source>Save As &amp;JPEG</source>
-        <translation>JPEG के रूप में सहेजें (&amp;J)</translation>
+        <translation>JPEG सहेजें (&amp;J)</translation>
     </message>
     <message>
         <source>Save As &amp;SVG</source>
