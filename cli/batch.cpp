@@ -40,6 +40,12 @@ EntryProblem SetText(reading::FormValues& form, std::string_view text) {
     return std::nullopt;
 }
 
+// The id is no part of the birth: it is taken from the row as it is written out.
+constexpr std::string_view kIdColumn = "id";
+EntryProblem SetId(reading::FormValues&, std::string_view text) {
+    return OneLineProblem(text, kIdColumn);
+}
+
 // The place column is read after the others, once the date and time are known.
 EntryProblem LaterForPlace(reading::FormValues&, std::string_view) {
     return std::nullopt;
@@ -66,6 +72,7 @@ constexpr std::array kColumns{
     Column{"country", SetCountry, false},
     Column{kPlaceColumn, LaterForPlace, false},
     Column{"offset", SetOffset, true},
+    Column{kIdColumn, SetId, false},
 };
 
 // Spaces and tabs around a field are dropped. A plain loop: find_first_not_of(" \t") looks each
@@ -86,6 +93,7 @@ struct ColumnMap {
     std::vector<const Column*> columns;
     std::string problem;
     std::optional<std::size_t> place;  // the place column's position
+    std::optional<std::size_t> id;     // the id column's position
     bool zoneGiven = false;
 };
 
@@ -117,6 +125,9 @@ ColumnMap MapHeader(const CsvRecord& header) {
         if (kColumns[found].name == kPlaceColumn) {
             map.place = i;
         }
+        if (kColumns[found].name == kIdColumn) {
+            map.id = i;
+        }
         map.columns.push_back(&kColumns[found]);
     }
     const auto given = [&](std::string_view name) {
@@ -146,7 +157,7 @@ ColumnMap MapHeader(const CsvRecord& header) {
             return map;
         }
         const bool optional =
-            name == "offset" ||
+            name == "offset" || name == kIdColumn ||
             (place ? PlaceReplacesColumn(name) || PlaceAllowsColumn(name)
                    : name == kPlaceColumn || ((name == "zone" || name == "dst") && offset));
         if (!seen[i] && !optional) {
@@ -222,6 +233,16 @@ struct SliceResult {
     std::int64_t failedRows = 0;
 };
 
+// What ties the row's output line to it: its line, and its id when the input has the column
+// (null when the row could not be read as far as its id).
+RowKey KeyOf(const ColumnMap& map, const CsvRecord& record) {
+    RowKey key{.line = record.lineNumber, .withId = map.id.has_value(), .id = {}};
+    if (map.id && !record.problem && *map.id < record.FieldCount()) {
+        key.id = record.Field(*map.id);
+    }
+    return key;
+}
+
 // The output lines of consecutive rows, in place of what result held. Touches nothing but its
 // arguments, so slices can be calculated side by side.
 void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows,
@@ -245,12 +266,13 @@ void CalculateRows(const ColumnMap& map, std::span<const CsvRecord> rows,
                 problem = refusal->message;
             }
         }
+        const RowKey key = KeyOf(map, record);
         if (problem) {
             ++result.failedRows;
-            AppendRowErrorJson(lines, {.line = record.lineNumber, .id = {}}, *problem);
+            AppendRowErrorJson(lines, key, *problem);
         } else {
-            AppendReadingJson(lines, birth, chart, withDasha, placeJson,
-                              RowKey{.line = record.lineNumber, .id = {}}, settings.withSettings);
+            AppendReadingJson(lines, birth, chart, withDasha, placeJson, key,
+                              settings.withSettings);
         }
         lines.Append('\n');
     }
@@ -427,7 +449,7 @@ class BatchPipeline {
 BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& settings) {
     BatchSummary summary;
     engine::ClearUpperVectorHalves();  // for the reading and writing, and the threads started here
-    CsvReader reader(in, settings.limits);
+    CsvReader reader(in, settings.limits, settings.firstLine);
     CsvRecord header;
     if (!NextRecord(reader, header, summary.inputProblem)) {
         if (summary.inputProblem.empty()) {

@@ -12,6 +12,9 @@
 namespace cli {
 
 // The header a batch file starts with; the columns may come in any order.
+// An optional column id holds the caller's key for the row, any text, echoed as "id" in the
+// row's output line; the column offset may stand for zone and dst, and place for the place's
+// columns.
 inline constexpr std::string_view kBatchHeader =
     "name,day,month,year,hour,minute,zone,latDeg,latMin,south,lonDeg,lonMin,east,dst,city,state,"
     "country";
@@ -37,6 +40,9 @@ struct BatchSettings {
     bool withDasha = false;
     reading::ChartSettings chart;  // how every row's chart is calculated
     bool withSettings = false;     // each line says how ("settings")
+    // The number of the input's first line, its header: a chunk cut from a larger file numbers
+    // its lines as that file does.
+    std::int64_t firstLine = 1;
     CsvLimits limits;
 };
 BatchSummary RunBatch(std::istream& in, std::ostream& out, const BatchSettings& settings = {});

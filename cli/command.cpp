@@ -85,6 +85,7 @@ int ReportBatch(const Options& options, std::istream& standardInput, std::ostrea
                                           {.withDasha = options.dasha,
                                            .chart = options.chart,
                                            .withSettings = options.chartGiven,
+                                           .firstLine = options.firstLine,
                                            .limits = {}});
     if (!summary.outputProblem.empty()) {
         err << kProgram << ": cannot write the output: " << summary.outputProblem << '\n';

@@ -48,7 +48,8 @@ bool AppendSome(std::streambuf& source, std::string& buffer, std::size_t max) {
 
 }  // namespace
 
-CsvReader::CsvReader(std::istream& in, CsvLimits limits) : source_(in.rdbuf()), limits_(limits) {}
+CsvReader::CsvReader(std::istream& in, CsvLimits limits, std::int64_t firstLine)
+    : source_(in.rdbuf()), limits_(limits), linesRead_(firstLine - 1) {}
 
 bool CsvReader::Refill() {
     // Bytes before the current record are done with; the record's own may be read again.

@@ -50,7 +50,8 @@ struct CsvLimits {
 // error, std::bad_alloc); the records returned before it are whole.
 class CsvReader {
   public:
-    explicit CsvReader(std::istream& in, CsvLimits limits = {});
+    // firstLine is the number of the input's first line.
+    explicit CsvReader(std::istream& in, CsvLimits limits = {}, std::int64_t firstLine = 1);
 
     // The next record, or false at the end of the input.
     bool Next(CsvRecord& record);

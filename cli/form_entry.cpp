@@ -69,16 +69,23 @@ bool HoldsControlCharacter(std::string_view text) {
 }
 
 EntryProblem SetOneLineText(std::string& field, std::string_view text, std::string_view what) {
-    if (HoldsControlCharacter(text)) {
-        return std::string(what) +
-               " holds a control character (a line break, tab or escape); it must be one line "
-               "of text";
+    if (EntryProblem problem = OneLineProblem(text, what)) {
+        return problem;
     }
     field = std::string(text);
     return std::nullopt;
 }
 
 }  // namespace
+
+EntryProblem OneLineProblem(std::string_view text, std::string_view what) {
+    if (HoldsControlCharacter(text)) {
+        return std::string(what) +
+               " holds a control character (a line break, tab or escape); it must be one line "
+               "of text";
+    }
+    return std::nullopt;
+}
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
     int value = 0;

@@ -29,6 +29,7 @@ EntryProblem SetZone(reading::FormValues& form, std::string_view text);
 
 // The texts go in as they stand, the way typing them would put them there; a control character
 // (a line break, tab, escape, or one of U+0080 to U+009F) is refused, as the window refuses it.
+EntryProblem OneLineProblem(std::string_view text, std::string_view what);
 EntryProblem SetName(reading::FormValues& form, std::string_view text);
 EntryProblem SetCity(reading::FormValues& form, std::string_view text);
 EntryProblem SetState(reading::FormValues& form, std::string_view text);

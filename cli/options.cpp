@@ -1,6 +1,8 @@
 #include "cli/options.h"
 
 #include <QCommandLineParser>
+#include <charconv>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -153,6 +155,17 @@ std::string ReadChartOptions(const QCommandLineParser& parser, reading::ChartSet
     return {};
 }
 
+// A line number: digits alone, as large as a file's line count may be.
+std::optional<std::int64_t> LineNumber(std::string_view text) {
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || text.front() == '-' || error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 // The first option given more than once (a second value would silently replace the first).
 std::string RepeatedOption(const QCommandLineParser& parser) {
     QStringList seen;
@@ -183,6 +196,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     parser.addOption(QCommandLineOption("ayanamsa", QString(), "name"));
     parser.addOption(QCommandLineOption("node", QString(), "kind"));
     parser.addOption(QCommandLineOption("batch", QString(), "file"));
+    parser.addOption(QCommandLineOption("first-line", QString(), "number"));
     parser.addOption(QCommandLineOption("list-zones"));
     parser.addOption(QCommandLineOption("find", QString(), "name"));
     parser.addOption(QCommandLineOption(QStringList{"h", "help"}));
@@ -270,6 +284,16 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
             parsed.usageProblem = PlaceOptionProblem(parser);
         }
     }
+    if (parsed.usageProblem.empty() && parser.isSet("first-line")) {
+        if (options.mode != Mode::kBatch) {
+            parsed.usageProblem = "--first-line numbers the lines of a batch; give it with --batch";
+        } else if (const auto first = LineNumber(ValueOf(parser, "first-line"));
+                   !first || *first < 1) {
+            parsed.usageProblem = "--first-line must be a whole number from 1";
+        } else {
+            options.firstLine = *first;
+        }
+    }
     const bool writesJson = options.json || options.mode == Mode::kBatch;
     const bool modeTakesDasha = options.mode != Mode::kHelp && options.mode != Mode::kVersion;
     if (parsed.usageProblem.empty() && options.dasha && modeTakesDasha && !writesJson) {
@@ -333,7 +357,7 @@ std::string UsageText() {
   rashi-report --name NAME --date YYYY-MM-DD --time HH:MM --zone ROW --lat DD:MMN|S
                --lon DDD:MME|W [--dst] --city CITY --state STATE --country COUNTRY
                [--json [--dasha]]
-  rashi-report --batch FILE|- [--dasha]
+  rashi-report --batch FILE|- [--first-line N] [--dasha]
   rashi-report [--json [--dasha]] READING.vlj
   rashi-report --name NAME --date YYYY-MM-DD --time HH:MM --offset ±HH:MM --lat DD:MMN|S
                --lon DDD:MME|W --city CITY --state STATE --country COUNTRY [--json [--dasha]]
@@ -419,8 +443,11 @@ Batch:
                      the header
                        name,day,month,year,hour,minute,zone,latDeg,latMin,south,lonDeg,lonMin,
                        east,dst,city,state,country
-                     (columns in any order). A column offset (as --offset) may stand for
-                     zone and dst. A column place (as --place) may stand for
+                     (columns in any order). A column id, any text, is the caller's key:
+                     it is echoed as "id" in the row's output line, error rows included (null
+                     when the row could not be read as far as it). A column offset (as
+                     --offset) may stand for zone and dst. A column place (as --place) may
+                     stand for
                      latDeg, latMin, south, lonDeg, lonMin, east, city, state and country, and
                      for zone and dst when those are left out. Fields in double quotes may
                      hold commas, line breaks and doubled quotes; south, east and dst are
@@ -436,6 +463,10 @@ Batch:
                      and a quote still open past that is one ("unclosed quote opened on line
                      N"), after which reading goes on with the line after line N. A failed
                      write stops the batch at once.
+  --first-line N     number the input's first line (its header) N instead of 1, so that a
+                     chunk cut from a larger file by whole lines numbers its rows as the whole
+                     file does (README: "Very large batches"). A row with a line break inside
+                     quotes cannot be cut by lines; the id column is then the safe key.
 
 Reading file:
   READING.vlj        print the report (or with --json the JSON) of a saved reading file.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -22,9 +23,10 @@ enum class Mode {
 struct Options {
     Mode mode = Mode::kHelp;
     bool json = false;
-    bool dasha = false;        // the JSON holds the reading's Vimshottari dasha
-    reading::FormValues form;  // the birth of kOneBirth
-    std::string path;          // the CSV file ("-" for standard input) or the reading file
+    bool dasha = false;          // the JSON holds the reading's Vimshottari dasha
+    reading::FormValues form;    // the birth of kOneBirth
+    std::string path;            // the CSV file ("-" for standard input) or the reading file
+    std::int64_t firstLine = 1;  // the number of the batch input's first line
     // --place: the place whose coordinates, names and clock the birth takes; --find's text.
     std::optional<std::string> place;
     bool zoneGiven = false;  // with --place, --zone and --dst keep the zone

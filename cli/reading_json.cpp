@@ -199,6 +199,14 @@ void AppendVargas(JsonWriter& out, const reading::VargaSigns& vargas) {
     }
 }
 
+void AppendIdJson(JsonWriter& out, const std::optional<std::string_view>& id) {
+    if (id) {
+        AppendJsonString(out, *id);
+    } else {
+        out.Append(std::string_view("null"));
+    }
+}
+
 // Every reading names its bodies alike, so their list is written once.
 std::string_view PlanetNamesJson() {
     static const std::string json = [] {
@@ -261,8 +269,9 @@ void AppendReadingJson(JsonWriter& out, const reading::BirthData& birth,
     if (row) {
         json.Key("line"_key);
         AppendJsonNumber(out, row->line);
-        if (row->id) {
-            json.Text("id"_key, *row->id);
+        if (row->withId) {
+            json.Key("id"_key);
+            AppendIdJson(out, row->id);
         }
     }
     json.Key("birth"_key);
@@ -284,9 +293,9 @@ void AppendReadingJson(JsonWriter& out, const reading::BirthData& birth,
 void AppendRowErrorJson(JsonWriter& out, const RowKey& row, std::string_view message) {
     out.Append("{\"line\": ");
     AppendJsonNumber(out, row.line);
-    if (row.id) {
+    if (row.withId) {
         out.Append(", \"id\": ");
-        AppendJsonString(out, *row.id);
+        AppendIdJson(out, row.id);
     }
     out.Append(", \"error\": ");
     AppendJsonString(out, message);

@@ -15,7 +15,8 @@ namespace cli {
 // caller's own key when the input has an id column.
 struct RowKey {
     std::int64_t line = 0;
-    std::optional<std::string_view> id;
+    bool withId = false;                 // the input has an id column
+    std::optional<std::string_view> id;  // the row's id; null when it could not be read
 };
 
 // Appends one compact JSON object with the birth details ("birth", every field by its name),

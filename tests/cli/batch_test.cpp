@@ -102,6 +102,55 @@ TEST(BatchTest, EveryLineNamesTheLineItsRowStartsOn) {
     EXPECT_EQ(Unkeyed(run.lines[3]), Unkeyed(run.lines[0]));
 }
 
+// The caller's key comes back in every line, error rows included, and a chunk of a larger file
+// numbers its lines as that file does.
+TEST(BatchTest, EveryLineCarriesTheIdAndChunksKeepTheirLineNumbers) {
+    const std::string header = "id," + std::string(kBatchHeader) + "\n";
+    const std::string input = header + "\"A-1, \"\"x\"\"\"," + kDelhiRow +  // quoted, with quotes
+                              "  B 2 ," + kDelhiRow +                       // kept as it stands
+                              "C3,," + kDelhiRow.substr(kDelhiRow.find(',') + 1) +  // no name
+                              "D4,too,few\n" +           // the id is read before the row fails
+                              "\"E\t5\"," + kDelhiRow +  // an id is one line, as a name is
+                              "\"F6," + kDelhiRow + "G7," +
+                              kDelhiRow;  // an unclosed quote: no id to be had
+    std::istringstream in(input);
+    std::ostringstream out;
+    RunBatch(
+        in, out,
+        {.withDasha = false, .chart = {}, .withSettings = false, .firstLine = 1001, .limits = {}});
+    std::istringstream written(out.str());
+    std::vector<QJsonObject> lines;
+    for (std::string line; std::getline(written, line);) {
+        lines.push_back(QJsonDocument::fromJson(QByteArray::fromStdString(line)).object());
+    }
+    ASSERT_EQ(lines.size(), 7u) << out.str();
+    const struct {
+        QJsonValue id;
+        int line;
+        const char* error;
+    } expected[] = {
+        {"A-1, \"x\"", 1002, nullptr},
+        {"  B 2 ", 1003, nullptr},
+        {"C3", 1004, "Please Enter Your Name"},
+        {"D4", 1005, "the row has 3 fields; the header has 18"},
+        {"E\t5", 1006,
+         "id holds a control character (a line break, tab or escape); it must be one line of "
+         "text"},
+        {QJsonValue::Null, 1007, "unclosed quote opened on line 1007"},
+    };
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(lines[i]["id"], expected[i].id) << i;
+        EXPECT_EQ(lines[i]["line"].toInt(), expected[i].line) << i;
+        EXPECT_EQ(Error(lines[i]), expected[i].error ? expected[i].error : "") << i;
+    }
+    // Reading goes on after the stray quote's line, with the file's numbers.
+    EXPECT_EQ(lines[6]["line"].toInt(), 1008);
+    EXPECT_EQ(lines[6]["id"], "G7");
+    EXPECT_EQ(lines[0]["birth"], lines[1]["birth"]);
+    EXPECT_TRUE(out.str().starts_with("{\"line\":1002,\"id\":\"A-1, \\\"x\\\"\",\"birth\":"))
+        << out.str();
+}
+
 TEST(BatchTest, ColumnsInAnyOrderQuotedAndPadded) {
     const BatchRun run = RunBatchOn(
         "\xEF\xBB\xBF"

@@ -111,6 +111,11 @@ TEST(OptionsTest, BadOptionsAreUsageProblems) {
           "--zone", "34"},
          "--country: country holds a control character (a line break, tab or escape); it must "
          "be one line of text"},
+        {{"--first-line", "5", "a.vlj"},
+         "--first-line numbers the lines of a batch; give it with --batch"},
+        {{"--batch", "-", "--first-line", "0"}, "--first-line must be a whole number from 1"},
+        {{"--batch", "-", "--first-line", "-3"}, "--first-line must be a whole number from 1"},
+        {{"--batch", "-", "--first-line", "1e6"}, "--first-line must be a whole number from 1"},
         // A second value would silently replace the first.
         {{"--batch", "a.csv", "--batch", "b.csv"}, "--batch is given twice; give it once"},
         {{"--date", "1980-06-15", "--date", "1980-06-16", "--time", "10:30", "--zone", "34"},
@@ -183,6 +188,8 @@ TEST(OptionsTest, ModesOtherThanOneBirth) {
     EXPECT_EQ(batch.options->path, "births.csv");
     EXPECT_FALSE(batch.options->dasha);
     EXPECT_TRUE(Parse({"--batch", "births.csv", "--dasha"}).options->dasha);
+    EXPECT_EQ(batch.options->firstLine, 1);
+    EXPECT_EQ(Parse({"--batch", "-", "--first-line", "4000000001"}).options->firstLine, 4000000001);
     EXPECT_TRUE(Parse({"--json", "--dasha", "asha.vlj"}).options->dasha);
     const ParsedOptions file = Parse({"--json", "asha.vlj"});
     EXPECT_EQ(file.options->mode, Mode::kReadingFile);
