@@ -28,12 +28,11 @@ PlaceChooser::PlaceChooser(const std::vector<places::Place>& choices, QWidget* p
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmPlaceChooser"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
-    auto* caption = new QLabel(QStringLiteral("Several places have this name. Which one?"), this);
+    auto* caption = new QLabel(tr("Several places have this name. Which one?"), this);
     table_ = new QTableWidget(static_cast<int>(choices.size()), 6, this);
     table_->setObjectName(QStringLiteral("tblPlaces"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("State"),
-                                       QStringLiteral("Country"), QStringLiteral("Latitude"),
-                                       QStringLiteral("Longitude"), QStringLiteral("Population")});
+    table_->setHorizontalHeaderLabels({tr("Name"), tr("State"), tr("Country"), tr("Latitude"),
+                                       tr("Longitude"), tr("Population")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);

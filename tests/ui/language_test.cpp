@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "form_driver.h"
@@ -158,6 +159,9 @@ TEST_F(LanguageTest, TheViewMenuSwitchesEveryTextAndBackAndIsRemembered) {
     EXPECT_EQ(bengali.content.detailValues[1], "সিংহ");
     EXPECT_EQ(bengali.content.birthLines[4], "জন্মতারিখ: ১৫ জুন ১৯৮০");
     EXPECT_TRUE(bengali.question.startsWith(QStringLiteral("এই কম্পিউটারে কোনো প্রিন্টার")));
+    // Qt's own buttons in the message boxes speak it too.
+    const QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("হ্যাঁ (&Y)"));
 
     // The dasha window follows too: its lords, its dates and its buttons.
     window->openDashaWindow();

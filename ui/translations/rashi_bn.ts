@@ -402,6 +402,45 @@
     </message>
 </context>
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Velmora Astrology Rashi Chart South (*.vlj)</source>
+        <translation>Velmora Astrology কোষ্ঠী ফাইল (*.vlj)</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>যে ফাইলটি খুলবেন সেটি বেছে নিন</translation>
+    </message>
+    <message>
+        <source>Export Chart As Text (*.txt)</source>
+        <translation>চক্র টেক্সট হিসেবে রপ্তানি (*.txt)</translation>
+    </message>
+    <message>
+        <source>Select the destination text file </source>
+        <translation>যে টেক্সট ফাইলে রাখবেন সেটি বেছে নিন </translation>
+    </message>
+    <message>
+        <source>JPEG Image (*.jpg)</source>
+        <translation>JPEG ছবি (*.jpg)</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>PDF নথি (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG Image (*.svg)</source>
+        <translation>SVG ছবি (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the Vimshottari dasha as CSV</source>
+        <translation>বিংশোত্তরী দশা CSV হিসেবে সংরক্ষণ</translation>
+    </message>
+    <message>
+        <source>CSV (comma-separated values) (*.csv)</source>
+        <translation>CSV (কমা দিয়ে আলাদা মান) (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>FormMessages</name>
     <message>
         <source>Please Enter Your Name</source>
@@ -551,6 +590,37 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Co-brand this software for your site. Click here for more info on co-branding.</source>
         <translation>আপনার সাইটের জন্য এই সফটওয়্যারটি কো-ব্র্যান্ড করুন। কো-ব্র্যান্ডিং সম্পর্কে আরও জানতে এখানে ক্লিক করুন।</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>হ্যাঁ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>না (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>সংরক্ষণ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>খুলুন</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>বন্ধ করুন</translation>
     </message>
 </context>
 <context>
@@ -890,6 +960,37 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>&amp;Language</source>
         <translation>ভাষা (&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PlaceChooser</name>
+    <message>
+        <source>Several places have this name. Which one?</source>
+        <translation>এই নামে একাধিক জায়গা আছে। কোনটি?</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>নাম</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>রাজ্য</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>দেশ</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>অক্ষাংশ</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>দ্রাঘিমাংশ</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>জনসংখ্যা</translation>
     </message>
 </context>
 </TS>

@@ -402,6 +402,45 @@
     </message>
 </context>
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Velmora Astrology Rashi Chart South (*.vlj)</source>
+        <translation>Velmora Astrology कुंडली फ़ाइल (*.vlj)</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>खोलने के लिए फ़ाइल चुनें</translation>
+    </message>
+    <message>
+        <source>Export Chart As Text (*.txt)</source>
+        <translation>कुंडली टेक्स्ट के रूप में निर्यात (*.txt)</translation>
+    </message>
+    <message>
+        <source>Select the destination text file </source>
+        <translation>जिस टेक्स्ट फ़ाइल में रखना है, उसे चुनें </translation>
+    </message>
+    <message>
+        <source>JPEG Image (*.jpg)</source>
+        <translation>JPEG चित्र (*.jpg)</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>PDF दस्तावेज़ (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG Image (*.svg)</source>
+        <translation>SVG चित्र (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the Vimshottari dasha as CSV</source>
+        <translation>विंशोत्तरी दशा को CSV के रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>CSV (comma-separated values) (*.csv)</source>
+        <translation>CSV (अल्पविराम से अलग मान) (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>FormMessages</name>
     <message>
         <source>Please Enter Your Name</source>
@@ -551,6 +590,37 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Co-brand this software for your site. Click here for more info on co-branding.</source>
         <translation>अपनी साइट के लिए इस सॉफ़्टवेयर को को-ब्रांड करें। को-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>सहेजें</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>खोलें</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
     </message>
 </context>
 <context>
@@ -890,6 +960,37 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>&amp;Language</source>
         <translation>भाषा (&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PlaceChooser</name>
+    <message>
+        <source>Several places have this name. Which one?</source>
+        <translation>इस नाम की कई जगहें हैं। कौन-सी?</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>जनसंख्या</translation>
     </message>
 </context>
 </TS>
