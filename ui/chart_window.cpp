@@ -361,8 +361,7 @@ void ChartWindow::retranslate() {
     lblHeading->adjustSize();
     lblURL->adjustSize();
     applyResizeRule();
-    display_->setContent(
-        FillDisplay(session_.birth, session_.reading, MonthNameForUser(session_.birth.month)));
+    display_->setContent(DisplayContentOf(session_));
     displayWindow_->setWindowTitle(display_->windowTitle());
     captureChartPicture();
 }

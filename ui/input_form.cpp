@@ -460,6 +460,10 @@ void InputForm::applyRefusal(const reading::FormRefusal& refusal) {
     }
 }
 
+std::string InputForm::placeClock() const {
+    return placeFinder_->placeClock();
+}
+
 bool InputForm::refuseUnchosenZone() {
     const std::string& problem = placeFinder_->unmatchedClock();
     if (problem.empty()) {

@@ -44,6 +44,9 @@ class InputForm : public QMainWindow {
     // list and gives true: no chart may be cast at a row nobody chose.
     bool refuseUnchosenZone();
 
+    // What the place's clock was at the birth, when the zone follows a place from the atlas.
+    std::string placeClock() const;
+
   signals:
     // The calculate button or its menu entry was chosen.
     void calculateRequested();

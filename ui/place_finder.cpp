@@ -16,6 +16,7 @@
 #include "places/place_text.h"
 #include "places/zone_setting.h"
 #include "reading/form_values.h"
+#include "ui/cast_zone.h"
 #include "ui/place_chooser.h"
 #include "ui/qt_text.h"
 #include "ui/user_dialogs.h"
@@ -73,11 +74,24 @@ PlaceFinder::PlaceFinder(const PlaceControls& controls, UserDialogs& dialogs, QW
             }
         });
     }
+    // Without a place's clock, the line tells the offset of the zone as chosen, however chosen.
+    connect(controls_.zone, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &PlaceFinder::showChosenZone);
+    connect(controls_.daylightSaving, &QCheckBox::toggled, this, &PlaceFinder::showChosenZone);
+    showChosenZone();
+}
+
+void PlaceFinder::showChosenZone() {
+    if (!place_ && controls_.zone->currentIndex() >= 0) {
+        controls_.zoneLine->setText(QStringOf(
+            ChosenZoneLine(controls_.zone->currentIndex(), controls_.daylightSaving->isChecked())));
+    }
 }
 
 void PlaceFinder::offerCompletions(const QString& typed) {
     place_.reset();
-    controls_.zoneLine->clear();
+    placeClock_.clear();
+    showChosenZone();
     offered_.clear();
     QStringList labels;
     const places::Atlas* atlas = places::BuiltInAtlas();
@@ -165,7 +179,8 @@ void PlaceFinder::forgetPlace() {
 void PlaceFinder::letGoOfPlace() {
     if (!filling_) {
         place_.reset();
-        controls_.zoneLine->clear();
+        placeClock_.clear();
+        showChosenZone();
     }
 }
 
@@ -183,8 +198,10 @@ std::optional<places::LocalMoment> PlaceFinder::moment() const {
 
 void PlaceFinder::settleZone(bool tellProblems) {
     const std::optional<places::LocalMoment> when = moment();
+    placeClock_.clear();
     if (!place_ || !when) {
         controls_.zoneLine->clear();
+        showChosenZone();
         return;
     }
     const places::LocalClock clock = places::ReadClock(place_->timeZone, *when);
@@ -208,6 +225,7 @@ void PlaceFinder::settleZone(bool tellProblems) {
     // A clock without a row would be charted at whatever row the list shows: the user picks one.
     unmatchedClock_ = !setting.choice && setting.offset ? setting.problem : std::string();
     if (setting.choice) {
+        placeClock_ = setting.line;
         filling_ = true;
         controls_.zone->setCurrentIndex(setting.choice->row);
         controls_.daylightSaving->setChecked(setting.choice->daylightSaving);

@@ -70,6 +70,10 @@ class PlaceFinder : public QObject {
     // offset that no row of the list has, and no row was picked since. Empty otherwise.
     const std::string& unmatchedClock() const { return unmatchedClock_; }
 
+    // What the place's clock was at the birth while the zone follows it, as the line under the
+    // zone list says: "Asia/Kolkata on 15 Jun 1980: +5:30". Empty otherwise.
+    const std::string& placeClock() const { return placeClock_; }
+
   private:
     void offerCompletions(const QString& typed);
     void takeCompletion(const QModelIndex& offer);
@@ -77,6 +81,9 @@ class PlaceFinder : public QObject {
     // A place field, a direction or the daylight-saving box was changed by hand: the zone no
     // longer follows the place, but a clock without a row still waits for a zone.
     void letGoOfPlace();
+    // The line under the zone list, while no place's clock sets the zone: the chosen row's
+    // offset with the daylight-saving box.
+    void showChosenZone();
     std::optional<places::LocalMoment> moment() const;
 
     PlaceControls controls_;
@@ -88,6 +95,7 @@ class PlaceFinder : public QObject {
     std::optional<places::Place> place_;  // whose clock sets the zone
     bool filling_ = false;                // the finder itself is changing the controls
     std::string unmatchedClock_;
+    std::string placeClock_;
 };
 
 }  // namespace ui

@@ -50,6 +50,7 @@ void RashiProgram::calculate() {
         return;
     }
     session_.zoneIndex = values.zoneIndex;
+    session_.placeClock = form_->placeClock();
     showChart();
 }
 
@@ -57,9 +58,7 @@ void RashiProgram::showChart() {
     if (chart_) {
         delete chart_.data();
     }
-    ChartDisplayContent content =
-        FillDisplay(session_.birth, session_.reading, MonthNameForUser(session_.birth.month));
-    chart_ = new ChartWindow(std::move(content), session_, dialogs_);
+    chart_ = new ChartWindow(DisplayContentOf(session_), session_, dialogs_);
     connect(chart_, &ChartWindow::formRequested, this, &RashiProgram::showForm);
     connect(chart_, &ChartWindow::exitRequested, this, &RashiProgram::exitProgram);
     chart_->show();

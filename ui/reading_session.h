@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
+#include "ui/chart/chart_display_content.h"
 
 namespace ui {
 
@@ -15,7 +17,14 @@ struct ReadingSession {
     // The time zone list's position at the calculation. The form is hidden while a chart window
     // is open, so this is also its position whenever a chart window saves.
     int zoneIndex = 0;
+    // What the place's clock was at the birth, when the zone followed a place from the atlas:
+    // "Asia/Kolkata on 15 Jun 1980: +5:30". Empty for a zone chosen by hand.
+    std::string placeClock;
     QString lastFileName;
 };
+
+// Everything the chart display shows for the session's reading, in the language spoken: the
+// reading's texts and the notes under the chart of how it was cast.
+ChartDisplayContent DisplayContentOf(const ReadingSession& session);
 
 }  // namespace ui

@@ -94,7 +94,8 @@ void ExpectChartTextOnOnePage(const QString& pdf) {
     for (const char* expected :
          {"Vedic Planetary Position", "Surya / Sun", "00 Gem 40", "Ketu / South Node", "29 Cap 35",
           "Name: Asha Rao", "Date of Birth: June 15, 1980", "Time of Birth: 10 Hour 30 Minute",
-          "Latitude: 28 Degree 37 Minute", "Other Vedic Details", "Punarvasu", "Rashi Chart"}) {
+          "Latitude: 28 Degree 37 Minute", "Other Vedic Details", "Punarvasu", "Rashi Chart",
+          "Time zone: Indian Time, IST, +5.3 (+5:30)"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
                                                                 << text.toStdString();
     }
@@ -144,7 +145,8 @@ TEST_F(ChartOutput, PdfAndSvgDocumentsAreNamedAsPicturesAndHoldTheDrawing) {
     QFile svgFile(path("chart.svg"));
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
     const QByteArray svg = svgFile.readAll();
-    EXPECT_TRUE(svg.contains("Punarvasu") && svg.contains("Ketu / South Node"));
+    EXPECT_TRUE(svg.contains("Punarvasu") && svg.contains("Ketu / South Node") &&
+                svg.contains("Time zone: Indian Time, IST, +5.3 (+5:30)"));
     EXPECT_FALSE(svg.contains("<image"));
     QSvgRenderer renderer(svg);
     ASSERT_TRUE(renderer.isValid());
@@ -158,7 +160,9 @@ TEST_F(ChartOutput, PdfAndSvgDocumentsAreNamedAsPicturesAndHoldTheDrawing) {
             differing += qGray(drawn.pixel(x, y)) / 64 != qGray(screen.pixel(x, y)) / 64;
         }
     }
-    EXPECT_LT(differing, drawn.width() * drawn.height() / 50) << "the SVG shows the display";
+    // Text is smoothed a little differently by the SVG renderer, so every letter differs at
+    // its edges; a display that is missing or misplaced differs in far more.
+    EXPECT_LT(differing, drawn.width() * drawn.height() / 40) << "the SVG shows the display";
 }
 
 TEST_F(ChartOutput, ADocumentThatCannotBeWrittenSaysSo) {

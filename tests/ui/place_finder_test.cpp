@@ -88,7 +88,7 @@ TEST_F(PlaceFinderTest, ACompletionFillsThePlaceAndItsClock) {
     driver.list("cboTimeZone")->setFocus();
     QTest::keyClick(driver.list("cboTimeZone"), Qt::Key_Down);
     EXPECT_EQ(zoneRow(), kIndianTime + 1);
-    EXPECT_EQ(zoneLine(), "");
+    EXPECT_EQ(zoneLine(), "Chosen zone: +12:00");
     driver.list("cboYear")->setCurrentIndex(1943 - reading::kFirstYear);
     EXPECT_EQ(zoneRow(), kIndianTime + 1);
     EXPECT_FALSE(daylightSaving());
@@ -262,6 +262,22 @@ TEST_F(PlaceFinderTest, AClockWithoutARowWaitsForAZonePickedByHand) {
     driver.clickCalculate();
     EXPECT_TRUE(driver.chartShown()) << driver.lastMessage();
     EXPECT_EQ(driver.program->session().zoneIndex, 1);
+}
+
+// The chart names the zone it was cast with and the place's clock that chose it; the daylight
+// saving of war time moves the row's clock an hour.
+TEST_F(PlaceFinderTest, TheChartNamesTheZoneAndThePlacesClock) {
+    enterBirth(1943, 3, 15, 10, 0);
+    driver.field("txtCity")->setText("Kolkata");
+    driver.field("txtState")->setText("West Bengal");
+    driver.field("txtCountry")->setText("India");
+    clickFinder();
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown()) << driver.lastMessage();
+    EXPECT_EQ(
+        driver.shownContent().notes,
+        std::vector<std::string>{"Time zone: Indian Time, IST, +5.3 (+6:30 with daylight "
+                                 "saving) \u00B7 Asia/Kolkata on 15 Mar 1943: +6:30, war time"});
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
@@ -30,6 +31,9 @@ struct ChartDisplayContent {
     std::array<std::string, kDetailCount> detailValues;
     // Name, City, State, Country, Date of Birth, Time of Birth, Latitude, Longitude.
     std::array<std::string, kBirthLineCount> birthLines;
+    // Small lines under the chart that say how it was cast (the time zone, the positions), one
+    // a line; the screen, the pictures, the documents and the page all show them.
+    std::vector<std::string> notes;
 
     friend bool operator==(const ChartDisplayContent&, const ChartDisplayContent&) = default;
 

@@ -94,8 +94,15 @@ inline constexpr int kBirthLinesLeft = 6840;
 inline constexpr std::array<int, 8> kBirthLineTops{1800, 2130, 2445, 2775, 3090, 3420, 3735, 4065};
 inline constexpr int kBirthLineHeight = 195;
 
+// The notes under the chart and the tables, across the display: how the chart was cast.
+inline constexpr int kNotesLeft = 1320;
+inline constexpr int kNotesTop = 7230;
+inline constexpr int kNoteLineHeight = 210;
+inline constexpr int kNoteCount = 4;  // as many as the room below the chart holds
+
 // Font sizes in points.
 inline constexpr double kDisplayFontSize = 8.25;  // box texts, birth lines, frame captions
 inline constexpr double kTableFontSize = 9.75;    // planet table and details rows
+inline constexpr double kNoteFontSize = 7.0;      // notes under the chart
 
 }  // namespace ui::layout

@@ -120,6 +120,20 @@ void PaintBirthLines(QPainter& painter, const ChartDisplayContent& content) {
     }
 }
 
+// The notes of how the chart was cast, small, one under the other.
+void PaintNotes(QPainter& painter, const ChartDisplayContent& content) {
+    painter.setPen(Qt::black);
+    const int count = std::min(static_cast<int>(content.notes.size()), layout::kNoteCount);
+    for (int i = 0; i < count; ++i) {
+        const TwipsRect cell{layout::kNotesLeft, layout::kNotesTop + i * layout::kNoteLineHeight,
+                             layout::kDisplay.right() - layout::kNotesLeft - 120,
+                             layout::kNoteLineHeight};
+        DrawWholeText(painter, ToPixelsF(cell),
+                      QStringOf(content.notes[static_cast<std::size_t>(i)]), layout::kNoteFontSize,
+                      false);
+    }
+}
+
 // A framed panel with its caption set into the top edge.
 void PaintFrame(QPainter& painter, const TwipsRect& frame, const QString& caption,
                 const QPalette& palette) {
@@ -242,6 +256,7 @@ void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content,
     PaintBirthLines(painter, content);
     PaintDetails(painter, content, palette);
     PaintPlanetTable(painter, content, palette);
+    PaintNotes(painter, content);
     painter.restore();
 }
 

@@ -1,0 +1,15 @@
+#include "ui/reading_session.h"
+
+#include "ui/cast_zone.h"
+
+namespace ui {
+
+ChartDisplayContent DisplayContentOf(const ReadingSession& session) {
+    ChartDisplayContent content =
+        FillDisplay(session.birth, session.reading, MonthNameForUser(session.birth.month));
+    content.notes.push_back(
+        CastZoneNote(session.zoneIndex, session.birth.isDaylightSaving, session.placeClock));
+    return content;
+}
+
+}  // namespace ui
