@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/trim.h"
@@ -13,6 +14,7 @@
 #include "files/text_losses.h"
 #include "reading/birth_data.h"
 #include "reading/form_values.h"
+#include "reading/sample_birth.h"
 #include "reading/validation.h"
 
 namespace {
@@ -63,7 +65,8 @@ std::vector<std::string> TextFields(std::string_view bytes) {
 // Saving these texts gives a file that opens again, with what the losses foretold in each field,
 // and a loss named wherever a field comes back changed.
 void CheckSaveAndReopen(const std::vector<std::string>& texts) {
-    reading::BirthData birth;
+    // A birth the form could have made: its date and time are in their lists.
+    reading::BirthData birth = reading::SampleBirth();
     birth.name = texts[0];
     birth.city = texts[1];
     birth.state = texts[2];
@@ -103,6 +106,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(degrees->empty() || reading::IsDegreeOrMinuteText(*degrees));
         }
         Check(files::DecodeReadingFile(files::EncodeReadingFile(fields)) == fields);
+        // Every list line the file holds is one of its list's values: it is taken whatever the
+        // form held before, never left as it was.
+        reading::FormValues other;
+        other.monthIndex = other.dayIndex = other.yearIndex = 7;
+        other.hourIndex = other.minuteIndex = other.zoneIndex = 7;
+        const reading::FormValues again = files::ApplyToForm(fields, other);
+        const int held = files::ReadingFileLinesHeld(bytes);
+        const std::pair<int, int reading::FormValues::*> lists[] = {
+            {1, &reading::FormValues::monthIndex},  {2, &reading::FormValues::dayIndex},
+            {3, &reading::FormValues::yearIndex},   {4, &reading::FormValues::hourIndex},
+            {5, &reading::FormValues::minuteIndex}, {6, &reading::FormValues::zoneIndex}};
+        for (const auto& [line, index] : lists) {
+            Check(line >= held || form.*index == again.*index);
+        }
     }
 
     // Writing: every Latin-1 character and text beyond it, and the same bytes taken as UTF-8
