@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -43,6 +44,15 @@ void CheckForm(const reading::FormValues& form, const reading::ChartSettings& se
         DegreeOrMinuteField(form.latitudeDegrees) && DegreeOrMinuteField(form.latitudeMinutes) &&
         DegreeOrMinuteField(form.longitudeDegrees) && DegreeOrMinuteField(form.longitudeMinutes));
     Require(!(form.north && form.south) && !(form.east && form.west));
+    // A clock offset given directly is within a day's reach; names are one line each.
+    Require(!form.clockOffsetMinutes ||
+            (*form.clockOffsetMinutes >= -reading::kMaxClockOffsetMinutes &&
+             *form.clockOffsetMinutes <= reading::kMaxClockOffsetMinutes));
+    for (const std::string* text : {&form.name, &form.city, &form.state, &form.country}) {
+        Require(std::none_of(text->begin(), text->end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        }));
+    }
     reading::BirthData birth;
     reading::ChartReading chart;
     if (const auto refusal = reading::RunCalculation(form, birth, chart, settings)) {
