@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "form_driver.h"
 #include "reading/validation.h"
@@ -94,6 +97,39 @@ TEST_F(LanguageTest, EveryRefusalOfTheFormIsTranslated) {
     }
     shown.removeDuplicates();
     EXPECT_EQ(shown.size(), std::size(changes) - 1) << "the two date messages read alike";
+}
+
+// A name in Bengali cannot go into a reading file, which holds Latin letters only: typing it is
+// refused and the warning before saving says so, in the language spoken; cancelling writes
+// nothing.
+TEST_F(LanguageTest, ABengaliNameIsWarnedAboutBeforeItIsLost) {
+    ui::ApplyLanguage(Language::kBengali);
+    ProgramDriver driver;
+    // Typed, a Bengali letter is refused at once, and the message says why.
+    QLineEdit* name = driver.field("txtName");
+    name->setFocus();
+    QTest::sendKeyEvent(QTest::KeyAction::Click, name, Qt::Key_unknown, QStringLiteral("আ"),
+                        Qt::NoModifier);
+    ASSERT_EQ(driver.dialogs.texts().size(), 1);
+    EXPECT_TRUE(driver.dialogs.texts()[0].contains(QStringLiteral("কোষ্ঠী ফাইলে বাংলা অক্ষর")));
+    EXPECT_FALSE(name->text().contains(QStringLiteral("আ")));
+
+    // Put in another way, it is named in the warning before saving.
+    reading::FormValues values = reading::SampleBirthForm();
+    values.name = "আশা রাও";
+    driver.enter(values);
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown());
+    const QTemporaryDir folder;
+    driver.dialogs.saveAnswers.push_back(folder.filePath(QStringLiteral("asha.vlj")));
+    driver.chart()->findChild<QAction*>(QStringLiteral("mnuSaveAs"))->trigger();
+    ASSERT_EQ(driver.dialogs.warnings.size(), 1u);
+    const QString warning = driver.dialogs.warnings[0].text;
+    EXPECT_TRUE(warning.startsWith(QStringLiteral("কোষ্ঠী ফাইল কেবল লাতিন অক্ষর রাখতে পারে")))
+        << warning;
+    EXPECT_TRUE(warning.contains(QStringLiteral("নাম \"আশা রাও\"")));
+    EXPECT_EQ(driver.dialogs.warnings[0].proceed, QStringLiteral("তবুও সংরক্ষণ করুন"));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("asha.vlj"))));
 }
 
 // Chosen in the chart window's View menu, a language changes the captions, the chart's own words

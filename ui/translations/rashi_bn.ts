@@ -948,7 +948,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <name>ui::KeyFilter</name>
     <message>
         <source>Please enter only letters</source>
-        <translation>অনুগ্রহ করে শুধু অক্ষর লিখুন</translation>
+        <translation>অনুগ্রহ করে শুধু লাতিন অক্ষর লিখুন: কোষ্ঠী ফাইলে বাংলা অক্ষর রাখা যায় না</translation>
     </message>
     <message>
         <source>Please enter only numbers</source>

@@ -948,7 +948,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <name>ui::KeyFilter</name>
     <message>
         <source>Please enter only letters</source>
-        <translation>कृपया केवल अक्षर लिखें</translation>
+        <translation>कृपया केवल लैटिन अक्षर लिखें: कुंडली फ़ाइल में देवनागरी अक्षर नहीं रखे जा सकते</translation>
     </message>
     <message>
         <source>Please enter only numbers</source>
