@@ -1,8 +1,11 @@
 #include "ui/cast_zone.h"
 
+#include <QCoreApplication>
+
 #include "places/place_text.h"
 #include "reading/time_zones.h"
 #include "reading/zone_choice.h"
+#include "ui/language.h"
 
 namespace ui {
 
@@ -10,22 +13,31 @@ namespace {
 
 constexpr int kDaylightSeconds = 3600;  // the box moves the clock one hour forward
 
+// The texts are shown in the language spoken, with its digits.
+std::string Tr(const char* source, const std::string& value) {
+    return WithLanguageDigits(
+               QCoreApplication::translate("CastZone", source).arg(QString::fromStdString(value)))
+        .toUtf8()
+        .toStdString();
+}
+
 }  // namespace
 
 std::string RowClockText(int row, bool daylightSaving) {
     const std::string clock = places::OffsetText(reading::RowOffsetSeconds(row) +
                                                  (daylightSaving ? kDaylightSeconds : 0));
-    return daylightSaving ? clock + " with daylight saving" : clock;
+    return daylightSaving ? Tr(QT_TRANSLATE_NOOP("CastZone", "%1 with daylight saving"), clock)
+                          : Tr("%1", clock);
 }
 
 std::string ChosenZoneLine(int row, bool daylightSaving) {
-    return "Chosen zone: " + RowClockText(row, daylightSaving);
+    return Tr(QT_TRANSLATE_NOOP("CastZone", "Chosen zone: %1"), RowClockText(row, daylightSaving));
 }
 
 std::string CastZoneNote(int row, bool daylightSaving, std::string_view placeClock) {
     const std::string_view list = reading::TimeZoneTable.at(static_cast<std::size_t>(row)).listText;
-    std::string note =
-        "Time zone: " + std::string(list) + " (" + RowClockText(row, daylightSaving) + ")";
+    std::string note = Tr(QT_TRANSLATE_NOOP("CastZone", "Time zone: %1"), std::string(list)) +
+                       " (" + RowClockText(row, daylightSaving) + ")";
     if (!placeClock.empty()) {
         note += " \u00B7 ";
         note += placeClock;

@@ -320,6 +320,7 @@ void InputForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         RetranslateTexts(this);
         nameMonths();
+        placeFinder_->showChosenZone();
         const QList<QLabel*> labels = findChildren<QLabel*>();
         for (QLabel* label : labels) {
             if (label->property(kFitsTextProperty).toBool()) {

@@ -74,6 +74,10 @@ class PlaceFinder : public QObject {
     // zone list says: "Asia/Kolkata on 15 Jun 1980: +5:30". Empty otherwise.
     const std::string& placeClock() const { return placeClock_; }
 
+    // The line under the zone list, while no place's clock sets the zone: the chosen row's
+    // offset with the daylight-saving box, in the language spoken.
+    void showChosenZone();
+
   private:
     void offerCompletions(const QString& typed);
     void takeCompletion(const QModelIndex& offer);
@@ -81,9 +85,6 @@ class PlaceFinder : public QObject {
     // A place field, a direction or the daylight-saving box was changed by hand: the zone no
     // longer follows the place, but a clock without a row still waits for a zone.
     void letGoOfPlace();
-    // The line under the zone list, while no place's clock sets the zone: the chosen row's
-    // offset with the daylight-saving box.
-    void showChosenZone();
     std::optional<places::LocalMoment> moment() const;
 
     PlaceControls controls_;

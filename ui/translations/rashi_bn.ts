@@ -38,6 +38,21 @@
     </message>
 </context>
 <context>
+    <name>CastZone</name>
+    <message>
+        <source>%1 with daylight saving</source>
+        <translation>%1, ডেলাইট সেভিং সহ</translation>
+    </message>
+    <message>
+        <source>Chosen zone: %1</source>
+        <translation>বেছে নেওয়া অঞ্চল: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>সময় অঞ্চল: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChartDisplay</name>
     <message>
         <source>Surya / Sun</source>

@@ -38,6 +38,21 @@
     </message>
 </context>
 <context>
+    <name>CastZone</name>
+    <message>
+        <source>%1 with daylight saving</source>
+        <translation>%1, डेलाइट सेविंग सहित</translation>
+    </message>
+    <message>
+        <source>Chosen zone: %1</source>
+        <translation>चुना गया क्षेत्र: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>समय क्षेत्र: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChartDisplay</name>
     <message>
         <source>Surya / Sun</source>
