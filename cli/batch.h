@@ -19,6 +19,10 @@ inline constexpr std::string_view kBatchHeader =
     "name,day,month,year,hour,minute,zone,latDeg,latMin,south,lonDeg,lonMin,east,dst,city,state,"
     "country";
 
+// The largest number a batch's first line may take. Counting on from it cannot overflow, and the
+// line numbers stay below 2^53, which JSON readers that hold every number as a double read exactly.
+inline constexpr std::int64_t kMaxFirstLine = 1'000'000'000'000'000;
+
 struct BatchSummary {
     std::string headerProblem;  // not empty when no row could be read at all
     std::string inputProblem;  // why reading stopped before the end ("out of memory", errno's text)
@@ -41,7 +45,7 @@ struct BatchSettings {
     reading::ChartSettings chart;  // how every row's chart is calculated
     bool withSettings = false;     // each line says how ("settings")
     // The number of the input's first line, its header: a chunk cut from a larger file numbers
-    // its lines as that file does.
+    // its lines as that file does. From 1 to kMaxFirstLine.
     std::int64_t firstLine = 1;
     CsvLimits limits;
 };

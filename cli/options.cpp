@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/batch.h"
 #include "cli/form_entry.h"
 #include "reading/validation.h"
 
@@ -288,8 +289,9 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         if (options.mode != Mode::kBatch) {
             parsed.usageProblem = "--first-line numbers the lines of a batch; give it with --batch";
         } else if (const auto first = LineNumber(ValueOf(parser, "first-line"));
-                   !first || *first < 1) {
-            parsed.usageProblem = "--first-line must be a whole number from 1";
+                   !first || *first < 1 || *first > kMaxFirstLine) {
+            parsed.usageProblem =
+                "--first-line must be a whole number from 1 to " + std::to_string(kMaxFirstLine);
         } else {
             options.firstLine = *first;
         }
@@ -463,10 +465,11 @@ Batch:
                      and a quote still open past that is one ("unclosed quote opened on line
                      N"), after which reading goes on with the line after line N. A failed
                      write stops the batch at once.
-  --first-line N     number the input's first line (its header) N instead of 1, so that a
-                     chunk cut from a larger file by whole lines numbers its rows as the whole
-                     file does (README: "Very large batches"). A row with a line break inside
-                     quotes cannot be cut by lines; the id column is then the safe key.
+  --first-line N     number the input's first line (its header) N (from 1 to
+                     1000000000000000) instead of 1, so that a chunk cut from a larger file by
+                     whole lines numbers its rows as the whole file does (README: "Very large
+                     batches"). A row with a line break inside quotes cannot be cut by lines;
+                     the id column is then the safe key.
 
 Reading file:
   READING.vlj        print the report (or with --json the JSON) of a saved reading file.

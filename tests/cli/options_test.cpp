@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/batch.h"
 #include "cli/form_entry.h"
 
 namespace cli {
@@ -73,6 +74,9 @@ TEST(OptionsTest, MissingTextsAreLeftToTheFormsValidation) {
 }
 
 TEST(OptionsTest, BadOptionsAreUsageProblems) {
+    // Past the top, counting on would overflow and JSON readers would round the numbers.
+    const std::string kFirstLineRange =
+        "--first-line must be a whole number from 1 to 1000000000000000";
     const struct {
         QStringList arguments;
         std::string problem;
@@ -113,9 +117,14 @@ TEST(OptionsTest, BadOptionsAreUsageProblems) {
          "be one line of text"},
         {{"--first-line", "5", "a.vlj"},
          "--first-line numbers the lines of a batch; give it with --batch"},
-        {{"--batch", "-", "--first-line", "0"}, "--first-line must be a whole number from 1"},
-        {{"--batch", "-", "--first-line", "-3"}, "--first-line must be a whole number from 1"},
-        {{"--batch", "-", "--first-line", "1e6"}, "--first-line must be a whole number from 1"},
+        {{"--batch", "-", "--first-line", "0"}, kFirstLineRange},
+        {{"--batch", "-", "--first-line", "-3"}, kFirstLineRange},
+        {{"--batch", "-", "--first-line", "1e6"}, kFirstLineRange},
+        {{"--batch", "-", "--first-line", " 5"}, kFirstLineRange},
+        {{"--batch", "-", "--first-line", ""}, kFirstLineRange},
+        {{"--batch", "-", "--first-line", "1000000000000001"}, kFirstLineRange},
+        {{"--batch", "-", "--first-line", "9223372036854775807"}, kFirstLineRange},
+        {{"--batch", "-", "--first-line", "99999999999999999999"}, kFirstLineRange},
         // A second value would silently replace the first.
         {{"--batch", "a.csv", "--batch", "b.csv"}, "--batch is given twice; give it once"},
         {{"--date", "1980-06-15", "--date", "1980-06-16", "--time", "10:30", "--zone", "34"},
@@ -190,6 +199,8 @@ TEST(OptionsTest, ModesOtherThanOneBirth) {
     EXPECT_TRUE(Parse({"--batch", "births.csv", "--dasha"}).options->dasha);
     EXPECT_EQ(batch.options->firstLine, 1);
     EXPECT_EQ(Parse({"--batch", "-", "--first-line", "4000000001"}).options->firstLine, 4000000001);
+    EXPECT_EQ(Parse({"--batch", "-", "--first-line", "1000000000000000"}).options->firstLine,
+              kMaxFirstLine);
     EXPECT_TRUE(Parse({"--json", "--dasha", "asha.vlj"}).options->dasha);
     const ParsedOptions file = Parse({"--json", "asha.vlj"});
     EXPECT_EQ(file.options->mode, Mode::kReadingFile);

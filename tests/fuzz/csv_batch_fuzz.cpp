@@ -3,6 +3,9 @@
 // reach them. Checked: every output line is a JSON object, there is one line per record the
 // reader finds, every line names its record's line, and the good row at the end always comes
 // out, whatever came before it; without quotes, every line that is not blank is one record.
+// The same rows are fed once more after a header with an id column, numbered from a later first
+// line as a chunk of a larger file is: every line then carries "id", a text or null, and the line
+// numbers move by as much.
 
 #include <QByteArray>
 #include <QJsonDocument>
@@ -62,12 +65,36 @@ std::vector<std::int64_t> LinesNotBlank(std::string_view text) {
     return lines;
 }
 
-std::string BatchOutput(const std::string& input, cli::BatchSummary& summary) {
+std::string BatchOutput(const std::string& input, cli::BatchSummary& summary,
+                        std::int64_t firstLine = 1) {
     std::istringstream in(input);
     std::ostringstream out;
-    summary = cli::RunBatch(
-        in, out, {.withDasha = false, .chart = {}, .withSettings = false, .limits = kLimits});
+    summary = cli::RunBatch(in, out,
+                            {.withDasha = false,
+                             .chart = {},
+                             .withSettings = false,
+                             .firstLine = firstLine,
+                             .limits = kLimits});
     return out.str();
+}
+
+// The output's lines as JSON objects, one for each record after the header; traps on any other.
+std::vector<QJsonObject> OutputObjects(const std::string& output, std::size_t rows) {
+    Require(output.ends_with('\n'));
+    std::vector<QJsonObject> objects;
+    std::size_t start = 0;
+    for (std::size_t row = 0; row < rows; ++row) {
+        const std::size_t end = output.find('\n', start);
+        Require(end != std::string::npos);
+        const QByteArray line = QByteArray::fromStdString(output.substr(start, end - start));
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        Require(error.error == QJsonParseError::NoError && document.isObject());
+        objects.push_back(document.object());
+        start = end + 1;
+    }
+    Require(start == output.size());
+    return objects;
 }
 
 }  // namespace
@@ -99,25 +126,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(summary.headerProblem.empty() && summary.inputProblem.empty() &&
             summary.outputProblem.empty());
     Require(summary.rows == static_cast<std::int64_t>(records.size()) - 1);
-    Require(output.ends_with('\n'));
-    std::size_t start = 0;
+    const std::vector<QJsonObject> objects = OutputObjects(output, records.size() - 1);
     for (std::size_t row = 1; row < records.size(); ++row) {
-        const std::size_t end = output.find('\n', start);
-        Require(end != std::string::npos);
-        const QByteArray line = QByteArray::fromStdString(output.substr(start, end - start));
-        QJsonParseError error{};
-        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-        Require(error.error == QJsonParseError::NoError && document.isObject());
-        const QJsonObject object = document.object();
-        Require(object["line"].toInteger() == records[row].lineNumber);
-        start = end + 1;
+        Require(objects[row - 1]["line"].toInteger() == records[row].lineNumber);
+        Require(!objects[row - 1].contains("id"));
     }
-    Require(start == output.size());
     // The good row's chart, after the line it was read on.
     const std::string goodChart = goodLine.substr(goodLine.find(','));
     Require(output.ends_with(goodChart));
     // The good row is read on its own line, the last.
     Require(!records.back().problem &&
             records.back().lineNumber == std::count(input.begin(), input.end(), '\n'));
+
+    // The header and the good row gain an id field, which leaves every line where it was.
+    constexpr std::int64_t kFirstLine = 4'000'000'001;
+    const std::string withIds = "id," + kHeader + rows + "\n" + "good," + kGoodRow;
+    const std::string idOutput = BatchOutput(withIds, summary, kFirstLine);
+    Require(summary.headerProblem.empty() &&
+            summary.rows == static_cast<std::int64_t>(records.size()) - 1);
+    const std::vector<QJsonObject> idObjects = OutputObjects(idOutput, records.size() - 1);
+    for (std::size_t row = 1; row < records.size(); ++row) {
+        const QJsonObject& object = idObjects[row - 1];
+        Require(object["line"].toInteger() == records[row].lineNumber + kFirstLine - 1);
+        Require(object["id"].isString() || object["id"].isNull());
+    }
+    Require(idObjects.back()["id"] == QStringLiteral("good"));
+    Require(idOutput.ends_with(goodChart));
     return 0;
 }
