@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
@@ -31,7 +32,8 @@ constexpr int kRetryMs = 25;
 // of that name is opened as a folder, and a pipe without waiting for a writer: the lock works on
 // anything the system can open, and nothing already there is changed.
 int OpenForLocking(const QByteArray& path) {
-    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    // A link is not followed: another user could point it anywhere.
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW;
     int descriptor = -1;
     do {
         descriptor = ::open(path.constData(), flags | O_CREAT, 0600);
@@ -44,8 +46,11 @@ int OpenForLocking(const QByteArray& path) {
 
 }  // namespace
 
-SingleInstanceLock::SingleInstanceLock(const QString& lockPath, QObject* parent)
-    : QObject(parent), lockPath_(lockPath), serverName_(lockPath + QStringLiteral(".socket")) {
+SingleInstanceLock::SingleInstanceLock(const QString& lockPath, unsigned owner, QObject* parent)
+    : QObject(parent),
+      lockPath_(lockPath),
+      owner_(owner),
+      serverName_(lockPath + QStringLiteral(".socket")) {
     // Only this user may ask the running copy anything.
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, [this] {
@@ -71,6 +76,11 @@ SingleInstanceLock::State SingleInstanceLock::tryAcquire() {
     }
     const int descriptor = OpenForLocking(QFile::encodeName(lockPath_));
     if (descriptor < 0) {
+        return State::kUnavailable;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || status.st_uid != owner_) {
+        ::close(descriptor);
         return State::kUnavailable;
     }
     int locked = -1;
@@ -131,7 +141,12 @@ QString SingleInstanceLock::DefaultLockPath() {
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::tempPath();
     }
-    return QDir(folder).filePath(QStringLiteral("velmora-rashi-chart-east.lock"));
+    return QDir(folder).filePath(
+        QStringLiteral("velmora-rashi-chart-east-%1.lock").arg(CurrentUserId()));
+}
+
+unsigned SingleInstanceLock::CurrentUserId() {
+    return static_cast<unsigned>(::geteuid());
 }
 
 bool AcquireSingleInstance(SingleInstanceLock& lock, UserDialogs& dialogs) {

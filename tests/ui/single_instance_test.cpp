@@ -190,10 +190,34 @@ TEST_F(SingleInstance, AFolderWhereNoLockCanBeMadeDoesNotKeepTheProgramFromStart
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST(SingleInstanceLockPath, LiesInAnExistingFolder) {
+TEST(SingleInstanceLockPath, LiesInAnExistingFolderAndNamesTheUser) {
     const QString path = ui::SingleInstanceLock::DefaultLockPath();
-    EXPECT_TRUE(path.endsWith(QStringLiteral(".lock")));
+    EXPECT_TRUE(
+        path.endsWith(QStringLiteral("-%1.lock").arg(ui::SingleInstanceLock::CurrentUserId())))
+        << path;
     EXPECT_TRUE(QFileInfo(path).dir().exists());
+}
+
+// In a shared temporary folder another user may make a file of the lock's name first: the
+// program then starts without the lock, and neither locks nor changes that file.
+TEST_F(SingleInstance, AnotherUsersFileOfTheLocksNameIsNotTaken) {
+    QFile planted(lockPath());
+    ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
+    planted.write("someone else's\n");
+    planted.close();
+    const unsigned otherUser = ui::SingleInstanceLock::CurrentUserId() + 1;
+    ui::SingleInstanceLock lock(lockPath(), otherUser);
+    EXPECT_EQ(lock.tryAcquire(), State::kUnavailable);
+    EXPECT_TRUE(ui::AcquireSingleInstance(lock, dialogs));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(ui::SingleInstanceLock(lockPath()).tryAcquire(), State::kAcquired)
+        << "the file stayed unlocked";
+
+    // Nor is a link followed to wherever it points.
+    QTemporaryDir other;
+    const QString linked = other.filePath(QStringLiteral("rashi.lock"));
+    ASSERT_TRUE(QFile::link(lockPath(), linked));
+    EXPECT_EQ(ui::SingleInstanceLock(linked).tryAcquire(), State::kUnavailable);
 }
 
 // What the running copy does when asked: the window the user works in comes to the front.
