@@ -13,14 +13,18 @@ namespace links {
 
 namespace {
 
+// The designed description, then what the program has grown to do since; the licence notice
+// closes it.
 const QString kDescription = QStringLiteral(
     "Velmora Rashi Chart (East Indian Style) Software shows your Rashi Chart (East Indian "
     "version) thereby giving the precise astronomical positions of planets during the time your "
     "birth. Vedic Astrology uses this information to forecast important incidents and probable "
     "opportunities that might arise in your life. Thus, Velmora Free Rashi Chart (East Indian "
     "Style) Software displays the planetary positions in the different signs. This is designed "
-    "in the East Indian style of preparing Vedic birth charts. All rights in this software are "
-    "held by Velmora Astrology.");
+    "in the East Indian style of preparing Vedic birth charts. Beside the Rashi chart it shows the "
+    "Navamsa chart and the Vimshottari dasha, finds the place of birth and its clock in a built-in "
+    "atlas, zooms the chart, and saves it as a reading, a text report, a JPEG picture, a PDF or an "
+    "SVG drawing, or prints it.");
 
 // The place atlas is GeoNames' work, shared under CC BY 4.0, which asks for this credit.
 const QString kPlaceCredit = QStringLiteral(
@@ -67,7 +71,7 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener openUrl) : QDialog(parent) {
     bold.setBold(true);
     title->setFont(bold);
 
-    auto* description = WrappedLabel(kDescription, this);
+    auto* description = WrappedLabel(kDescription + QLatin1Char(' ') + LicenceNotice(), this);
     description->setObjectName(QStringLiteral("lblDescription"));
 
     lblHomePage =

@@ -7,6 +7,19 @@ namespace links {
 // The program's name and version as its windows and the About box show it.
 inline constexpr char kProgramCaption[] = "Velmora Astrology Rashi Chart (East Indian Style) v1.70";
 
+// Who holds the program's copyright, and the licence it is shared under: the About box, the
+// package's copyright file and the metainfo say the same.
+inline constexpr char kCopyrightLine[] = "Copyright (C) 2026 Velmora Astrology";
+inline constexpr char kLicenceSentence[] =
+    "This program is free software: you can share and change it under the GNU General Public "
+    "License, version 3 or (at your option) any later version. It comes with no warranty.";
+
+// The copyright line and the licence sentence, as the About box closes its description.
+inline QString LicenceNotice() {
+    return QString::fromLatin1(kCopyrightLine) + QStringLiteral(". ") +
+           QString::fromLatin1(kLicenceSentence);
+}
+
 // The vendor's branding offer. The About box shows the sentences and the link apart; the form
 // and the chart window show them as one label.
 inline constexpr char kFullBrandOffer[] =

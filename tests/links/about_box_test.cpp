@@ -29,6 +29,14 @@ TEST(AboutBox, ShowsTheProgramsTextsAndTwoRules) {
         "Velmora Rashi Chart (East Indian Style) Software shows your Rashi Chart (East Indian "
         "version) thereby giving the precise astronomical positions of planets during the time "
         "your birth.")));
+    // The licence and its holder, as the package's copyright file states them.
+    EXPECT_TRUE(all.contains(QStringLiteral("Copyright (C) 2026 Velmora Astrology. ")));
+    EXPECT_TRUE(all.contains(QStringLiteral(
+        "GNU General Public License, version 3 or (at your option) any later version")));
+    EXPECT_FALSE(all.contains(QStringLiteral("All rights")));
+    for (const char* feature : {"Navamsa", "Vimshottari dasha", "atlas", "zoom", "PDF", "SVG"}) {
+        EXPECT_TRUE(all.contains(QString::fromLatin1(feature))) << feature;
+    }
     EXPECT_TRUE(all.contains(QStringLiteral(
         "Home Business Opportunity. Start your own Internet business and make money online. Get "
         "this software fully branded for your website.")));

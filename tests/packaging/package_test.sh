@@ -72,6 +72,28 @@ XDG_RUNTIME_DIR=$scratch/runtime QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/
 [ $status -eq 124 ] || fail "the installed rashi-chart ended with status $status on its own:
 $(cat "$scratch/rashi-chart.log")"
 
+# What software centres and menus show: no claim the window does not bear out, one main
+# category, and the licence the copyright file states.
+metainfo=$root/usr/share/metainfo/example.velmora_astrology.rashi_chart.metainfo.xml
+! grep -qi midheaven "$metainfo" || fail "the metainfo names the midheaven, which the window never shows"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    fail "the metainfo's licence is not GPL-3.0-or-later"
+grep -q 'any later version' "$root/usr/share/doc/rashi-chart/copyright" ||
+    fail "the copyright file does not grant version 3 or later"
+categories=$(sed -n 's/^Categories=//p' "$root/usr/share/applications/rashi-chart.desktop")
+main=0
+for category in ${categories//;/ }; do
+    case $category in
+    AudioVideo | Audio | Video | Development | Education | Game | Graphics | Network | Office | \
+        Science | Settings | System | Utility) main=$((main + 1)) ;;
+    esac
+done
+[ $main -eq 1 ] || fail "the desktop entry has $main main categories: $categories"
+for page in rashi-chart rashi-report; do
+    zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q 'version 3 or (at your option) any later' ||
+        fail "the manual page of $page does not state the licence"
+done
+
 # The whole tree, so that the metainfo's launcher must be the installed desktop entry.
 appstreamcli validate-tree --no-net "$root" >"$scratch/appstream.log" ||
     fail "appstreamcli: $(cat "$scratch/appstream.log")"
