@@ -233,11 +233,13 @@ struct SliceResult {
     std::int64_t failedRows = 0;
 };
 
-// What ties the row's output line to it: its line, and its id when the input has the column
-// (null when the row could not be read as far as its id).
+// What ties the row's output line to it: its line, and its id when the input has the column.
+// The id is null when the row's fields cannot be told apart (a broken quote, a field too many or
+// too few): a comma missing or added before the id, or inside it, would make another field pass
+// for it, and a wrong key is worse than none.
 RowKey KeyOf(const ColumnMap& map, const CsvRecord& record) {
     RowKey key{.line = record.lineNumber, .withId = map.id.has_value(), .id = {}};
-    if (map.id && !record.problem && *map.id < record.FieldCount()) {
+    if (map.id && !record.problem && record.FieldCount() == map.columns.size()) {
         key.id = record.Field(*map.id);
     }
     return key;

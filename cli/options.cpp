@@ -447,9 +447,9 @@ Batch:
                        east,dst,city,state,country
                      (columns in any order). A column id, any text, is the caller's key:
                      it is echoed as "id" in the row's output line, error rows included (null
-                     when the row could not be read as far as it). A column offset (as
-                     --offset) may stand for zone and dst. A column place (as --place) may
-                     stand for
+                     when the row's fields cannot be counted right: a broken quote, a field
+                     too many or too few). A column offset (as --offset) may stand for zone
+                     and dst. A column place (as --place) may stand for
                      latDeg, latMin, south, lonDeg, lonMin, east, city, state and country, and
                      for zone and dst when those are left out. Fields in double quotes may
                      hold commas, line breaks and doubled quotes; south, east and dst are
