@@ -14,8 +14,9 @@ namespace links {
 namespace {
 
 // The designed description, then what the program has grown to do since; the licence notice
-// closes it.
-const QString kDescription = QStringLiteral(
+// closes it, in English, as the licence is written.
+constexpr char kDescription[] = QT_TRANSLATE_NOOP(
+    "links::frmAbout",
     "Velmora Rashi Chart (East Indian Style) Software shows your Rashi Chart (East Indian "
     "version) thereby giving the precise astronomical positions of planets during the time your "
     "birth. Vedic Astrology uses this information to forecast important incidents and probable "
@@ -27,7 +28,8 @@ const QString kDescription = QStringLiteral(
     "SVG drawing, or prints it.");
 
 // The place atlas is GeoNames' work, shared under CC BY 4.0, which asks for this credit.
-const QString kPlaceCredit = QStringLiteral(
+constexpr char kPlaceCredit[] = QT_TRANSLATE_NOOP(
+    "links::frmAbout",
     "Places and their time zones: GeoNames (www.geonames.org), licensed under Creative Commons "
     "Attribution 4.0 (CC BY 4.0).");
 
@@ -71,19 +73,18 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener openUrl) : QDialog(parent) {
     bold.setBold(true);
     title->setFont(bold);
 
-    auto* description = WrappedLabel(kDescription + QLatin1Char(' ') + LicenceNotice(), this);
+    auto* description = WrappedLabel(tr(kDescription) + QLatin1Char(' ') + LicenceNotice(), this);
     description->setObjectName(QStringLiteral("lblDescription"));
 
-    lblHomePage =
-        new LinkLabel(QStringLiteral("Click here to visit ") + VendorSiteForDisplay(), this);
+    lblHomePage = new LinkLabel(tr("Click here to visit %1").arg(VendorSiteForDisplay()), this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
 
-    auto* offer = WrappedLabel(QString::fromLatin1(kFullBrandOffer), this);
+    auto* offer = WrappedLabel(VendorText(kFullBrandOffer), this);
     offer->setObjectName(QStringLiteral("lblBusiness"));
-    lblCoBrand = new LinkLabel(QString::fromLatin1(kMoreDetailsLink), this);
+    lblCoBrand = new LinkLabel(VendorText(kMoreDetailsLink), this);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     // Enter closes the box: the focus starts on OK, not on a link that Enter would follow.
@@ -97,7 +98,7 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener openUrl) : QDialog(parent) {
     text->addWidget(HorizontalRule(this, QStringLiteral("Line2")));
     text->addWidget(offer);
     text->addWidget(lblCoBrand);
-    auto* placeCredit = WrappedLabel(kPlaceCredit, this);
+    auto* placeCredit = WrappedLabel(tr(kPlaceCredit), this);
     placeCredit->setObjectName(QStringLiteral("lblPlaceCredit"));
     text->addWidget(placeCredit);
     text->addStretch();

@@ -1,5 +1,7 @@
 #include "links/place_lookup.h"
 
+#include <QCoreApplication>
+
 namespace links {
 
 namespace {
@@ -13,14 +15,17 @@ const QString kWebSearchAddress = QStringLiteral("https://duckduckgo.com/");
 std::optional<PlaceLookupRefusal> CheckPlaceForLookup(const QString& city, const QString& state,
                                                       const QString& country) {
     if (city.isEmpty()) {
-        return PlaceLookupRefusal{QStringLiteral("Please Enter City"), reading::FormField::kCity};
+        return PlaceLookupRefusal{QCoreApplication::translate("PlaceLookup", "Please Enter City"),
+                                  reading::FormField::kCity};
     }
     if (state.isEmpty()) {
-        return PlaceLookupRefusal{QStringLiteral("Please Enter State"), reading::FormField::kState};
+        return PlaceLookupRefusal{QCoreApplication::translate("PlaceLookup", "Please Enter State"),
+                                  reading::FormField::kState};
     }
     if (country.isEmpty()) {
-        return PlaceLookupRefusal{QStringLiteral("Please Enter Country"),
-                                  reading::FormField::kCountry};
+        return PlaceLookupRefusal{
+            QCoreApplication::translate("PlaceLookup", "Please Enter Country"),
+            reading::FormField::kCountry};
     }
     return std::nullopt;
 }

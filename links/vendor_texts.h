@@ -22,12 +22,18 @@ inline QString LicenceNotice() {
 
 // The vendor's branding offer. The About box shows the sentences and the link apart; the form
 // and the chart window show them as one label.
-inline constexpr char kFullBrandOffer[] =
+inline constexpr char kFullBrandOffer[] = QT_TRANSLATE_NOOP(
+    "VendorTexts",
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website.";
-inline constexpr char kMoreDetailsLink[] = "Click here for more details";
+    "this software fully branded for your website.");
+inline constexpr char kMoreDetailsLink[] =
+    QT_TRANSLATE_NOOP("VendorTexts", "Click here for more details");
 
-// The offer and its link as one text: "Home Business Opportunity. … Click here for more details."
+// One of the texts above in the language spoken.
+QString VendorText(const char* source);
+
+// The offer and its link as one text in the language spoken: "Home Business Opportunity. … Click
+// here for more details."
 QString FullBrandAdvert();
 
 }  // namespace links

@@ -321,6 +321,7 @@ void InputForm::changeEvent(QEvent* event) {
         RetranslateTexts(this);
         nameMonths();
         placeFinder_->showChosenZone();
+        lblFullBrand->setText(links::FullBrandAdvert());
         const QList<QLabel*> labels = findChildren<QLabel*>();
         for (QLabel* label : labels) {
             if (label->property(kFitsTextProperty).toBool()) {

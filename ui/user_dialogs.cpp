@@ -1,5 +1,6 @@
 #include "ui/user_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -41,10 +42,10 @@ QString ChosenFile(QFileDialog& dialog) {
 }  // namespace
 
 QString NoBrowserMessage(const QUrl& address) {
-    return QStringLiteral(
-               "No web browser could be opened for this page. Please open it in a web "
-               "browser yourself:\n\n") +
-           address.toDisplayString();
+    return QCoreApplication::translate("UserDialogs",
+                                       "No web browser could be opened for this page. Please "
+                                       "open it in a web browser yourself:\n\n%1")
+        .arg(address.toDisplayString());
 }
 
 void UserDialogs::openLink(QWidget* parent, const QUrl& address) {

@@ -577,6 +577,21 @@
     </message>
 </context>
 <context>
+    <name>PlaceLookup</name>
+    <message>
+        <source>Please Enter City</source>
+        <translation>অনুগ্রহ করে শহরের নাম লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>অনুগ্রহ করে রাজ্যের নাম লিখুন</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>অনুগ্রহ করে দেশের নাম লিখুন</translation>
+    </message>
+</context>
+<context>
     <name>ProgramTexts</name>
     <message>
         <source>Application is already running</source>
@@ -636,6 +651,52 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Close</source>
         <translation>বন্ধ করুন</translation>
+    </message>
+</context>
+<context>
+    <name>UserDialogs</name>
+    <message>
+        <source>No web browser could be opened for this page. Please open it in a web browser yourself:
+
+%1</source>
+        <translation>এই পাতার জন্য কোনো ওয়েব ব্রাউজার খোলা গেল না। অনুগ্রহ করে নিজে একটি ব্রাউজারে এটি খুলুন:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>VendorTexts</name>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>The offer, then the link's words, as one sentence after another.</extracomment>
+        <translation>%1 %2।</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>ঘরে বসে ব্যবসার সুযোগ। নিজের ইন্টারনেট ব্যবসা শুরু করে অনলাইনে আয় করুন। আপনার ওয়েবসাইটের নামে এই সফটওয়্যারটি নিন।</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>বিস্তারিত জানতে এখানে ক্লিক করুন</translation>
+    </message>
+</context>
+<context>
+    <name>links::frmAbout</name>
+    <message>
+        <source>Places and their time zones: GeoNames (www.geonames.org), licensed under Creative Commons Attribution 4.0 (CC BY 4.0).</source>
+        <translation>জায়গা ও তাদের সময় অঞ্চল: GeoNames (www.geonames.org), Creative Commons Attribution 4.0 (CC BY 4.0) লাইসেন্সে।</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>%1 দেখতে এখানে ক্লিক করুন</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Velmora Rashi Chart (East Indian Style) Software shows your Rashi Chart (East Indian version) thereby giving the precise astronomical positions of planets during the time your birth. Vedic Astrology uses this information to forecast important incidents and probable opportunities that might arise in your life. Thus, Velmora Free Rashi Chart (East Indian Style) Software displays the planetary positions in the different signs. This is designed in the East Indian style of preparing Vedic birth charts. Beside the Rashi chart it shows the Navamsa chart and the Vimshottari dasha, finds the place of birth and its clock in a built-in atlas, zooms the chart, and saves it as a reading, a text report, a JPEG picture, a PDF or an SVG drawing, or prints it.</source>
+        <translation>Velmora রাশিচক্র (পূর্ব ভারতীয় রীতি) সফটওয়্যার আপনার রাশিচক্র (পূর্ব ভারতীয় রীতিতে) দেখায়, আর তাতে আপনার জন্মের সময়ে গ্রহদের সঠিক জ্যোতির্বৈজ্ঞানিক অবস্থান পাওয়া যায়। বৈদিক জ্যোতিষ এই তথ্য থেকে আপনার জীবনের গুরুত্বপূর্ণ ঘটনা ও সম্ভাব্য সুযোগের পূর্বাভাস দেয়। এভাবে Velmora-র বিনামূল্যের রাশিচক্র (পূর্ব ভারতীয় রীতি) সফটওয়্যার বিভিন্ন রাশিতে গ্রহদের অবস্থান দেখায়। এটি বৈদিক জন্মকুণ্ডলী আঁকার পূর্ব ভারতীয় রীতিতে তৈরি। রাশিচক্রের পাশাপাশি এটি নবাংশ চক্র ও বিংশোত্তরী দশা দেখায়, অন্তর্নির্মিত মানচিত্রসূচি থেকে জন্মস্থান ও সেখানকার ঘড়ির সময় খুঁজে দেয়, চক্র বড়-ছোট করে দেখায়, এবং চক্রটি কোষ্ঠী, টেক্সট রিপোর্ট, JPEG ছবি, PDF বা SVG হিসেবে সংরক্ষণ করে অথবা ছাপে।</translation>
     </message>
 </context>
 <context>

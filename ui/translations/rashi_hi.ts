@@ -577,6 +577,21 @@
     </message>
 </context>
 <context>
+    <name>PlaceLookup</name>
+    <message>
+        <source>Please Enter City</source>
+        <translation>कृपया शहर का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>कृपया राज्य का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>कृपया देश का नाम लिखें</translation>
+    </message>
+</context>
+<context>
     <name>ProgramTexts</name>
     <message>
         <source>Application is already running</source>
@@ -636,6 +651,52 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Close</source>
         <translation>बंद करें</translation>
+    </message>
+</context>
+<context>
+    <name>UserDialogs</name>
+    <message>
+        <source>No web browser could be opened for this page. Please open it in a web browser yourself:
+
+%1</source>
+        <translation>इस पेज के लिए कोई वेब ब्राउज़र नहीं खुल सका। कृपया इसे स्वयं किसी वेब ब्राउज़र में खोलें:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>VendorTexts</name>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>The offer, then the link's words, as one sentence after another.</extracomment>
+        <translation>%1 %2।</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>घर बैठे व्यवसाय का अवसर। अपना इंटरनेट व्यवसाय शुरू करें और ऑनलाइन कमाएँ। अपनी वेबसाइट के नाम से यह सॉफ़्टवेयर पाएँ।</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>विस्तृत जानकारी के लिए यहाँ क्लिक करें</translation>
+    </message>
+</context>
+<context>
+    <name>links::frmAbout</name>
+    <message>
+        <source>Places and their time zones: GeoNames (www.geonames.org), licensed under Creative Commons Attribution 4.0 (CC BY 4.0).</source>
+        <translation>स्थान और उनके समय क्षेत्र: GeoNames (www.geonames.org), Creative Commons Attribution 4.0 (CC BY 4.0) लाइसेंस के अंतर्गत।</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>%1 पर जाने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Velmora Rashi Chart (East Indian Style) Software shows your Rashi Chart (East Indian version) thereby giving the precise astronomical positions of planets during the time your birth. Vedic Astrology uses this information to forecast important incidents and probable opportunities that might arise in your life. Thus, Velmora Free Rashi Chart (East Indian Style) Software displays the planetary positions in the different signs. This is designed in the East Indian style of preparing Vedic birth charts. Beside the Rashi chart it shows the Navamsa chart and the Vimshottari dasha, finds the place of birth and its clock in a built-in atlas, zooms the chart, and saves it as a reading, a text report, a JPEG picture, a PDF or an SVG drawing, or prints it.</source>
+        <translation>Velmora राशि कुंडली (पूर्वी भारतीय शैली) सॉफ़्टवेयर आपकी राशि कुंडली (पूर्वी भारतीय शैली में) दिखाता है और इस तरह आपके जन्म के समय ग्रहों की सटीक खगोलीय स्थिति बताता है। वैदिक ज्योतिष इस जानकारी से आपके जीवन की महत्वपूर्ण घटनाओं और संभावित अवसरों का पूर्वानुमान करता है। इस प्रकार Velmora का निःशुल्क राशि कुंडली (पूर्वी भारतीय शैली) सॉफ़्टवेयर विभिन्न राशियों में ग्रहों की स्थिति दिखाता है। यह वैदिक जन्म कुंडली बनाने की पूर्वी भारतीय शैली में बनाया गया है। राशि कुंडली के साथ यह नवांश कुंडली और विंशोत्तरी दशा दिखाता है, अंतर्निहित स्थान-सूची से जन्म स्थान और वहाँ की घड़ी का समय ढूँढता है, कुंडली को बड़ा-छोटा करता है, और उसे कुंडली फ़ाइल, टेक्स्ट रिपोर्ट, JPEG चित्र, PDF या SVG के रूप में सहेजता है या छापता है।</translation>
     </message>
 </context>
 <context>
