@@ -1,5 +1,6 @@
 #include "files/printing.h"
 
+#include <QCoreApplication>
 #include <QPicture>
 #include <algorithm>
 
@@ -46,8 +47,9 @@ std::optional<FileProblem> PrintDrawing(QPrinter& printer, QSizeF logicalSize,
     }
     const QString target =
         printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-    return FileProblem{QStringLiteral("The chart could not be printed: \"%1\" did not "
-                                      "accept the page.")
+    return FileProblem{QCoreApplication::translate("FileProblems",
+                                                   "The chart could not be printed: \"%1\" did "
+                                                   "not accept the page.")
                            .arg(target),
                        {}};
 }

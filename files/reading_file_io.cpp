@@ -1,5 +1,6 @@
 #include "files/reading_file_io.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -10,10 +11,11 @@ namespace files {
 
 namespace {
 
-const QString kCheckTheFile = QStringLiteral("Please Check The File.");
+// Shown in the window program's language, as the other problems of this folder.
+constexpr char kCheckTheFile[] = QT_TRANSLATE_NOOP("FileProblems", "Please Check The File.");
 
 LoadedReadingFile Refusal(const QString& path, const QString& reason) {
-    QString text = kCheckTheFile;
+    QString text = QCoreApplication::translate("FileProblems", kCheckTheFile);
     if (!reason.isEmpty()) {
         text += QStringLiteral("\n\n%1\n%2").arg(QDir::toNativeSeparators(path), reason);
     }

@@ -1,5 +1,6 @@
 #include "files/safe_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -18,7 +19,7 @@ std::optional<FileProblem> Failure(const QString& path, const QString& reason) {
 }  // namespace
 
 QString SaveFailureText(const QString& path, const QString& reason) {
-    return QStringLiteral("The file \"%1\" could not be saved.\n%2")
+    return QCoreApplication::translate("FileProblems", "The file \"%1\" could not be saved.\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 

@@ -9,7 +9,7 @@ foreach(language bn hi)
     set(copy ${WORK_DIR}/rashi_${language}.ts)
     file(COPY_FILE ${SOURCE_DIR}/translations/rashi_${language}.ts ${copy})
     execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none
-                            -I ${SOURCE_DIR}/.. ${SOURCE_DIR} ${SOURCE_DIR}/../links
+                            -I ${SOURCE_DIR}/.. ${SOURCE_DIR} ${SOURCE_DIR}/../links ${SOURCE_DIR}/../files
                             -ts ${copy}
                     RESULT_VARIABLE status)
     if(NOT status EQUAL 0)

@@ -456,6 +456,23 @@
     </message>
 </context>
 <context>
+    <name>FileProblems</name>
+    <message>
+        <source>The chart could not be printed: "%1" did not accept the page.</source>
+        <translation>চক্রটি ছাপা গেল না: "%1" পাতাটি নেয়নি।</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>অনুগ্রহ করে ফাইলটি পরীক্ষা করুন।</translation>
+    </message>
+    <message>
+        <source>The file "%1" could not be saved.
+%2</source>
+        <translation>"%1" ফাইলটি সংরক্ষণ করা গেল না।
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FormMessages</name>
     <message>
         <source>Please Enter Your Name</source>

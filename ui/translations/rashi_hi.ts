@@ -456,6 +456,23 @@
     </message>
 </context>
 <context>
+    <name>FileProblems</name>
+    <message>
+        <source>The chart could not be printed: "%1" did not accept the page.</source>
+        <translation>कुंडली छापी नहीं जा सकी: "%1" ने पेज स्वीकार नहीं किया।</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>कृपया फ़ाइल जाँचें।</translation>
+    </message>
+    <message>
+        <source>The file "%1" could not be saved.
+%2</source>
+        <translation>"%1" फ़ाइल सहेजी नहीं जा सकी।
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FormMessages</name>
     <message>
         <source>Please Enter Your Name</source>
