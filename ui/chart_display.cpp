@@ -38,6 +38,9 @@ QString AccessibleText(const ChartDisplayContent& content, ChartKind chart) {
     for (const auto& position : content.planetPositions) {
         parts << QString::fromStdString(position);
     }
+    for (const auto& note : content.notes) {
+        parts << QString::fromStdString(note);
+    }
     return parts.join(QLatin1Char('\n'));
 }
 

@@ -12,9 +12,9 @@ class QTransform;
 namespace ui {
 
 // The chart display (frmDisplay): one reading's chart, planet table, Vedic details and birth
-// details, all drawn by PaintChartDisplay. Its texts change only when the language does; the
-// choice between the Rashi and the Navamsa chart may change at any time. Whatever its size, the
-// drawing fills it as far as its proportions allow, centred.
+// details, all drawn by PaintChartDisplay. Its texts change only when the language or the way the
+// birth is calculated does; the choice between the Rashi and the Navamsa chart may change at any
+// time. Whatever its size, the drawing fills it as far as its proportions allow, centred.
 class ChartDisplay : public QWidget {
     Q_OBJECT
 
@@ -22,7 +22,7 @@ class ChartDisplay : public QWidget {
     explicit ChartDisplay(ChartDisplayContent content, QWidget* parent = nullptr);
 
     const ChartDisplayContent& content() const { return content_; }
-    // The same reading's texts in another language.
+    // The same reading's texts in another language, or the birth calculated another way.
     void setContent(ChartDisplayContent content);
 
     // The chart shown: the Rashi chart at first, or the Navamsa chart.

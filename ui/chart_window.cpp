@@ -20,6 +20,7 @@
 #include "ui/chart_display.h"
 #include "ui/enter_presses_button.h"
 #include "ui/language_menu.h"
+#include "ui/positions_menu.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 #include "ui/reading_session.h"
@@ -156,6 +157,9 @@ void ChartWindow::createActions() {
     connect(mnuNavamsaChart, &QAction::triggered, this, [this] { showChart(ChartKind::kNavamsa); });
     mnuDasha = make("mnuDasha", QT_TR_NOOP("Vimshottari &Dasha"));
     connect(mnuDasha, &QAction::triggered, this, &ChartWindow::openDashaWindow);
+    mnuPositions = new PositionsMenu(this);
+    mnuPositions->setSettings(session_.chartSettings);
+    connect(mnuPositions, &PositionsMenu::settingsChosen, this, &ChartWindow::recalculate);
 
     mnuOnline = makePage("mnuOnline", QT_TR_NOOP("&Online Help"), links::kHelpPage);
     mnuVisit = makePage("mnuVisit", QT_TR_NOOP("&Visit Us Online"), links::kHomePage);
@@ -199,6 +203,8 @@ void ChartWindow::createMenus() {
     view->addSeparator();
     view->addAction(mnuRashiChart);
     view->addAction(mnuNavamsaChart);
+    view->addSeparator();
+    view->addMenu(mnuPositions);
     view->addSeparator();
     view->addAction(mnuDasha);
     view->addSeparator();

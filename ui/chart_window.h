@@ -23,6 +23,7 @@ namespace ui {
 
 class ChartDisplay;
 class DashaWindow;
+class PositionsMenu;
 class UserDialogs;
 struct ReadingSession;
 
@@ -52,6 +53,10 @@ class ChartWindow : public QMainWindow {
     void resetZoom();
     // Shows the Rashi or the Navamsa chart; the View menu and the toolbar follow.
     void showChart(ChartKind chart);
+
+    // Calculates the birth again with the settings, which become the user's choice for this and
+    // later charts; the display, its picture and the dasha window follow.
+    void recalculate(const reading::ChartSettings& settings);
 
     // Opens the reading's Vimshottari dasha window, or brings the open one forward.
     void openDashaWindow();
@@ -142,6 +147,7 @@ class ChartWindow : public QMainWindow {
     QAction* mnuRashiChart = nullptr;
     QAction* mnuNavamsaChart = nullptr;
     QAction* mnuDasha = nullptr;
+    PositionsMenu* mnuPositions = nullptr;
     QAction* tbNavamsa = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;

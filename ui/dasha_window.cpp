@@ -168,6 +168,14 @@ void DashaWindow::fillTree() {
     tvwDasha->header()->setSectionResizeMode(kPeriodColumn, QHeaderView::Stretch);
 }
 
+void DashaWindow::setDasha(const reading::VimshottariDasha& dasha) {
+    dasha_ = dasha;
+    lblBalance->setText(QString::fromStdString(reading::BalanceLine(dasha_)));
+    tvwDasha->clear();
+    fillTree();
+    markRunning();
+}
+
 void DashaWindow::setToday(QDate today) {
     today_ = today;
     markRunning();

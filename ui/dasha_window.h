@@ -24,6 +24,9 @@ class DashaWindow : public QDialog {
     DashaWindow(reading::VimshottariDasha dasha, const QString& personName, QDate today,
                 UserDialogs& dialogs, QWidget* parent = nullptr);
 
+    // Shows another dasha of the same person: the birth calculated another way.
+    void setDasha(const reading::VimshottariDasha& dasha);
+
     // Marks the periods running on today instead, and moves to the running antardasha.
     void setToday(QDate today);
 

@@ -1,6 +1,7 @@
 #include "ui/rashi_program.h"
 
 #include "reading/driver.h"
+#include "ui/chart_choices.h"
 #include "ui/chart_window.h"
 #include "ui/input_form.h"
 #include "ui/toolbar_icons.h"
@@ -10,6 +11,7 @@ namespace ui {
 
 RashiProgram::RashiProgram(UserDialogs& dialogs, QObject* parent)
     : QObject(parent), dialogs_(dialogs), form_(std::make_unique<InputForm>(dialogs)) {
+    session_.chartSettings = LoadChartSettings();
     form_->setWindowIcon(ProgramIcon());
     connect(form_.get(), &InputForm::calculateRequested, this, &RashiProgram::calculate);
     connect(form_.get(), &InputForm::closed, this, &RashiProgram::exitProgram);
@@ -45,7 +47,8 @@ void RashiProgram::calculate() {
         return;
     }
     const reading::FormValues values = form_->values();
-    if (const auto refusal = reading::RunCalculation(values, session_.birth, session_.reading)) {
+    if (const auto refusal = reading::RunCalculation(values, session_.birth, session_.reading,
+                                                     session_.chartSettings)) {
         form_->applyRefusal(*refusal);
         return;
     }

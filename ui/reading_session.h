@@ -5,6 +5,7 @@
 
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
+#include "reading/chart_settings.h"
 #include "ui/chart/chart_display_content.h"
 
 namespace ui {
@@ -21,6 +22,9 @@ struct ReadingSession {
     // "Asia/Kolkata on 15 Jun 1980: +5:30". Empty for a zone chosen by hand.
     std::string placeClock;
     QString lastFileName;
+    // How charts are calculated: the user's choice, remembered between runs. It may hold an
+    // ayanamsa and node for the precise ephemeris while the mean elements are chosen.
+    reading::ChartSettings chartSettings;
 };
 
 // Everything the chart display shows for the session's reading, in the language spoken: the

@@ -74,6 +74,8 @@ TEST_F(ChartWindowTest, MenusInTheirOrderWithSeparators) {
                                      "&Rashi Chart",
                                      "&Navamsa Chart",
                                      "-",
+                                     "&Positions",
+                                     "-",
                                      "Vimshottari &Dasha",
                                      "-",
                                      "&Language",

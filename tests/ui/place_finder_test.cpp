@@ -276,8 +276,9 @@ TEST_F(PlaceFinderTest, TheChartNamesTheZoneAndThePlacesClock) {
     ASSERT_TRUE(driver.chartShown()) << driver.lastMessage();
     EXPECT_EQ(
         driver.shownContent().notes,
-        std::vector<std::string>{"Time zone: Indian Time, IST, +5.3 (+6:30 with daylight "
-                                 "saving) \u00B7 Asia/Kolkata on 15 Mar 1943: +6:30, war time"});
+        (std::vector<std::string>{"Time zone: Indian Time, IST, +5.3 (+6:30 with daylight "
+                                  "saving) \u00B7 Asia/Kolkata on 15 Mar 1943: +6:30, war time",
+                                  "Mean elements"}));
 }
 
 }  // namespace

@@ -72,7 +72,8 @@ TEST_F(ReadingFileCommands, SavedReadingOpensIntoTheFormAndGivesTheSameChart) {
     EXPECT_EQ(driver.program->session().reading, savedReading);
     EXPECT_EQ(driver.program->session().zoneIndex, reading::SampleBirthForm().zoneIndex);
     // The chart and the form say which clock the reading's zone stands for.
-    EXPECT_EQ(saved.notes, std::vector<std::string>{"Time zone: Indian Time, IST, +5.3 (+5:30)"});
+    EXPECT_EQ(saved.notes, (std::vector<std::string>{"Time zone: Indian Time, IST, +5.3 (+5:30)",
+                                                     "Mean elements"}));
     EXPECT_EQ(driver.formChild<QLabel>("lblZoneClock")->text(), "Chosen zone: +5:30");
 }
 

@@ -19,7 +19,8 @@ int main(int argc, char* argv[]) {
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication application(argc, argv);
-    // Settings the tests make (the language chosen) go to a folder of their own, never the user's.
+    // Settings the tests make (the language and the positions chosen) go to a folder of their
+    // own, never the user's.
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QApplication::setQuitOnLastWindowClosed(false);
