@@ -1,5 +1,6 @@
 #include "ui/chart_choices.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include "ui/qt_text.h"
@@ -21,8 +22,23 @@ std::string StoredWord(const QSettings& settings, const QString& key) {
     return settings.value(key).toString().toStdString();
 }
 
-QString WordText(std::string_view word) {
-    return QStringOf(word);
+// The line's words, translated as the display's other texts are.
+QString LineWord(const char* source) {
+    return QCoreApplication::translate("ChartDisplay", source);
+}
+
+const char* AyanamsaWord(engine::AyanamsaMode ayanamsa) {
+    switch (ayanamsa) {
+        case engine::AyanamsaMode::kLahiri:
+            return QT_TRANSLATE_NOOP("ChartDisplay", "Lahiri");
+        case engine::AyanamsaMode::kRaman:
+            return QT_TRANSLATE_NOOP("ChartDisplay", "Raman");
+        case engine::AyanamsaMode::kKrishnamurti:
+            return QT_TRANSLATE_NOOP("ChartDisplay", "Krishnamurti");
+        case engine::AyanamsaMode::kTrueChitrapaksha:
+            return QT_TRANSLATE_NOOP("ChartDisplay", "True Chitrapaksha");
+    }
+    return "";
 }
 
 }  // namespace
@@ -40,44 +56,20 @@ reading::ChartSettings LoadChartSettings() {
 
 void StoreChartSettings(const reading::ChartSettings& chosen) {
     QSettings settings = UserSettings();
-    settings.setValue(kPositionsKey, WordText(reading::WordOf(chosen.positions)));
-    settings.setValue(kAyanamsaKey, WordText(reading::WordOf(chosen.ayanamsa)));
-    settings.setValue(kNodeKey, WordText(reading::WordOf(chosen.node)));
-}
-
-QString PositionsName(reading::PositionsKind positions) {
-    return positions == reading::PositionsKind::kPreciseEphemeris
-               ? QStringLiteral("Precise Ephemeris")
-               : QStringLiteral("Mean Elements");
-}
-
-QString AyanamsaName(engine::AyanamsaMode ayanamsa) {
-    switch (ayanamsa) {
-        case engine::AyanamsaMode::kLahiri:
-            return QStringLiteral("Lahiri");
-        case engine::AyanamsaMode::kRaman:
-            return QStringLiteral("Raman");
-        case engine::AyanamsaMode::kKrishnamurti:
-            return QStringLiteral("Krishnamurti");
-        case engine::AyanamsaMode::kTrueChitrapaksha:
-            return QStringLiteral("True Chitrapaksha");
-    }
-    return {};
-}
-
-QString NodeName(engine::NodeKind node) {
-    return node == engine::NodeKind::kTrue ? QStringLiteral("True Node")
-                                           : QStringLiteral("Mean Node");
+    settings.setValue(kPositionsKey, QStringOf(reading::WordOf(chosen.positions)));
+    settings.setValue(kAyanamsaKey, QStringOf(reading::WordOf(chosen.ayanamsa)));
+    settings.setValue(kNodeKey, QStringOf(reading::WordOf(chosen.node)));
 }
 
 QString ChartSettingsLine(const reading::ChartSettings& settings) {
     if (!settings.precise()) {
-        return QStringLiteral("Mean elements");
+        return LineWord(QT_TRANSLATE_NOOP("ChartDisplay", "Mean elements"));
     }
-    const QString node = settings.node == engine::NodeKind::kTrue ? QStringLiteral("true node")
-                                                                  : QStringLiteral("mean node");
-    return QStringLiteral("Precise ephemeris \u00B7 %1 \u00B7 %2")
-        .arg(AyanamsaName(settings.ayanamsa), node);
+    const char* node = settings.node == engine::NodeKind::kTrue
+                           ? QT_TRANSLATE_NOOP("ChartDisplay", "true node")
+                           : QT_TRANSLATE_NOOP("ChartDisplay", "mean node");
+    return LineWord(QT_TRANSLATE_NOOP("ChartDisplay", "Precise ephemeris · %1 · %2"))
+        .arg(LineWord(AyanamsaWord(settings.ayanamsa)), LineWord(node));
 }
 
 }  // namespace ui

@@ -13,13 +13,8 @@ namespace ui {
 reading::ChartSettings LoadChartSettings();
 void StoreChartSettings(const reading::ChartSettings& settings);
 
-// The names the menus and the chart's line give each choice.
-QString PositionsName(reading::PositionsKind positions);  // "Mean Elements", "Precise Ephemeris"
-QString AyanamsaName(engine::AyanamsaMode ayanamsa);      // "Lahiri" … "True Chitrapaksha"
-QString NodeName(engine::NodeKind node);                  // "Mean Node", "True Node"
-
-// The line under a chart that says how it was calculated: "Mean elements", or for example
-// "Precise ephemeris · Lahiri · mean node".
+// The line under a chart that says how it was calculated, in the language spoken: "Mean
+// elements", or for example "Precise ephemeris · Lahiri · mean node".
 QString ChartSettingsLine(const reading::ChartSettings& settings);
 
 }  // namespace ui

@@ -2,8 +2,8 @@
 
 #include <QActionGroup>
 
-#include "ui/chart_choices.h"
 #include "ui/qt_text.h"
+#include "ui/translated_texts.h"
 
 namespace ui {
 
@@ -13,78 +13,67 @@ using engine::AyanamsaMode;
 using engine::NodeKind;
 using reading::PositionsKind;
 
-constexpr PositionsKind kPositions[] = {PositionsKind::kMeanElements,
-                                        PositionsKind::kPreciseEphemeris};
-constexpr AyanamsaMode kAyanamsas[] = {AyanamsaMode::kLahiri, AyanamsaMode::kRaman,
-                                       AyanamsaMode::kKrishnamurti,
-                                       AyanamsaMode::kTrueChitrapaksha};
-constexpr NodeKind kNodes[] = {NodeKind::kMean, NodeKind::kTrue};
+struct Choice {
+    const char* caption;
+    reading::ChartSettings (*apply)(reading::ChartSettings);
+};
 
-// Access keys, unique within the menu, placed before the letter they underline.
-QString WithAccessKey(QString caption, QChar key) {
-    const qsizetype at = caption.indexOf(key);
-    return at < 0 ? caption : caption.insert(at, QLatin1Char('&'));
+template <auto member, auto value>
+reading::ChartSettings With(reading::ChartSettings settings) {
+    settings.*member = value;
+    return settings;
 }
+
+using reading::ChartSettings;
+constexpr Choice kPositionChoices[] = {
+    {QT_TRANSLATE_NOOP("ui::PositionsMenu", "&Mean Elements"),
+     With<&ChartSettings::positions, PositionsKind::kMeanElements>},
+    {QT_TRANSLATE_NOOP("ui::PositionsMenu", "&Precise Ephemeris"),
+     With<&ChartSettings::positions, PositionsKind::kPreciseEphemeris>},
+};
+constexpr Choice kAyanamsaChoices[] = {
+    {QT_TRANSLATE_NOOP("ui::PositionsMenu", "&Lahiri"),
+     With<&ChartSettings::ayanamsa, AyanamsaMode::kLahiri>},
+    {QT_TRANSLATE_NOOP("ui::PositionsMenu", "&Raman"),
+     With<&ChartSettings::ayanamsa, AyanamsaMode::kRaman>},
+    {QT_TRANSLATE_NOOP("ui::PositionsMenu", "&Krishnamurti"),
+     With<&ChartSettings::ayanamsa, AyanamsaMode::kKrishnamurti>},
+    {QT_TRANSLATE_NOOP("ui::PositionsMenu", "True &Chitrapaksha"),
+     With<&ChartSettings::ayanamsa, AyanamsaMode::kTrueChitrapaksha>},
+};
+constexpr Choice kNodeChoices[] = {
+    {QT_TRANSLATE_NOOP("ui::PositionsMenu", "Mean &Node"),
+     With<&ChartSettings::node, NodeKind::kMean>},
+    {QT_TRANSLATE_NOOP("ui::PositionsMenu", "&True Node"),
+     With<&ChartSettings::node, NodeKind::kTrue>},
+};
 
 }  // namespace
 
 PositionsMenu::PositionsMenu(QWidget* parent) : QMenu(parent) {
     setObjectName(QStringLiteral("mnuPositions"));
-    setTitle(QStringLiteral("&Positions"));
-
-    auto* positions = new QActionGroup(this);
-    const QChar positionKeys[] = {QLatin1Char('M'), QLatin1Char('P')};
-    for (std::size_t i = 0; i < positions_.size(); ++i) {
-        const PositionsKind kind = kPositions[i];
-        positions_[i] =
-            addChoice(QStringLiteral("mnuPositions_") + QStringOf(reading::WordOf(kind)),
-                      WithAccessKey(PositionsName(kind), positionKeys[i]), positions);
-        connect(positions_[i], &QAction::triggered, this, [this, kind] {
-            reading::ChartSettings chosen = settings_;
-            chosen.positions = kind;
-            choose(chosen);
-        });
-    }
-
-    addSection(QStringLiteral("Ayanamsa"));
-    auto* ayanamsas = new QActionGroup(this);
-    const QChar ayanamsaKeys[] = {QLatin1Char('L'), QLatin1Char('R'), QLatin1Char('K'),
-                                  QLatin1Char('C')};
-    for (std::size_t i = 0; i < ayanamsas_.size(); ++i) {
-        const AyanamsaMode ayanamsa = kAyanamsas[i];
-        ayanamsas_[i] =
-            addChoice(QStringLiteral("mnuAyanamsa_") + QStringOf(reading::WordOf(ayanamsa)),
-                      WithAccessKey(AyanamsaName(ayanamsa), ayanamsaKeys[i]), ayanamsas);
-        connect(ayanamsas_[i], &QAction::triggered, this, [this, ayanamsa] {
-            reading::ChartSettings chosen = settings_;
-            chosen.ayanamsa = ayanamsa;
-            choose(chosen);
-        });
-    }
-
-    addSection(QStringLiteral("Node"));
-    auto* nodes = new QActionGroup(this);
-    const QChar nodeKeys[] = {QLatin1Char('N'), QLatin1Char('T')};
-    for (std::size_t i = 0; i < nodes_.size(); ++i) {
-        const NodeKind node = kNodes[i];
-        nodes_[i] = addChoice(QStringLiteral("mnuNode_") + QStringOf(reading::WordOf(node)),
-                              WithAccessKey(NodeName(node), nodeKeys[i]), nodes);
-        connect(nodes_[i], &QAction::triggered, this, [this, node] {
-            reading::ChartSettings chosen = settings_;
-            chosen.node = node;
-            choose(chosen);
-        });
-    }
+    SetTranslatedText(this, "title", staticMetaObject, QT_TR_NOOP("&Positions"));
+    // Entries named by the words the command line takes: mnuPositions_precise, mnuNode_true.
+    const auto addGroup = [this](const auto& choices, auto& actions, const char* namePrefix,
+                                 const auto& words) {
+        auto* group = new QActionGroup(this);
+        for (std::size_t i = 0; i < actions.size(); ++i) {
+            QAction* action = addAction(QString());
+            action->setObjectName(QString::fromLatin1(namePrefix) + QStringOf(words[i]));
+            SetTranslatedText(action, "text", staticMetaObject, choices[i].caption);
+            action->setCheckable(true);
+            group->addAction(action);
+            connect(action, &QAction::triggered, this,
+                    [this, apply = choices[i].apply] { choose(apply(settings_)); });
+            actions[i] = action;
+        }
+    };
+    addGroup(kPositionChoices, positions_, "mnuPositions_", reading::kPositionsWords);
+    SetTranslatedText(addSection(QString()), "text", staticMetaObject, QT_TR_NOOP("Ayanamsa"));
+    addGroup(kAyanamsaChoices, ayanamsas_, "mnuAyanamsa_", reading::kAyanamsaWords);
+    SetTranslatedText(addSection(QString()), "text", staticMetaObject, QT_TR_NOOP("Node"));
+    addGroup(kNodeChoices, nodes_, "mnuNode_", reading::kNodeWords);
     setSettings(settings_);
-}
-
-QAction* PositionsMenu::addChoice(const QString& name, const QString& caption,
-                                  QActionGroup* group) {
-    QAction* action = addAction(caption);
-    action->setObjectName(name);
-    action->setCheckable(true);
-    group->addAction(action);
-    return action;
 }
 
 void PositionsMenu::setSettings(const reading::ChartSettings& settings) {

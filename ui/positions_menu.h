@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMenu>
+#include <array>
 
 #include "reading/chart_settings.h"
 
@@ -25,7 +26,6 @@ class PositionsMenu : public QMenu {
     void settingsChosen(const reading::ChartSettings& settings);
 
   private:
-    QAction* addChoice(const QString& name, const QString& caption, QActionGroup* group);
     void choose(const reading::ChartSettings& settings);
 
     reading::ChartSettings settings_;

@@ -122,6 +122,38 @@
         <source>Vedic Planetary Position</source>
         <translation>বৈদিক গ্রহস্থিতি</translation>
     </message>
+    <message>
+        <source>Mean elements</source>
+        <translation>গড় উপাদান</translation>
+    </message>
+    <message>
+        <source>Precise ephemeris · %1 · %2</source>
+        <translation>সূক্ষ্ম গ্রহপঞ্জি · %1 · %2</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <translation>লাহিড়ী</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>রমন</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <translation>কৃষ্ণমূর্তি</translation>
+    </message>
+    <message>
+        <source>True Chitrapaksha</source>
+        <translation>প্রকৃত চিত্রাপক্ষ</translation>
+    </message>
+    <message>
+        <source>mean node</source>
+        <translation>গড় পাত</translation>
+    </message>
+    <message>
+        <source>true node</source>
+        <translation>প্রকৃত পাত</translation>
+    </message>
 </context>
 <context>
     <name>ChartWords</name>
@@ -1084,6 +1116,53 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Population</source>
         <translation>জনসংখ্যা</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PositionsMenu</name>
+    <message>
+        <source>&amp;Positions</source>
+        <translation>অবস্থান (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Mean Elements</source>
+        <translation>গড় উপাদান (&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Ephemeris</source>
+        <translation>সূক্ষ্ম গ্রহপঞ্জি (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>অয়নাংশ</translation>
+    </message>
+    <message>
+        <source>&amp;Lahiri</source>
+        <translation>লাহিড়ী (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Raman</source>
+        <translation>রমন (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Krishnamurti</source>
+        <translation>কৃষ্ণমূর্তি (&amp;K)</translation>
+    </message>
+    <message>
+        <source>True &amp;Chitrapaksha</source>
+        <translation>প্রকৃত চিত্রাপক্ষ (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>পাত</translation>
+    </message>
+    <message>
+        <source>Mean &amp;Node</source>
+        <translation>গড় পাত (&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;True Node</source>
+        <translation>প্রকৃত পাত (&amp;T)</translation>
     </message>
 </context>
 </TS>

@@ -122,6 +122,38 @@
         <source>Vedic Planetary Position</source>
         <translation>वैदिक ग्रह स्थिति</translation>
     </message>
+    <message>
+        <source>Mean elements</source>
+        <translation>माध्य तत्व</translation>
+    </message>
+    <message>
+        <source>Precise ephemeris · %1 · %2</source>
+        <translation>सूक्ष्म ग्रह-पंचांग · %1 · %2</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <translation>लाहिड़ी</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>रमन</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <translation>कृष्णमूर्ति</translation>
+    </message>
+    <message>
+        <source>True Chitrapaksha</source>
+        <translation>सत्य चित्रापक्ष</translation>
+    </message>
+    <message>
+        <source>mean node</source>
+        <translation>माध्य पात</translation>
+    </message>
+    <message>
+        <source>true node</source>
+        <translation>सत्य पात</translation>
+    </message>
 </context>
 <context>
     <name>ChartWords</name>
@@ -1084,6 +1116,53 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Population</source>
         <translation>जनसंख्या</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PositionsMenu</name>
+    <message>
+        <source>&amp;Positions</source>
+        <translation>स्थितियाँ (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Mean Elements</source>
+        <translation>माध्य तत्व (&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Ephemeris</source>
+        <translation>सूक्ष्म ग्रह-पंचांग (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>अयनांश</translation>
+    </message>
+    <message>
+        <source>&amp;Lahiri</source>
+        <translation>लाहिड़ी (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Raman</source>
+        <translation>रमन (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Krishnamurti</source>
+        <translation>कृष्णमूर्ति (&amp;K)</translation>
+    </message>
+    <message>
+        <source>True &amp;Chitrapaksha</source>
+        <translation>सत्य चित्रापक्ष (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>पात</translation>
+    </message>
+    <message>
+        <source>Mean &amp;Node</source>
+        <translation>माध्य पात (&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;True Node</source>
+        <translation>सत्य पात (&amp;T)</translation>
     </message>
 </context>
 </TS>
