@@ -170,7 +170,7 @@ void DashaWindow::fillTree() {
 
 void DashaWindow::setDasha(const reading::VimshottariDasha& dasha) {
     dasha_ = dasha;
-    lblBalance->setText(QString::fromStdString(reading::BalanceLine(dasha_)));
+    lblBalance->setText(BalanceText(dasha_));
     tvwDasha->clear();
     fillTree();
     markRunning();
