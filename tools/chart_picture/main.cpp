@@ -89,8 +89,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     session.zoneIndex = reading::SampleBirthForm().zoneIndex;
-    const ui::ChartDisplayContent content =
-        ui::FillDisplay(session.birth, session.reading, ui::MonthNameForUser(session.birth.month));
+    // With the notes under the chart, as the program shows it.
+    const ui::ChartDisplayContent content = ui::DisplayContentOf(session);
 
     const QImage image =
         wholeWindow ? RenderWindow(content, session, chart) : RenderDisplay(content, chart);
