@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <array>
 
 #include "links/link_label.h"
 #include "links/vendor_pages.h"
@@ -44,6 +45,22 @@ constexpr int kJpegButtonWidth = 1695;
 constexpr int kButtonWidth = 1095;
 constexpr int kRightMargin = 300;
 constexpr int kButtonGap = 100;
+constexpr int kLabelMargin = 6;  // pixels around the promotional labels
+
+// Where Save As JPEG stands in a window of the given width, all in pixels: the three buttons
+// stay right-aligned.
+int JpegButtonLeft(int windowWidth) {
+    const int exitLeft = PixelsToTwips(windowWidth) - kButtonWidth - kRightMargin;
+    return TwipsToWholePixels(exitLeft - kButtonWidth - kJpegButtonWidth - 2 * kButtonGap);
+}
+
+// The shares of the room left of the buttons: the two long labels twice as wide as the short one.
+constexpr std::array<int, 3> kLabelShares{2, 1, 2};
+constexpr int kShareCount = 5;
+
+int LabelRoom(int windowWidth) {
+    return std::max(0, JpegButtonLeft(windowWidth) - 4 * kLabelMargin);
+}
 
 QWidget* ColouredPanel(const char* name, int heightTwips, QWidget* parent) {
     auto* panel = new QWidget(parent);
@@ -87,8 +104,35 @@ ChartWindow::ChartWindow(ChartDisplayContent content, ReadingSession& session, U
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         initial = OpeningSize(initial, screen->availableSize());
     }
-    resize(initial);
+    setMinimumSize(smallestWholeSize());
+    resize(initial.expandedTo(minimumSize()));
     applyResizeRule();
+}
+
+QSize ChartWindow::smallestWholeSize() const {
+    const std::array<links::LinkLabel*, 3> labels{lblFullBrand, Label1, lblCobrand};
+    const int labelHeight = Picture1->height() - 4;
+    const auto labelsWhole = [&](int windowWidth) {
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const int width = LabelRoom(windowWidth) * kLabelShares[i] / kShareCount;
+            if (width <= 0 || labels[i]->heightForWidth(width) > labelHeight) {
+                return false;
+            }
+        }
+        return true;
+    };
+    constexpr int kSideMargin = 12;
+    constexpr int kWidestSearched = 4000;
+    int width = std::max({lblHeading->sizeHint().width(), lblURL->sizeHint().width(),
+                          kChartDisplaySize.width() / 2}) +
+                2 * kSideMargin;
+    while (!labelsWhole(width) && width < kWidestSearched) {
+        width += 4;
+    }
+    // The chart display scales, so it is never cut; below half its size it is too small to read.
+    const int height = menuBar()->sizeHint().height() + picTop->height() + TB->sizeHint().height() +
+                       kChartDisplaySize.height() / 2 + Picture1->height();
+    return {width, height};
 }
 
 QSize ChartWindow::fullSize() const {
@@ -362,6 +406,7 @@ void ChartWindow::nameNavamsaButton() {
 
 void ChartWindow::retranslate() {
     RetranslateTexts(this);
+    setMinimumSize(smallestWholeSize());
     nameAdverts();
     nameNavamsaButton();
     lblHeading->adjustSize();
@@ -385,17 +430,13 @@ void ChartWindow::applyResizeRule() {
     lblHeading->move((pixels - lblHeading->width()) / 2, lblHeading->y());
     lblURL->move((pixels - lblURL->width()) / 2, lblURL->y());
 
-    // The promotional labels share the room left of the buttons, the two long ones twice as
-    // wide as the short one.
-    constexpr int kMargin = 6;
-    const int room = std::max(0, cmdSaveAsJPEG->x() - 4 * kMargin);
-    const std::pair<links::LinkLabel*, int> shares[] = {
-        {lblFullBrand, 2}, {Label1, 1}, {lblCobrand, 2}};
-    int left = kMargin;
-    for (const auto& [label, share] : shares) {
-        const int labelWidth = room * share / 5;
-        label->setGeometry(left, 3, labelWidth, Picture1->height() - 4);
-        left += labelWidth + kMargin;
+    // The promotional labels share the room left of the buttons.
+    const std::array<links::LinkLabel*, 3> labels{lblFullBrand, Label1, lblCobrand};
+    int left = kLabelMargin;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const int labelWidth = LabelRoom(pixels) * kLabelShares[i] / kShareCount;
+        labels[i]->setGeometry(left, 3, labelWidth, Picture1->height() - 4);
+        left += labelWidth + kLabelMargin;
     }
 }
 

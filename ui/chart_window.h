@@ -42,6 +42,11 @@ class ChartWindow : public QMainWindow {
     // allows.
     QSize fullSize() const;
 
+    // The smallest size at which nothing is cut: the heading, the advertisement line, the
+    // buttons and every promotional label whole, and the chart display at half its size. The
+    // window never shrinks below it.
+    QSize smallestWholeSize() const;
+
     // The picture of the chart display taken when the window last became active or switched
     // charts: always the chart shown.
     const QImage& lastPicture() const { return lastPicture_; }

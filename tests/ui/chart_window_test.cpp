@@ -149,13 +149,6 @@ TEST_F(ChartWindowTest, ButtonsStayRightAlignedAndHeadingCentred) {
     EXPECT_EQ(child("cmdExit")->y(), 8);
 }
 
-TEST_F(ChartWindowTest, ANarrowWindowPushesTheButtonsOffTheLeftEdge) {
-    window->resize(260, 600);
-    ASSERT_LE(window->width(), 260);
-    EXPECT_LT(child("cmdSaveAsJPEG")->x(), 0);
-    EXPECT_EQ(child("cmdExit")->x(), ui::TwipsToWholePixels(window->width() * 15 - 1395));
-}
-
 TEST_F(ChartWindowTest, TheDisplayIsTheAreasOneMaximisedChild) {
     auto* area = child<QMdiArea>("mdiArea");
     ASSERT_EQ(area->subWindowList().size(), 1);
@@ -292,6 +285,30 @@ TEST_F(ChartWindowTest, ExitButtonEndsTheProgram) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(driver.finishedCount, 1);
     EXPECT_FALSE(driver.form().isVisible());
+}
+
+// The window shrinks no further than it can show everything: the heading, the advertisement
+// line, the buttons beside the promotional labels, and every label's wrapped text whole.
+TEST_F(ChartWindowTest, AtItsSmallestNothingIsCut) {
+    window->resize(1, 1);
+    const QSize smallest = window->size();
+    EXPECT_EQ(smallest, window->minimumSize());
+    EXPECT_EQ(smallest, window->smallestWholeSize());
+    for (const char* name : {"lblHeading", "lblURL"}) {
+        const QWidget* line = child(name);
+        EXPECT_GE(line->x(), 0) << name;
+        EXPECT_LE(line->x() + line->sizeHint().width(), smallest.width()) << name;
+    }
+    const QWidget* save = child("cmdSaveAsJPEG");
+    EXPECT_GE(save->x(), 0);
+    EXPECT_LE(child("cmdExit")->geometry().right(), smallest.width());
+    for (const char* name : {"lblFullBrand", "Label1", "lblCobrand"}) {
+        const auto* label = child<QLabel>(name);
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
+        EXPECT_LT(label->geometry().right(), save->x()) << name;
+    }
+    const QSize display = window->display()->size();
+    EXPECT_GE(display.width(), ui::kChartDisplaySize.width() / 2 - 2);
 }
 
 }  // namespace
