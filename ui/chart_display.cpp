@@ -70,6 +70,11 @@ void ChartDisplay::setChart(ChartKind chart) {
     update();
 }
 
+void ChartDisplay::setChartStyle(ChartStyle style) {
+    style_ = style;
+    update();
+}
+
 void ChartDisplay::describeChart() {
     setAccessibleName(ChartCaption(chart_));
     setAccessibleDescription(AccessibleText(content_, chart_));
@@ -80,19 +85,20 @@ QSize ChartDisplay::sizeHint() const {
 }
 
 void ChartDisplay::paint(QPainter& painter) const {
-    PaintChartDisplay(painter, content_, palette(), chart_);
+    PaintChartDisplay(painter, content_, palette(), chart_, style_);
 }
 
 QImage ChartDisplay::picture() const {
     const qint64 paletteKey = palette().cacheKey();
-    if (!picture_ || picture_->chart != chart_ || picture_->paletteKey != paletteKey) {
+    if (!picture_ || picture_->chart != chart_ || picture_->style != style_ ||
+        picture_->paletteKey != paletteKey) {
         // The drawing begins by painting its whole size white, so the image is not filled first.
         QImage image(kChartDisplaySize, QImage::Format_RGB32);
         {
             QPainter painter(&image);
             paint(painter);
         }
-        picture_ = DrawnPicture{image, chart_, paletteKey};
+        picture_ = DrawnPicture{image, chart_, style_, paletteKey};
     }
     return picture_->image;
 }

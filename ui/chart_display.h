@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "ui/chart/chart_display_content.h"
+#include "ui/chart/chart_style.h"
 
 class QPainter;
 class QTransform;
@@ -13,8 +14,8 @@ namespace ui {
 
 // The chart display (frmDisplay): one reading's chart, planet table, Vedic details and birth
 // details, all drawn by PaintChartDisplay. Its texts change only when the language or the way the
-// birth is calculated does; the choice between the Rashi and the Navamsa chart may change at any
-// time. Whatever its size, the drawing fills it as far as its proportions allow, centred.
+// birth is calculated does; the chart shown and its style may change at any time. Whatever its
+// size, the drawing fills it as far as its proportions allow, centred.
 class ChartDisplay : public QWidget {
     Q_OBJECT
 
@@ -25,9 +26,13 @@ class ChartDisplay : public QWidget {
     // The same reading's texts in another language, or the birth calculated another way.
     void setContent(ChartDisplayContent content);
 
-    // The chart shown: the Rashi chart at first, or the Navamsa chart.
+    // The chart shown: the Rashi chart at first, or one of the divisional charts.
     ChartKind chart() const { return chart_; }
     void setChart(ChartKind chart);
+
+    // The way the chart is drawn: East Indian at first.
+    ChartStyle chartStyle() const { return style_; }
+    void setChartStyle(ChartStyle style);
 
     // Draws the display from the painter's origin, in logical pixels: the one drawing that the
     // screen, the picture and the printed page share.
@@ -57,10 +62,12 @@ class ChartDisplay : public QWidget {
 
     ChartDisplayContent content_;
     ChartKind chart_ = ChartKind::kRashi;
+    ChartStyle style_ = ChartStyle::kEast;
 
     struct DrawnPicture {
         QImage image;
         ChartKind chart;
+        ChartStyle style;
         qint64 paletteKey;
     };
     mutable std::optional<DrawnPicture> picture_;

@@ -59,10 +59,10 @@ TEST(FillDisplay, PutsEveryTextInItsPlace) {
                                                                 "Aswini", "Mesha", "2", "Ketu"}));
     EXPECT_EQ(content.planetPositions[0], "22 Aqu 10");
     EXPECT_EQ(content.planetPositions[8], "20 Lib 07");
-    EXPECT_EQ(content.boxTexts[0], "Chandra\r\nMangala\r\nRahu");
-    EXPECT_EQ(content.boxTexts[1], "Asc");
-    EXPECT_EQ(content.boxTexts[7], "Shani (R) ");
-    EXPECT_EQ(content.boxTexts[11], "Budha\r\nShukra");
+    EXPECT_EQ(content.boxTextsOf(ui::ChartKind::kRashi)[0], "Chandra\r\nMangala\r\nRahu");
+    EXPECT_EQ(content.boxTextsOf(ui::ChartKind::kRashi)[1], "Asc");
+    EXPECT_EQ(content.boxTextsOf(ui::ChartKind::kRashi)[7], "Shani (R) ");
+    EXPECT_EQ(content.boxTextsOf(ui::ChartKind::kRashi)[11], "Budha\r\nShukra");
     EXPECT_EQ(content.birthLines,
               (std::array<std::string, 8>{
                   "Name:  Ravi  K ", "City: Chennai", "State: Tamil Nadu", "Country: India",

@@ -35,7 +35,7 @@ TEST_F(ChartViews, TheNavamsaChartPlacesTheSameLabelsByTheirNavamsaSigns) {
                                 "",
                                 "",
                                 "Rahu"};
-    EXPECT_EQ(driver.shownContent().navamsaBoxTexts, expected);
+    EXPECT_EQ(driver.shownContent().boxTextsOf(ui::ChartKind::kNavamsa), expected);
 }
 
 TEST_F(ChartViews, MenuAndToolbarSwitchBetweenTheCharts) {

@@ -191,7 +191,7 @@ TEST_F(LanguageTest, TheViewMenuSwitchesEveryTextAndBackAndIsRemembered) {
         }
     }
     EXPECT_TRUE(bengali.captions.contains(QStringLiteral("ফাইল (&F)")));
-    EXPECT_TRUE(bengali.content.boxTexts[2].starts_with("রবি"));
+    EXPECT_TRUE(bengali.content.boxTextsOf(ui::ChartKind::kRashi)[2].starts_with("রবি"));
     EXPECT_EQ(bengali.content.detailValues[1], "সিংহ");
     EXPECT_EQ(bengali.content.birthLines[4], "জন্মতারিখ: ১৫ জুন ১৯৮০");
     EXPECT_TRUE(bengali.question.startsWith(QStringLiteral("এই কম্পিউটারে কোনো প্রিন্টার")));

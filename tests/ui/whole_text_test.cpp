@@ -83,7 +83,7 @@ ChartDisplayContent CaseContent(int k) {
     for (const std::string& entry : ui::BoxEntries(kFullestBox)) {
         box << ui::BoxEntryWord(entry);
     }
-    content.boxTexts[k % ui::kBoxCount] = Utf8(box.join(QStringLiteral("\r\n")));
+    content.boxTextsOf(ui::ChartKind::kRashi)[k % ui::kBoxCount] = Utf8(box.join(QStringLiteral("\r\n")));
     const auto number = [](int n) { return ui::WithLanguageDigits(QString::number(n)); };
     const int month = ui::CurrentLanguage() == ui::Language::kEnglish ? 9 : 2;
     content.birthLines = {BirthLine("Name: %1", {"Lakshmi Narasimha Venkata"}),

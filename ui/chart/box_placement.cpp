@@ -55,10 +55,14 @@ BoxTexts PlaceInBoxes(std::string_view lagnaSign, const reading::BodyTexts& labe
     return Place(lagnaSign, labels, [&](int body) { return BoxOfPosition(positions[body]); });
 }
 
-BoxTexts PlaceNavamsaInBoxes(const reading::NavamsaSigns& navamsa,
-                             const reading::BodyTexts& labels) {
-    return Place(navamsa[reading::kAscendant], labels,
-                 [&](int body) { return BoxOfSign(navamsa[body]); });
+BoxTexts PlaceVargaInBoxes(const reading::VargaSigns::value_type& signs,
+                           const reading::BodyTexts& labels) {
+    return Place(reading::SignAbbreviationTable[signs[reading::kAscendant]], labels,
+                 [&](int body) { return std::optional<int>(signs[body]); });
+}
+
+std::optional<int> SignOfAbbreviation(std::string_view abbreviation) {
+    return BoxOfSign(abbreviation);
 }
 
 std::vector<std::string> BoxEntries(std::string_view boxText) {

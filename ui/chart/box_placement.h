@@ -27,10 +27,13 @@ std::optional<int> BoxOfPosition(std::string_view positionText);
 BoxTexts PlaceInBoxes(std::string_view lagnaSign, const reading::BodyTexts& labels,
                       const reading::BodyTexts& positions);
 
-// The same for the navamsa chart: "Asc" in the box of the ascendant's navamsa sign, then the
-// labels of the Sun to Ketu, each in the box of its navamsa sign.
-BoxTexts PlaceNavamsaInBoxes(const reading::NavamsaSigns& navamsa,
-                             const reading::BodyTexts& labels);
+// The same for a divisional chart: "Asc" in the box of the ascendant's sign in that chart, then
+// the labels of the Sun to Ketu, each in the box of its sign there.
+BoxTexts PlaceVargaInBoxes(const reading::VargaSigns::value_type& signs,
+                           const reading::BodyTexts& labels);
+
+// The sign (0 for Aries to 11) of a sign's abbreviation, or nothing.
+std::optional<int> SignOfAbbreviation(std::string_view abbreviation);
 
 // The entries of a box text, in order; an empty text has none.
 std::vector<std::string> BoxEntries(std::string_view boxText);

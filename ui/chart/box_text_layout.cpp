@@ -7,6 +7,7 @@
 
 #include "ui/chart/box_placement.h"
 #include "ui/chart/chart_layout.h"
+#include "ui/chart/style_layout.h"
 #include "ui/program_fonts.h"
 #include "ui/qt_text.h"
 
@@ -14,48 +15,22 @@ namespace ui {
 
 namespace {
 
-// The shapes of the twelve boxes: a whole square of the grid, or one half of a corner square
-// cut by its diagonal. In square coordinates (x, y from the square's top-left corner) the main
-// diagonal runs y = x and the other one x + y = side.
-enum class Half { kWhole, kAboveMain, kBelowMain, kAboveAnti, kBelowAnti };
-
-struct BoxShape {
-    int square;  // 0 to 8, row by row
-    Half half;
-};
-
-constexpr std::array<BoxShape, kBoxCount> kBoxShapes{{
-    {1, Half::kWhole},      // Aries
-    {0, Half::kAboveMain},  // Taurus
-    {0, Half::kBelowMain},  // Gemini
-    {3, Half::kWhole},      // Cancer
-    {6, Half::kAboveAnti},  // Leo
-    {6, Half::kBelowAnti},  // Virgo
-    {7, Half::kWhole},      // Libra
-    {8, Half::kBelowMain},  // Scorpio
-    {8, Half::kAboveMain},  // Sagittarius
-    {5, Half::kWhole},      // Capricorn
-    {2, Half::kBelowAnti},  // Aquarius
-    {2, Half::kAboveAnti},  // Pisces
-}};
-
-constexpr double kEdgeClearance = 45;      // twips from a square's sides
-constexpr double kDiagonalClearance = 30;  // twips sideways from a diagonal
+constexpr double kEdgeClearance = 45;      // twips from a box's upright and level sides
+constexpr double kDiagonalClearance = 30;  // twips sideways from a slanting side
 constexpr double kColumnGap = 75;          // twips between columns
 constexpr double kSizeStep = 0.25;         // points
 constexpr double kTopStep = 15;            // twips: one pixel
 
-constexpr double kSide = layout::kSquareSide;
-
-double SquareLeft(int box) {
-    return layout::ChartSquare(kBoxShapes[box].square).left;
-}
-double SquareTop(int box) {
-    return layout::ChartSquare(kBoxShapes[box].square).top;
+double TopOfBox(const BoxGeometry& box) {
+    int top = box.outline.front().top;
+    for (const auto& corner : box.outline) {
+        top = std::min(top, corner.top);
+    }
+    return top + kEdgeClearance;
 }
 
 struct Attempt {
-    int box;
+    const BoxGeometry* box;
     double pointSize;
     double lineHeight;
     std::vector<std::string> entries;
@@ -67,10 +42,10 @@ struct Attempt {
 std::optional<double> LineLeft(const Attempt& attempt, double top, double width, int column,
                                double columnLeft) {
     const double bottom = top + attempt.lineHeight;
-    if (bottom > BottomOfBox(attempt.box)) {
+    if (bottom > BottomOfBox(*attempt.box)) {
         return std::nullopt;
     }
-    const BoxSpan span = SpanOfBox(attempt.box, top, bottom);
+    const BoxSpan span = SpanOfBox(*attempt.box, top, bottom);
     double left = 0;
     if (column == 0) {
         // Stay at the box text's own left edge unless the box's edge pushes the line aside.
@@ -88,12 +63,12 @@ std::optional<double> LineLeft(const Attempt& attempt, double top, double width,
 // Sets the entries from startTop down, in as many columns side by side as allowed. The first
 // column begins exactly at startTop; a further column begins as high in the box as it can.
 std::optional<BoxTextLayout> TryLayout(const Attempt& attempt, int maxColumns, double startTop) {
-    const double boxTop = SquareTop(attempt.box) + kEdgeClearance;
-    const double boxBottom = BottomOfBox(attempt.box);
+    const double boxTop = TopOfBox(*attempt.box);
+    const double boxBottom = BottomOfBox(*attempt.box);
     BoxTextLayout result{attempt.pointSize, attempt.lineHeight, {}, true};
 
     int column = 0;
-    double columnLeft = layout::kBoxTextAnchors[attempt.box].left;
+    double columnLeft = attempt.box->textAnchor.left;
     double columnRight = columnLeft;
     double top = startTop;
     bool startOfColumn = true;
@@ -131,14 +106,14 @@ std::optional<BoxTextLayout> TryLayout(const Attempt& attempt, int maxColumns, d
 
 // Where the first column may begin, best first: where the box text begins, then lower; when
 // upward is allowed too, then higher.
-std::vector<double> StartTops(int box, double lineHeight, bool upwardToo) {
-    const double anchorTop = layout::kBoxTextAnchors[box].top;
+std::vector<double> StartTops(const BoxGeometry& box, double lineHeight, bool upwardToo) {
+    const double anchorTop = box.textAnchor.top;
     std::vector<double> tops;
     for (double t = anchorTop; t + lineHeight <= BottomOfBox(box); t += kTopStep) {
         tops.push_back(t);
     }
     if (upwardToo) {
-        for (double t = anchorTop - kTopStep; t >= SquareTop(box) + kEdgeClearance; t -= kTopStep) {
+        for (double t = anchorTop - kTopStep; t >= TopOfBox(box); t -= kTopStep) {
             tops.push_back(t);
         }
     }
@@ -146,7 +121,7 @@ std::vector<double> StartTops(int box, double lineHeight, bool upwardToo) {
 }
 
 std::optional<BoxTextLayout> FirstFit(const Attempt& attempt, int maxColumns, bool upwardToo) {
-    for (const double startTop : StartTops(attempt.box, attempt.lineHeight, upwardToo)) {
+    for (const double startTop : StartTops(*attempt.box, attempt.lineHeight, upwardToo)) {
         if (auto result = TryLayout(attempt, maxColumns, startTop)) {
             return result;
         }
@@ -154,9 +129,9 @@ std::optional<BoxTextLayout> FirstFit(const Attempt& attempt, int maxColumns, bo
     return std::nullopt;
 }
 
-Attempt MakeAttempt(int box, const std::vector<std::string>& entries, double pointSize,
-                    const TextMeasure& measure) {
-    Attempt attempt{box, pointSize, measure.lineHeight(pointSize), entries, {}};
+Attempt MakeAttempt(const BoxGeometry& box, const std::vector<std::string>& entries,
+                    double pointSize, const TextMeasure& measure) {
+    Attempt attempt{&box, pointSize, measure.lineHeight(pointSize), entries, {}};
     for (const auto& entry : entries) {
         // A trailing blank (as behind a retrograde mark) takes no room on screen.
         const auto last = entry.find_last_not_of(' ');
@@ -176,36 +151,51 @@ double ProgramFontMeasure::width(std::string_view text, double pointSize) const 
     return PaintTextWidth(QStringOf(text), pointSize, false) * kTwipsPerPixel;
 }
 
-BoxSpan SpanOfBox(int box, double top, double bottom) {
-    const double x0 = SquareLeft(box);
-    const double t = top - SquareTop(box);
-    const double b = bottom - SquareTop(box);
-    double left = kEdgeClearance;
-    double right = kSide - kEdgeClearance;
-    switch (kBoxShapes[box].half) {
-        case Half::kWhole:
-            break;
-        case Half::kAboveMain:  // x > y: the diagonal closes in from the left going down
-            left = std::max(left, b + kDiagonalClearance);
-            break;
-        case Half::kBelowMain:  // x < y: room on the right grows going down
-            right = std::min(right, t - kDiagonalClearance);
-            break;
-        case Half::kAboveAnti:  // x + y < side: room on the right shrinks going down
-            right = std::min(right, kSide - b - kDiagonalClearance);
-            break;
-        case Half::kBelowAnti:  // x + y > side: the diagonal retreats to the left going down
-            left = std::max(left, kSide - t + kDiagonalClearance);
-            break;
+BoxSpan SpanOfBox(const BoxGeometry& box, double top, double bottom) {
+    // The box is convex: each of its sides bounds it on one side, and over a band of heights a
+    // slanting side comes closest at the band's top or bottom.
+    double left = -1e9;
+    double right = 1e9;
+    const auto& outline = box.outline;
+    double centreX = 0;
+    double centreY = 0;
+    for (const auto& corner : outline) {
+        centreX += corner.left;
+        centreY += corner.top;
     }
-    return {x0 + left, x0 + right};
+    centreX /= outline.size();
+    centreY /= outline.size();
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const auto& from = outline[i];
+        const auto& to = outline[(i + 1) % outline.size()];
+        if (from.top == to.top) {
+            continue;  // a level side bounds the heights, not the span
+        }
+        // The side as x = slope · y + offset.
+        const double slope = double(to.left - from.left) / (to.top - from.top);
+        const double offset = from.left - slope * from.top;
+        const double clearance = slope == 0 ? kEdgeClearance : kDiagonalClearance;
+        const double atTop = slope * top + offset;
+        const double atBottom = slope * bottom + offset;
+        if (centreX > slope * centreY + offset) {
+            left = std::max(left, std::max(atTop, atBottom) + clearance);
+        } else {
+            right = std::min(right, std::min(atTop, atBottom) - clearance);
+        }
+    }
+    return {left, right};
 }
 
-double BottomOfBox(int box) {
-    return SquareTop(box) + kSide - kEdgeClearance;
+double BottomOfBox(const BoxGeometry& box) {
+    int bottom = box.outline.front().top;
+    for (const auto& corner : box.outline) {
+        bottom = std::max(bottom, corner.top);
+    }
+    return bottom - kEdgeClearance;
 }
 
-BoxTextLayout LayoutBoxText(int box, std::string_view boxText, const TextMeasure& measure) {
+BoxTextLayout LayoutBoxText(const BoxGeometry& box, std::string_view boxText,
+                            const TextMeasure& measure) {
     const std::vector<std::string> entries = BoxEntries(boxText);
     if (entries.empty()) {
         return {layout::kDisplayFontSize, measure.lineHeight(layout::kDisplayFontSize), {}, true};
@@ -236,7 +226,7 @@ BoxTextLayout LayoutBoxText(int box, std::string_view boxText, const TextMeasure
 
     // Nothing fits: the smallest size, one entry under the other from where the text begins.
     const Attempt attempt = MakeAttempt(box, entries, kSmallestBoxTextSize, measure);
-    const auto anchor = layout::kBoxTextAnchors[box];
+    const auto anchor = box.textAnchor;
     BoxTextLayout fallback{attempt.pointSize, attempt.lineHeight, {}, false};
     double top = anchor.top;
     for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -21,16 +21,18 @@ class ProgramFontMeasure final : public TextMeasure {
     double width(std::string_view text, double pointSize) const override;
 };
 
+struct BoxGeometry;
+
 // The part of a box that lies between two heights: text set between left and right stays clear
 // of the box's edges at every height from top to bottom. Twips, measured in the chart.
 struct BoxSpan {
     double left = 0;
     double right = 0;
 };
-BoxSpan SpanOfBox(int box, double top, double bottom);
+BoxSpan SpanOfBox(const BoxGeometry& box, double top, double bottom);
 
 // The lowest a box's text may reach.
-double BottomOfBox(int box);
+double BottomOfBox(const BoxGeometry& box);
 
 struct PlacedLine {
     std::string text;
@@ -53,7 +55,8 @@ struct BoxTextLayout {
 // start higher in the box; beyond that it is set in columns side by side, at the largest size
 // that lets it fit: down to kSmallestSingleColumnSize first, and only then down to
 // kSmallestBoxTextSize.
-BoxTextLayout LayoutBoxText(int box, std::string_view boxText, const TextMeasure& measure);
+BoxTextLayout LayoutBoxText(const BoxGeometry& box, std::string_view boxText,
+                            const TextMeasure& measure);
 
 inline constexpr double kSmallestSingleColumnSize = 7.0;  // points
 inline constexpr double kSmallestBoxTextSize = 5.0;       // points

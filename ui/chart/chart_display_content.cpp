@@ -66,8 +66,15 @@ std::array<std::string, kBirthLineCount> BirthLines(const reading::BirthData& bi
 }  // namespace
 
 QString ChartCaption(ChartKind chart) {
-    return chart == ChartKind::kNavamsa ? QCoreApplication::translate("ChartWords", "Navamsa Chart")
-                                        : QCoreApplication::translate("ChartWords", "Rashi Chart");
+    switch (chart) {
+        case ChartKind::kRashi:
+            return QCoreApplication::translate("ChartWords", "Rashi Chart");
+        case ChartKind::kNavamsa:
+            return QCoreApplication::translate("ChartWords", "Navamsa Chart");
+    }
+    const reading::VargaChart& varga = reading::kVargaCharts[VargaOf(chart)];
+    return QCoreApplication::translate("ChartWords", std::string(varga.name).c_str()) +
+           QStringLiteral(" (") + QStringOf(varga.key) + QLatin1Char(')');
 }
 
 ChartDisplayContent FillDisplay(const reading::BirthData& birth,
@@ -82,10 +89,18 @@ ChartDisplayContent FillDisplay(const reading::BirthData& birth,
     for (int body = 0; body < reading::kChartBodyCount; ++body) {
         content.planetPositions[body] = Utf8(PositionWords(reading.planetPositions[body].str()));
     }
-    content.boxTexts = BoxTextsWords(
+    // The Rashi chart from the short texts, as it always was; the divisional charts from the
+    // signs the reading worked out for them.
+    content.boxTextsOf(ChartKind::kRashi) = BoxTextsWords(
         PlaceInBoxes(reading.lagnaSign, reading.planetLabels, reading.planetPositions));
-    content.navamsaBoxTexts =
-        BoxTextsWords(PlaceNavamsaInBoxes(reading.navamsa, reading.planetLabels));
+    content.lagnaSigns[reading::kRashiVarga] = SignOfAbbreviation(reading.lagnaSign);
+    for (int varga = 0; varga < reading::kVargaCount; ++varga) {
+        if (varga != reading::kRashiVarga) {
+            content.chartBoxTexts[varga] =
+                BoxTextsWords(PlaceVargaInBoxes(reading.vargas[varga], reading.planetLabels));
+            content.lagnaSigns[varga] = reading.vargas[varga][reading::kAscendant];
+        }
+    }
     content.birthLines = BirthLines(birth, monthName);
     return content;
 }

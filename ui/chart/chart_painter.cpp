@@ -8,6 +8,8 @@
 
 #include "ui/chart/chart_layout.h"
 #include "ui/chart/painted_line.h"
+#include "ui/chart/style_layout.h"
+#include "ui/language.h"
 #include "ui/program_fonts.h"
 #include "ui/program_texts.h"
 #include "ui/qt_text.h"
@@ -64,35 +66,56 @@ void DrawWholeText(QPainter& painter, const QRectF& cell, const QString& text, d
                      shown);
 }
 
-void PaintChart(QPainter& painter, const ChartDisplayContent& content, ChartKind kind) {
+void PaintChart(QPainter& painter, const ChartDisplayContent& content, ChartKind kind,
+                ChartStyle style) {
     const TwipsRect& chart = layout::kChart;
-    painter.fillRect(ToPixelsF(chart), QColor(kChartColour));
+    const StyleLayout& shape = LayoutOf(style);
+    painter.fillRect(ToPixelsF({chart.left + shape.frame.left, chart.top + shape.frame.top,
+                                shape.frame.width, shape.frame.height}),
+                     QColor(kChartColour));
 
     painter.setPen(LinePen(Qt::black));
     painter.setBrush(Qt::NoBrush);
-    for (int i = 0; i < layout::kSquareCount; ++i) {
-        const TwipsRect square = layout::ChartSquare(i);
+    for (const TwipsRect& square : shape.squares) {
         painter.drawRect(QRectF(GridPoint(chart, square.left, square.top),
                                 GridPoint(chart, square.right(), square.bottom())));
     }
+    const std::optional<int> lagna = content.lagnaSignOf(kind);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const auto& line : layout::kDiagonals) {
+    for (const auto& line : shape.lines) {
         painter.drawLine(GridPoint(chart, line.x1, line.y1), GridPoint(chart, line.x2, line.y2));
+    }
+    if (shape.marksLagnaBox && lagna) {
+        const auto mark = LagnaMark(shape.boxes[shape.boxOfSign(*lagna, lagna)]);
+        painter.drawLine(GridPoint(chart, mark.x1, mark.y1), GridPoint(chart, mark.x2, mark.y2));
     }
     painter.restore();
 
-    // The chart's name in the centre square, which no sign uses.
+    // The chart's name where no sign is, in the centre if the style leaves it free.
     painter.setFont(PaintFont(layout::kDisplayFontSize, true, painter.device()));
-    const TwipsRect centre = layout::ChartSquare(4);
+    const TwipsRect& centre = shape.caption;
     painter.drawText(
         ToPixelsF({chart.left + centre.left, chart.top + centre.top, centre.width, centre.height}),
         Qt::AlignCenter | Qt::TextWordWrap, ChartCaption(kind));
 
-    const ProgramFontMeasure measure;
-    const BoxTexts& boxTexts = content.boxTextsOf(kind);
+    // The number of the sign each box holds, in the styles that number them.
+    painter.setFont(PaintFont(layout::kDisplayFontSize, false, painter.device()));
     for (int box = 0; box < kBoxCount; ++box) {
-        const BoxTextLayout boxLayout = LayoutBoxText(box, boxTexts[box], measure);
+        const auto& anchor = shape.boxes[box].numberAnchor;
+        const std::optional<int> sign = shape.signOfBox(box, lagna);
+        if (anchor && sign) {
+            const QPointF centrePoint = PointIn(chart, anchor->left, anchor->top);
+            painter.drawText(QRectF(centrePoint - QPointF(15, 10), QSizeF(30, 20)),
+                             Qt::AlignCenter | Qt::TextDontClip,
+                             WithLanguageDigits(QString::number(*sign + 1)));
+        }
+    }
+
+    const ProgramFontMeasure measure;
+    const BoxTexts boxTexts = TextsByBox(shape, content.boxTextsOf(kind), lagna);
+    for (int box = 0; box < kBoxCount; ++box) {
+        const BoxTextLayout boxLayout = LayoutBoxText(shape.boxes[box], boxTexts[box], measure);
         if (boxLayout.lines.empty()) {
             continue;
         }
@@ -248,11 +271,11 @@ void PaintLogo(QPainter& painter, const QRectF& area) {
 }
 
 void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content,
-                       const QPalette& palette, ChartKind chart) {
+                       const QPalette& palette, ChartKind chart, ChartStyle style) {
     painter.save();
     painter.fillRect(QRectF(QPointF(0, 0), QSizeF(kChartDisplaySize)), Qt::white);
     PaintLogo(painter, ChartLogoArea());
-    PaintChart(painter, content, chart);
+    PaintChart(painter, content, chart, style);
     PaintBirthLines(painter, content);
     PaintDetails(painter, content, palette);
     PaintPlanetTable(painter, content, palette);
@@ -260,8 +283,9 @@ void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content,
     painter.restore();
 }
 
-void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content, ChartKind chart) {
-    PaintChartDisplay(painter, content, QGuiApplication::palette(), chart);
+void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content, ChartKind chart,
+                       ChartStyle style) {
+    PaintChartDisplay(painter, content, QGuiApplication::palette(), chart, style);
 }
 
 }  // namespace ui

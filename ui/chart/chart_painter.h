@@ -6,6 +6,7 @@
 
 #include "ui/chart/box_text_layout.h"
 #include "ui/chart/chart_display_content.h"
+#include "ui/chart/chart_style.h"
 
 class QPainter;
 
@@ -14,14 +15,16 @@ namespace ui {
 // The chart display's size in logical pixels (15000 × 8145 twips).
 inline constexpr QSize kChartDisplaySize{1000, 543};
 
-// Draws the whole chart display (logo, East Indian chart with its box texts and its name, birth
+// Draws the whole chart display (logo, the chart with its box texts and its name, birth
 // lines, Vedic details and planet table) in logical pixels of 96 per inch from the painter's
 // origin. The same drawing serves the screen, pictures and paper: lines and text stay lines and
-// text. chart chooses the Rashi or the Navamsa chart; the rest of the display is the same.
+// text. chart chooses the divisional chart and style the way it is drawn; the rest of the display
+// is the same.
 void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content,
-                       const QPalette& palette, ChartKind chart = ChartKind::kRashi);
+                       const QPalette& palette, ChartKind chart = ChartKind::kRashi,
+                       ChartStyle style = ChartStyle::kEast);
 void PaintChartDisplay(QPainter& painter, const ChartDisplayContent& content,
-                       ChartKind chart = ChartKind::kRashi);
+                       ChartKind chart = ChartKind::kRashi, ChartStyle style = ChartStyle::kEast);
 
 // The product logo's area on the display, where a click opens the vendor's home page.
 QRectF ChartLogoArea();

@@ -10,6 +10,7 @@
 #include "ui/chart/box_placement.h"
 #include "ui/chart/box_text_layout.h"
 #include "ui/chart/chart_layout.h"
+#include "ui/chart/style_layout.h"
 #include "ui/program_fonts.h"
 
 namespace {
@@ -123,10 +124,14 @@ std::string FullestBox() {
            "Shani (R) \r\nRahu\r\nKetu";
 }
 
+const ui::BoxGeometry& EastBox(int box) {
+    return ui::LayoutOf(ui::ChartStyle::kEast).boxes[box];
+}
+
 bool Inside(int box, const ui::PlacedLine& line, double lineHeight) {
-    const ui::BoxSpan span = ui::SpanOfBox(box, line.top, line.top + lineHeight);
+    const ui::BoxSpan span = ui::SpanOfBox(EastBox(box), line.top, line.top + lineHeight);
     return line.left >= span.left - 1e-6 && line.left + line.width <= span.right + 1e-6 &&
-           line.top + lineHeight <= ui::BottomOfBox(box) + 1e-6 && line.top >= 0;
+           line.top + lineHeight <= ui::BottomOfBox(EastBox(box)) + 1e-6 && line.top >= 0;
 }
 
 bool Overlap(const ui::PlacedLine& a, const ui::PlacedLine& b, double lineHeight) {
@@ -138,7 +143,8 @@ class BoxTextLayoutInEveryBox : public testing::TestWithParam<int> {};
 
 TEST_P(BoxTextLayoutInEveryBox, TenEntriesStayInsideTheBoxAndReadable) {
     const int box = GetParam();
-    const ui::BoxTextLayout layout = ui::LayoutBoxText(box, FullestBox(), ui::ProgramFontMeasure());
+    const ui::BoxTextLayout layout =
+        ui::LayoutBoxText(EastBox(box), FullestBox(), ui::ProgramFontMeasure());
     ASSERT_TRUE(layout.fits);
     EXPECT_GE(layout.pointSize, ui::kSmallestBoxTextSize);
     ASSERT_EQ(layout.lines.size(), 10u);
@@ -156,7 +162,7 @@ TEST_P(BoxTextLayoutInEveryBox, TenEntriesStayInsideTheBoxAndReadable) {
 TEST_P(BoxTextLayoutInEveryBox, SixLongEntriesGoIntoColumnsRatherThanBelowSevenPoints) {
     const int box = GetParam();
     const ui::BoxTextLayout layout = ui::LayoutBoxText(
-        box, "Asc\r\nChandra\r\nBudha (R) \r\nShukra (R) \r\nMangala (R) \r\nShani (R) ",
+        EastBox(box), "Asc\r\nChandra\r\nBudha (R) \r\nShukra (R) \r\nMangala (R) \r\nShani (R) ",
         ui::ProgramFontMeasure());
     ASSERT_TRUE(layout.fits);
     EXPECT_GE(layout.pointSize, 7.0);
@@ -167,7 +173,8 @@ TEST_P(BoxTextLayoutInEveryBox, SixLongEntriesGoIntoColumnsRatherThanBelowSevenP
 
 TEST_P(BoxTextLayoutInEveryBox, OneEntryKeepsTheChartsOwnSize) {
     const int box = GetParam();
-    const ui::BoxTextLayout layout = ui::LayoutBoxText(box, "Chandra", ui::ProgramFontMeasure());
+    const ui::BoxTextLayout layout =
+        ui::LayoutBoxText(EastBox(box), "Chandra", ui::ProgramFontMeasure());
     ASSERT_EQ(layout.lines.size(), 1u);
     EXPECT_DOUBLE_EQ(layout.pointSize, ui::layout::kDisplayFontSize);
     EXPECT_TRUE(Inside(box, layout.lines[0], layout.lineHeight));
@@ -178,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, BoxTextLayoutInEveryBox, testing::Range(0, ui::k
 TEST(BoxTextLayout, AFewEntriesGrowDownwardFromWhereTheBoxTextBegins) {
     // The middle-left box (Cancer) has room for them at the chart's own size.
     const ui::BoxTextLayout layout =
-        ui::LayoutBoxText(3, "Asc\r\nChandra\r\nShani (R) ", ui::ProgramFontMeasure());
+        ui::LayoutBoxText(EastBox(3), "Asc\r\nChandra\r\nShani (R) ", ui::ProgramFontMeasure());
     ASSERT_EQ(layout.lines.size(), 3u);
     EXPECT_DOUBLE_EQ(layout.pointSize, ui::layout::kDisplayFontSize);
     const auto anchor = ui::layout::kBoxTextAnchors[3];
@@ -189,7 +196,7 @@ TEST(BoxTextLayout, AFewEntriesGrowDownwardFromWhereTheBoxTextBegins) {
 }
 
 TEST(BoxTextLayout, AnEmptyBoxHasNoLines) {
-    EXPECT_TRUE(ui::LayoutBoxText(0, "", ui::ProgramFontMeasure()).lines.empty());
+    EXPECT_TRUE(ui::LayoutBoxText(EastBox(0), "", ui::ProgramFontMeasure()).lines.empty());
 }
 
 }  // namespace
