@@ -34,4 +34,7 @@ inline constexpr std::string_view kDashaCsvTitle = "Save the Vimshottari dasha a
 inline constexpr std::string_view kDashaCsvFilter = "CSV (comma-separated values) (*.csv)";
 inline constexpr std::string_view kDashaCsvSuffix = "csv";
 
+// Saving the signs of the divisional charts as CSV, with the dasha's filter and suffix.
+inline constexpr std::string_view kVargaCsvTitle = "Save the divisional charts as CSV";
+
 }  // namespace files

@@ -19,6 +19,7 @@
 #include "links/vendor_pages.h"
 #include "ui/chart/chart_painter.h"
 #include "ui/chart_display.h"
+#include "ui/chart_style_choice.h"
 #include "ui/enter_presses_button.h"
 #include "ui/language_menu.h"
 #include "ui/positions_menu.h"
@@ -98,6 +99,7 @@ ChartWindow::ChartWindow(ChartDisplayContent content, ReadingSession& session, U
     column->addWidget(createBottomPanel());
     setCentralWidget(central);
     PressButtonsOnEnter(this);
+    showChartStyle(RememberedChartStyle());
 
     // Large enough to show the whole chart display where the screen allows it, frame included.
     QSize initial = fullSize();
@@ -188,17 +190,10 @@ void ChartWindow::createActions() {
     mnuZoomFit = make("mnuZoomFit", QT_TR_NOOP("&Fit to Window"));
     mnuZoomFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(mnuZoomFit, &QAction::triggered, this, &ChartWindow::resetZoom);
-    // The two charts are one choice: exactly one entry is checked.
-    auto* charts = new QActionGroup(this);
     mnuRashiChart = make("mnuRashiChart", QT_TR_NOOP("&Rashi Chart"));
     mnuNavamsaChart = make("mnuNavamsaChart", QT_TR_NOOP("&Navamsa Chart"));
-    for (QAction* chart : {mnuRashiChart, mnuNavamsaChart}) {
-        chart->setCheckable(true);
-        charts->addAction(chart);
-    }
-    mnuRashiChart->setChecked(true);
-    connect(mnuRashiChart, &QAction::triggered, this, [this] { showChart(ChartKind::kRashi); });
-    connect(mnuNavamsaChart, &QAction::triggered, this, [this] { showChart(ChartKind::kNavamsa); });
+    mnuVargas = make("mnuVargas", QT_TR_NOOP("Divisional Chart &Placements"));
+    createChartActions();
     mnuDasha = make("mnuDasha", QT_TR_NOOP("Vimshottari &Dasha"));
     connect(mnuDasha, &QAction::triggered, this, &ChartWindow::openDashaWindow);
     mnuPositions = new PositionsMenu(this);
@@ -245,8 +240,15 @@ void ChartWindow::createMenus() {
     view->addAction(mnuZoomOut);
     view->addAction(mnuZoomFit);
     view->addSeparator();
-    view->addAction(mnuRashiChart);
-    view->addAction(mnuNavamsaChart);
+    QMenu* charts = view->addMenu(QString());
+    charts->setObjectName(QStringLiteral("mnuChart"));
+    SetTranslatedText(charts, "title", staticMetaObject, QT_TR_NOOP("&Chart"));
+    charts->addActions({chartActions_.begin(), chartActions_.end()});
+    QMenu* styles = view->addMenu(QString());
+    styles->setObjectName(QStringLiteral("mnuChartStyle"));
+    SetTranslatedText(styles, "title", staticMetaObject, QT_TR_NOOP("Chart &Style"));
+    styles->addActions({styleActions_.begin(), styleActions_.end()});
+    view->addAction(mnuVargas);
     view->addSeparator();
     view->addMenu(mnuPositions);
     view->addSeparator();
@@ -409,6 +411,7 @@ void ChartWindow::retranslate() {
     setMinimumSize(smallestWholeSize());
     nameAdverts();
     nameNavamsaButton();
+    nameChartActions();
     lblHeading->adjustSize();
     lblURL->adjustSize();
     applyResizeRule();

@@ -4,7 +4,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <vector>
+
 #include "ui/chart/chart_display_content.h"
+#include "ui/chart/chart_style.h"
 
 class QAction;
 class QLabel;
@@ -24,6 +27,7 @@ namespace ui {
 class ChartDisplay;
 class DashaWindow;
 class PositionsMenu;
+class VargaWindow;
 class UserDialogs;
 struct ReadingSession;
 
@@ -56,8 +60,16 @@ class ChartWindow : public QMainWindow {
     void zoomIn();
     void zoomOut();
     void resetZoom();
-    // Shows the Rashi or the Navamsa chart; the View menu and the toolbar follow.
+    // Shows one of the sixteen divisional charts; the View menu and the toolbar follow.
     void showChart(ChartKind chart);
+    // Draws the chart in a style; the View menu follows. chooseChartStyle also remembers the
+    // choice for the next run, as the View menu does.
+    void showChartStyle(ChartStyle style);
+    void chooseChartStyle(ChartStyle style);
+
+    // Opens the window that lists every body's sign in all sixteen charts, or brings it forward.
+    void openVargaWindow();
+    VargaWindow* vargaWindow() const;
 
     // Calculates the birth again with the settings, which become the user's choice for this and
     // later charts; the display, its picture and the dasha window follow.
@@ -88,6 +100,8 @@ class ChartWindow : public QMainWindow {
 
   private:
     void createActions();
+    void createChartActions();
+    void nameChartActions();
     void createMenus();
     QWidget* createTopPanel();
     QToolBar* createToolBar();
@@ -120,6 +134,7 @@ class ChartWindow : public QMainWindow {
     bool closingForForm_ = false;
     double zoom_ = 1.0;
     QPointer<DashaWindow> dashaWindow_;
+    QPointer<VargaWindow> vargaWindow_;
 
     QMdiArea* mdiArea_ = nullptr;
     QScrollArea* scroller_ = nullptr;
@@ -153,6 +168,9 @@ class ChartWindow : public QMainWindow {
     QAction* mnuNavamsaChart = nullptr;
     QAction* mnuDasha = nullptr;
     PositionsMenu* mnuPositions = nullptr;
+    std::vector<QAction*> chartActions_;  // the sixteen charts, in the order of kVargaCharts
+    std::vector<QAction*> styleActions_;  // in the order of kChartStyles
+    QAction* mnuVargas = nullptr;
     QAction* tbNavamsa = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;

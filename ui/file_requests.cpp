@@ -89,4 +89,9 @@ FileRequest SaveDashaCsvRequest(const QString& initialName) {
             QStringOf(files::kDashaCsvSuffix), initialName};
 }
 
+FileRequest SaveVargaCsvRequest(const QString& initialName) {
+    return {QStringOf(files::kVargaCsvTitle), QStringOf(files::kDashaCsvFilter),
+            QStringOf(files::kDashaCsvSuffix), initialName};
+}
+
 }  // namespace ui

@@ -25,5 +25,6 @@ FileRequest SavePdfRequest();
 FileRequest SaveSvgRequest();
 // Saving the dasha as CSV, first offered under initialName.
 FileRequest SaveDashaCsvRequest(const QString& initialName);
+FileRequest SaveVargaCsvRequest(const QString& initialName);
 
 }  // namespace ui

@@ -1,14 +1,21 @@
-// The View menu's two charts and the Vimshottari dasha window, on the Delhi chart.
+// The View menu's charts and styles, the divisional chart table and the Vimshottari dasha
+// window, on the Delhi chart.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 
 #include "chart_fixture.h"
+#include "reading/vargas.h"
+#include "ui/chart_style_choice.h"
 #include "ui/dasha_window.h"
+#include "ui/varga_window.h"
 
 namespace {
 
@@ -68,6 +75,79 @@ TEST_F(ChartViews, MenuAndToolbarSwitchBetweenTheCharts) {
     EXPECT_TRUE(navamsa->isChecked() && button->isChecked());
     // The planet table, the details and the birth lines stay as they were.
     EXPECT_EQ(display().content().planetPositions[0], "00 Gem 40");
+}
+
+// Every divisional chart from the View menu, named in the chart's centre; the D10 of the Delhi
+// birth puts the Moon (0° 13′ Cancer, counted from Pisces) in Pisces.
+TEST_F(ChartViews, TheChartMenuShowsEachOfTheSixteenCharts) {
+    QMenu* charts = driver.chart()->findChild<QMenu*>("mnuChart");
+    ASSERT_NE(charts, nullptr);
+    ASSERT_EQ(charts->actions().size(), reading::kVargaCount);
+    EXPECT_EQ(charts->actions()[reading::kNavamsaVarga], action("mnuNavamsaChart"));
+    action("mnuChartD10")->trigger();
+    EXPECT_EQ(display().chart(), ui::VargaChart(6));
+    EXPECT_EQ(display().accessibleName(), "Dasamsa (D10)");
+    EXPECT_TRUE(action("mnuChartD10")->isChecked() && !action("mnuRashiChart")->isChecked());
+    EXPECT_EQ(ui::BoxEntries(display().content().boxTextsOf(ui::VargaChart(6))[11]).front(),
+              "Chandra");
+    EXPECT_EQ(driver.chart()->lastPicture(), display().picture());
+}
+
+// The style chosen in the View menu is drawn at once and is the style of the next chart window,
+// in this run or the next.
+TEST_F(ChartViews, TheChosenStyleIsDrawnAndRemembered) {
+    action("mnuStyleeast")->trigger();
+    const QImage east = display().picture();
+    action("mnuStylenorth")->trigger();
+    EXPECT_EQ(display().chartStyle(), ui::ChartStyle::kNorth);
+    EXPECT_TRUE(action("mnuStylenorth")->isChecked() && !action("mnuStyleeast")->isChecked());
+    EXPECT_NE(display().picture(), east);
+    EXPECT_EQ(driver.chart()->lastPicture(), display().picture());
+    EXPECT_EQ(ui::RememberedChartStyle(), ui::ChartStyle::kNorth);
+
+    driver.chart()->goBack();
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown());
+    EXPECT_EQ(display().chartStyle(), ui::ChartStyle::kNorth);
+    EXPECT_TRUE(action("mnuStylenorth")->isChecked());
+    action("mnuStylesouth")->trigger();
+    EXPECT_EQ(ui::RememberedChartStyle(), ui::ChartStyle::kSouth);
+    action("mnuStyleeast")->trigger();
+    EXPECT_EQ(ui::RememberedChartStyle(), ui::ChartStyle::kEast);
+}
+
+// Every body's sign in the sixteen charts, copied as text and saved as CSV.
+TEST_F(ChartViews, TheDivisionalChartTableListsEveryBodyInEveryChart) {
+    action("mnuVargas")->trigger();
+    ui::VargaWindow* window = driver.chart()->vargaWindow();
+    ASSERT_NE(window, nullptr);
+    auto* table = window->findChild<QTableWidget*>("tblVargas");
+    ASSERT_EQ(table->rowCount(), 10);
+    ASSERT_EQ(table->columnCount(), 16);
+    EXPECT_EQ(table->horizontalHeaderItem(6)->text(), "D10");
+    EXPECT_EQ(table->item(1, 6)->text(), "Pis");  // the Moon's dasamsa
+    EXPECT_EQ(table->item(9, 0)->text(), "Leo");  // the ascendant in the Rashi chart
+    EXPECT_EQ(table->item(9, 5)->text(), "Tau");  // and in the Navamsa
+
+    window->findChild<QPushButton*>("cmdCopy")->click();
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    ASSERT_GE(lines.size(), 12);
+    EXPECT_TRUE(lines[1].startsWith("\tD1\tD2\tD3\tD4\tD7\tD9\tD10"));
+    EXPECT_TRUE(lines[3].startsWith("Moon\tCan\t")) << lines[3].toStdString();
+
+    driver.dialogs.saveAnswers = {path("asha.csv"), path("missing/asha.csv")};
+    window->findChild<QPushButton*>("cmdSaveCsv")->click();
+    QFile csv(path("asha.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = csv.readAll().split('\n');
+    ASSERT_EQ(rows.size(), 12);  // header, ten bodies, and the end of the last line
+    EXPECT_EQ(rows[0], "body,D1,D2,D3,D4,D7,D9,D10,D12,D16,D20,D24,D27,D30,D40,D45,D60\r");
+    EXPECT_TRUE(rows[10].startsWith("Ascendant,Leo,")) << rows[10].toStdString();
+    EXPECT_TRUE(driver.dialogs.messages.empty());
+    // A folder that does not exist: the user is told, nothing is half written.
+    window->findChild<QPushButton*>("cmdSaveCsv")->click();
+    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_FALSE(QFile::exists(path("missing/asha.csv")));
 }
 
 class DashaWindowTest : public ChartViews {

@@ -23,6 +23,7 @@
 #include "ui/chart/chart_layout.h"
 #include "ui/chart/chart_painter.h"
 #include "ui/chart/chart_words.h"
+#include "ui/chart/style_layout.h"
 #include "ui/chart_display.h"
 #include "ui/language.h"
 
@@ -83,7 +84,8 @@ ChartDisplayContent CaseContent(int k) {
     for (const std::string& entry : ui::BoxEntries(kFullestBox)) {
         box << ui::BoxEntryWord(entry);
     }
-    content.boxTextsOf(ui::ChartKind::kRashi)[k % ui::kBoxCount] = Utf8(box.join(QStringLiteral("\r\n")));
+    content.boxTextsOf(ui::ChartKind::kRashi)[k % ui::kBoxCount] =
+        Utf8(box.join(QStringLiteral("\r\n")));
     const auto number = [](int n) { return ui::WithLanguageDigits(QString::number(n)); };
     const int month = ui::CurrentLanguage() == ui::Language::kEnglish ? 9 : 2;
     content.birthLines = {BirthLine("Name: %1", {"Lakshmi Narasimha Venkata"}),
@@ -107,32 +109,12 @@ QPointF ChartPixel(double leftTwips, double topTwips) {
     return ui::ToPixelsF(layout::kChart.left + leftTwips, layout::kChart.top + topTwips);
 }
 
-// Box k's area, from the chart's grid and diagonals as the display's design draws them.
-QPolygonF BoxArea(int box) {
-    constexpr double s = layout::kSquareSide;
-    struct Shape {
-        int square;
-        std::vector<QPointF> corners;  // in units of a square's side, from its top-left corner
-    };
-    const Shape shapes[ui::kBoxCount] = {
-        {1, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}},  // Aries
-        {0, {{0, 0}, {1, 0}, {1, 1}}},          // Taurus, along the top edge
-        {0, {{0, 0}, {1, 1}, {0, 1}}},          // Gemini, along the left edge
-        {3, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}},  // Cancer
-        {6, {{0, 0}, {1, 0}, {0, 1}}},          // Leo, along the left edge
-        {6, {{1, 0}, {1, 1}, {0, 1}}},          // Virgo, along the bottom edge
-        {7, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}},  // Libra
-        {8, {{0, 0}, {1, 1}, {0, 1}}},          // Scorpio, along the bottom edge
-        {8, {{0, 0}, {1, 0}, {1, 1}}},          // Sagittarius, along the right edge
-        {5, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}},  // Capricorn
-        {2, {{1, 0}, {1, 1}, {0, 1}}},          // Aquarius, along the right edge
-        {2, {{0, 0}, {1, 0}, {0, 1}}},          // Pisces, along the top edge
-    };
-    const Shape& shape = shapes[box];
+// Box k's area in a style, from its layout's outline.
+QPolygonF BoxArea(ui::ChartStyle style, int sign) {
+    const ui::StyleLayout& shape = ui::LayoutOf(style);
     QPolygonF area;
-    for (const QPointF& corner : shape.corners) {
-        area << ChartPixel(s * (shape.square % 3 + corner.x()),
-                           s * (shape.square / 3 + corner.y()));
+    for (const auto& corner : shape.boxes[shape.boxOfSign(sign, std::nullopt)].outline) {
+        area << ChartPixel(corner.left, corner.top);
     }
     return area;
 }
@@ -143,13 +125,13 @@ QRectF CellArea(const ui::TwipsRect& frame, int rowTop, const ui::TwipsRect& cel
 
 // Where case k may put ink: the crowded box, the value cells, the birth lines' strip.
 // above widens each place upward by that many pixels.
-QImage AllowedInk(int k, double above) {
+QImage AllowedInk(ui::ChartStyle style, int k, double above) {
     QImage mask(ui::kChartDisplaySize, QImage::Format_Grayscale8);
     mask.fill(0);
     QPainter painter(&mask);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    painter.drawPolygon(BoxArea(k % ui::kBoxCount));
+    painter.drawPolygon(BoxArea(style, k % ui::kBoxCount));
     for (int row = 0; row < ui::kDetailCount; ++row) {
         painter.drawRect(
             CellArea(layout::kDetailsPanel, layout::kDetailRowTops[row], layout::kDetailValueCell)
@@ -244,12 +226,14 @@ class Targets : public testing::TestWithParam<ui::Language> {
 
     QImage screen(const ChartDisplayContent& content) {
         ui::ChartDisplay display(content);
+        display.setChartStyle(style);
         display.resize(ui::kChartDisplaySize);
         return display.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     QImage jpeg(const ChartDisplayContent& content) {
-        const ui::ChartDisplay display(content);
+        ui::ChartDisplay display(content);
+        display.setChartStyle(style);
         const auto saved = files::SaveChartPicture(folder.filePath("chart"), display.picture());
         EXPECT_TRUE(saved.path);
         const QImage image(saved.path.value_or(QString()), "JPG");
@@ -266,7 +250,8 @@ class Targets : public testing::TestWithParam<ui::Language> {
         printer.setPageLayout(
             QPageLayout(QPageSize(QSizeF(ui::kChartDisplaySize) * 72.0 / 96.0, QPageSize::Point),
                         QPageLayout::Portrait, QMarginsF()));
-        const ui::ChartDisplay display(content);
+        ui::ChartDisplay display(content);
+        display.setChartStyle(style);
         EXPECT_FALSE(files::PrintDrawing(printer, QSizeF(ui::kChartDisplaySize),
                                          [&display](QPainter& p) { display.paint(p); }));
         *text = RunTool("pdftotext", {"-raw", pdf, "-"});
@@ -276,7 +261,8 @@ class Targets : public testing::TestWithParam<ui::Language> {
     }
 
     QImage svg(const ChartDisplayContent& content, QByteArray* document) {
-        const ui::ChartDisplay display(content);
+        ui::ChartDisplay display(content);
+        display.setChartStyle(style);
         *document = files::ChartSvg(ui::kChartDisplaySize,
                                     [&display](QPainter& p) { display.paint(p); }, {});
         QSvgRenderer renderer(*document);
@@ -285,11 +271,13 @@ class Targets : public testing::TestWithParam<ui::Language> {
     }
 
     QTemporaryDir folder;
+    ui::ChartStyle style = ui::ChartStyle::kEast;
 };
 
 constexpr int kCases = reading::kNakshatraCount;
 
-// Ink stays where it may on every target; the page and the drawing also hold each text in full.
+// Ink stays where it may on every target and in every style; the page and the drawing also hold
+// each text in full.
 TEST_P(Targets, EveryValueIsDrawnWholeInsideItsPlace) {
     const bool havePoppler = !QStandardPaths::findExecutable("pdftoppm").isEmpty() &&
                              !QStandardPaths::findExecutable("pdftotext").isEmpty();
@@ -304,32 +292,37 @@ TEST_P(Targets, EveryValueIsDrawnWholeInsideItsPlace) {
         {"print", [&](const auto& c) { return print(c, &pageText); }},
         {"SVG", [&](const auto& c) { return svg(c, &drawing); }},
     };
-    for (const auto& [name, render] : targets) {
-        const QImage baseline = render(Baseline());
-        ASSERT_EQ(baseline.size(), ui::kChartDisplaySize) << name;
-        for (int k = 0; k < kCases; ++k) {
-            pageText.clear();
-            drawing.clear();
-            const ChartDisplayContent content = CaseContent(k);
-            const QImage drawn = render(content);
-            ASSERT_EQ(drawn.size(), ui::kChartDisplaySize) << name;
-            // Devanagari's vowel signs reach the top of the font's ascent, and the printed
-            // page, drawn from the PDF, shades a pixel or two above it.
-            const bool devanagariPage =
-                GetParam() == ui::Language::kHindi && std::string_view(name) == "print";
-            EXPECT_EQ(StrayInk(drawn, baseline, AllowedInk(k, devanagariPage ? 3 : 0)),
-                      QStringList())
-                << name << ": " << content.detailValues[2] << ", box " << k % ui::kBoxCount;
-            for (const std::string& text : TextsOf(content)) {
-                const QString whole = QString::fromStdString(text);
-                // The page's text is read back whole only in Latin letters: pdftotext gives the
-                // Indian scripts' joined letters back in another order.
-                const bool readable = GetParam() == ui::Language::kEnglish;
-                EXPECT_TRUE(pageText.isEmpty() || !readable || pageText.contains(whole))
-                    << name << ": " << text;
-                for (const QString& run : ScriptRuns(whole)) {
-                    EXPECT_TRUE(drawing.isEmpty() || drawing.contains(run.toHtmlEscaped().toUtf8()))
+    for (const ui::ChartStyleName& styleName : ui::kChartStyles) {
+        style = styleName.style;
+        for (const auto& [name, render] : targets) {
+            const QImage baseline = render(Baseline());
+            ASSERT_EQ(baseline.size(), ui::kChartDisplaySize) << name;
+            for (int k = 0; k < kCases; ++k) {
+                pageText.clear();
+                drawing.clear();
+                const ChartDisplayContent content = CaseContent(k);
+                const QImage drawn = render(content);
+                ASSERT_EQ(drawn.size(), ui::kChartDisplaySize) << name;
+                // Devanagari's vowel signs reach the top of the font's ascent, and the printed
+                // page, drawn from the PDF, shades a pixel or two above it.
+                const bool devanagariPage =
+                    GetParam() == ui::Language::kHindi && std::string_view(name) == "print";
+                EXPECT_EQ(StrayInk(drawn, baseline, AllowedInk(style, k, devanagariPage ? 3 : 0)),
+                          QStringList())
+                    << styleName.key << ", " << name << ": " << content.detailValues[2] << ", box "
+                    << k % ui::kBoxCount;
+                for (const std::string& text : TextsOf(content)) {
+                    const QString whole = QString::fromStdString(text);
+                    // The page's text is read back whole only in Latin letters: pdftotext gives the
+                    // Indian scripts' joined letters back in another order.
+                    const bool readable = GetParam() == ui::Language::kEnglish;
+                    EXPECT_TRUE(pageText.isEmpty() || !readable || pageText.contains(whole))
                         << name << ": " << text;
+                    for (const QString& run : ScriptRuns(whole)) {
+                        EXPECT_TRUE(drawing.isEmpty() ||
+                                    drawing.contains(run.toHtmlEscaped().toUtf8()))
+                            << name << ": " << text;
+                    }
                 }
             }
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -11,14 +12,14 @@ enum class ChartStyle { kEast, kNorth, kSouth };
 
 struct ChartStyleName {
     ChartStyle style;
-    std::string_view key;   // on the command line and in the settings: "east", "north", "south"
-    std::string_view name;  // in the View menu
+    std::string_view key;  // on the command line and in the settings: "east", "north", "south"
+    const char* name;      // in the View menu, translated in the context "ChartWords"
 };
 
 inline constexpr std::array<ChartStyleName, 3> kChartStyles{{
-    {ChartStyle::kEast, "east", "East Indian"},
-    {ChartStyle::kNorth, "north", "North Indian"},
-    {ChartStyle::kSouth, "south", "South Indian"},
+    {ChartStyle::kEast, "east", QT_TRANSLATE_NOOP("ChartWords", "East Indian")},
+    {ChartStyle::kNorth, "north", QT_TRANSLATE_NOOP("ChartWords", "North Indian")},
+    {ChartStyle::kSouth, "south", QT_TRANSLATE_NOOP("ChartWords", "South Indian")},
 }};
 
 constexpr const ChartStyleName& NameOf(ChartStyle style) {

@@ -5,6 +5,33 @@
 
 namespace ui {
 
+namespace {
+
+// A house's corner where it meets its neighbours is cut off level or upright, kCut twips from
+// the point: the sign's number stands there, and the box's text stays clear of it.
+std::vector<layout::TwipsPoint> CutCorner(const std::vector<layout::TwipsPoint>& outline,
+                                          layout::TwipsPoint corner) {
+    constexpr int kCut = 420;
+    std::vector<layout::TwipsPoint> cut;
+    const std::size_t n = outline.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto& point = outline[i];
+        if (point.left != corner.left || point.top != corner.top) {
+            cut.push_back(point);
+            continue;
+        }
+        // Every side of the houses runs at 45°: kCut along each axis on both sides.
+        for (const auto& neighbour : {outline[(i + n - 1) % n], outline[(i + 1) % n]}) {
+            const int dx = neighbour.left > point.left ? kCut : -kCut;
+            const int dy = neighbour.top > point.top ? kCut : -kCut;
+            cut.push_back({point.left + dx, point.top + dy});
+        }
+    }
+    return cut;
+}
+
+}  // namespace
+
 StyleLayout NorthLayout() {
     constexpr int S = 5280;  // the square's side: 352 pixels
     constexpr int M = S / 2;
@@ -34,6 +61,25 @@ StyleLayout NorthLayout() {
         {{{S, 0}, {3 * Q, Q}, {M, 0}}, {3420, 60}, {{3 * Q, Q - 260}}},
     }};
     north.boxes = houses;
+    // The corner of each house that points to the chart's middle or to the crossing of two
+    // lines: the rhombi meet in the middle, the triangles where a diagonal crosses the diamond.
+    const std::array<layout::TwipsPoint, kBoxCount> numberCorners{{
+        {M, M},
+        {Q, Q},
+        {Q, Q},
+        {M, M},
+        {Q, 3 * Q},
+        {Q, 3 * Q},
+        {M, M},
+        {3 * Q, 3 * Q},
+        {3 * Q, 3 * Q},
+        {M, M},
+        {3 * Q, Q},
+        {3 * Q, Q},
+    }};
+    for (int house = 0; house < kBoxCount; ++house) {
+        north.boxes[house].outline = CutCorner(north.boxes[house].outline, numberCorners[house]);
+    }
     return north;
 }
 

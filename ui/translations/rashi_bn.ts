@@ -447,6 +447,74 @@
         <extracomment>The retrograde mark behind a planet's label (vakri).</extracomment>
         <translation>(ব)</translation>
     </message>
+    <message>
+        <source>East Indian</source>
+        <translation>পূর্ব ভারতীয়</translation>
+    </message>
+    <message>
+        <source>North Indian</source>
+        <translation>উত্তর ভারতীয়</translation>
+    </message>
+    <message>
+        <source>South Indian</source>
+        <translation>দক্ষিণ ভারতীয়</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>হোরা</translation>
+    </message>
+    <message>
+        <source>Drekkana</source>
+        <translation>দ্রেক্কাণ</translation>
+    </message>
+    <message>
+        <source>Chaturthamsa</source>
+        <translation>চতুর্থাংশ</translation>
+    </message>
+    <message>
+        <source>Saptamsa</source>
+        <translation>সপ্তমাংশ</translation>
+    </message>
+    <message>
+        <source>Dasamsa</source>
+        <translation>দশমাংশ</translation>
+    </message>
+    <message>
+        <source>Dwadasamsa</source>
+        <translation>দ্বাদশাংশ</translation>
+    </message>
+    <message>
+        <source>Shodasamsa</source>
+        <translation>ষোড়শাংশ</translation>
+    </message>
+    <message>
+        <source>Vimsamsa</source>
+        <translation>বিংশাংশ</translation>
+    </message>
+    <message>
+        <source>Chaturvimsamsa</source>
+        <translation>চতুর্বিংশাংশ</translation>
+    </message>
+    <message>
+        <source>Bhamsa</source>
+        <translation>ভাংশ</translation>
+    </message>
+    <message>
+        <source>Trimsamsa</source>
+        <translation>ত্রিংশাংশ</translation>
+    </message>
+    <message>
+        <source>Khavedamsa</source>
+        <translation>খবেদাংশ</translation>
+    </message>
+    <message>
+        <source>Akshavedamsa</source>
+        <translation>অক্ষবেদাংশ</translation>
+    </message>
+    <message>
+        <source>Shashtiamsa</source>
+        <translation>ষষ্ট্যংশ</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -881,6 +949,18 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>The dasha cannot be counted: the Moon's position "%1" cannot be read.</source>
         <translation>দশা গণনা করা যাচ্ছে না: চন্দ্রের অবস্থান "%1" পড়া যাচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>চক্র (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Chart &amp;Style</source>
+        <translation>চক্রের রীতি (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Divisional Chart &amp;Placements</source>
+        <translation>বর্গচক্রে গ্রহের অবস্থান (&amp;P)</translation>
     </message>
 </context>
 <context>

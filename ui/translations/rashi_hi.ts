@@ -447,6 +447,74 @@
         <extracomment>The retrograde mark behind a planet's label (vakri).</extracomment>
         <translation>(व)</translation>
     </message>
+    <message>
+        <source>East Indian</source>
+        <translation>पूर्व भारतीय</translation>
+    </message>
+    <message>
+        <source>North Indian</source>
+        <translation>उत्तर भारतीय</translation>
+    </message>
+    <message>
+        <source>South Indian</source>
+        <translation>दक्षिण भारतीय</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>होरा</translation>
+    </message>
+    <message>
+        <source>Drekkana</source>
+        <translation>द्रेष्काण</translation>
+    </message>
+    <message>
+        <source>Chaturthamsa</source>
+        <translation>चतुर्थांश</translation>
+    </message>
+    <message>
+        <source>Saptamsa</source>
+        <translation>सप्तमांश</translation>
+    </message>
+    <message>
+        <source>Dasamsa</source>
+        <translation>दशमांश</translation>
+    </message>
+    <message>
+        <source>Dwadasamsa</source>
+        <translation>द्वादशांश</translation>
+    </message>
+    <message>
+        <source>Shodasamsa</source>
+        <translation>षोडशांश</translation>
+    </message>
+    <message>
+        <source>Vimsamsa</source>
+        <translation>विंशांश</translation>
+    </message>
+    <message>
+        <source>Chaturvimsamsa</source>
+        <translation>चतुर्विंशांश</translation>
+    </message>
+    <message>
+        <source>Bhamsa</source>
+        <translation>भांश</translation>
+    </message>
+    <message>
+        <source>Trimsamsa</source>
+        <translation>त्रिंशांश</translation>
+    </message>
+    <message>
+        <source>Khavedamsa</source>
+        <translation>खवेदांश</translation>
+    </message>
+    <message>
+        <source>Akshavedamsa</source>
+        <translation>अक्षवेदांश</translation>
+    </message>
+    <message>
+        <source>Shashtiamsa</source>
+        <translation>षष्ट्यंश</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -881,6 +949,18 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>The dasha cannot be counted: the Moon's position "%1" cannot be read.</source>
         <translation>दशा की गणना नहीं हो सकती: चन्द्र की स्थिति "%1" पढ़ी नहीं जा सकती।</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>कुंडली (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Chart &amp;Style</source>
+        <translation>कुंडली की शैली (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Divisional Chart &amp;Placements</source>
+        <translation>वर्ग कुंडलियों में ग्रह स्थिति (&amp;P)</translation>
     </message>
 </context>
 <context>

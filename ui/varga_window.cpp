@@ -1,0 +1,122 @@
+#include "ui/varga_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "files/safe_file.h"
+#include "files/varga_csv.h"
+#include "reading/sign_tables.h"
+#include "reading/vargas.h"
+#include "ui/chart/chart_words.h"
+#include "ui/enter_presses_button.h"
+#include "ui/file_requests.h"
+#include "ui/program_fonts.h"
+#include "ui/qt_text.h"
+#include "ui/user_dialogs.h"
+
+namespace ui {
+
+VargaWindow::VargaWindow(const reading::ChartReading& reading, const QString& personName,
+                         UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), reading_(reading), personName_(personName), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("frmVargas"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Divisional Charts - %1").arg(personName_));
+    setFont(ProgramFont(9.75));
+
+    tblVargas = new QTableWidget(reading::kNavamsaBodyCount, reading::kVargaCount, this);
+    tblVargas->setObjectName(QStringLiteral("tblVargas"));
+    tblVargas->setAccessibleName(tr("Signs of the bodies in the sixteen divisional charts"));
+    tblVargas->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblVargas->setAlternatingRowColors(true);
+    fillTable();
+
+    cmdCopy = new QPushButton(tr("&Copy"), this);
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdCopy->setToolTip(tr("Copy the table as text"));
+    cmdSaveCsv = new QPushButton(tr("Save As C&SV"), this);
+    cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
+    cmdSaveCsv->setToolTip(tr("Save the table as a CSV file for spreadsheets"));
+    cmdClose = new QPushButton(tr("C&lose"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    for (QPushButton* button : {cmdCopy, cmdSaveCsv, cmdClose}) {
+        button->setAutoDefault(false);
+    }
+    PressButtonsOnEnter(this);
+    connect(cmdCopy, &QPushButton::clicked, this, &VargaWindow::copyAsText);
+    connect(cmdSaveCsv, &QPushButton::clicked, this, &VargaWindow::saveAsCsv);
+    connect(cmdClose, &QPushButton::clicked, this, &VargaWindow::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdSaveCsv);
+    buttons->addWidget(cmdClose);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(tblVargas, 1);
+    column->addLayout(buttons);
+    tblVargas->setFocus();
+    resize(tblVargas->horizontalHeader()->length() + tblVargas->verticalHeader()->width() + 40,
+           tblVargas->verticalHeader()->length() + tblVargas->horizontalHeader()->height() + 80);
+}
+
+void VargaWindow::fillTable() {
+    for (int varga = 0; varga < reading::kVargaCount; ++varga) {
+        const reading::VargaChart& chart = reading::kVargaCharts[varga];
+        auto* header = new QTableWidgetItem(QStringOf(chart.key));
+        header->setToolTip(ChartWord(chart.name));
+        tblVargas->setHorizontalHeaderItem(varga, header);
+    }
+    for (int body = 0; body < reading::kNavamsaBodyCount; ++body) {
+        tblVargas->setVerticalHeaderItem(
+            body, new QTableWidgetItem(ChartWord(reading_.planetNames[body])));
+        for (int varga = 0; varga < reading::kVargaCount; ++varga) {
+            const std::string_view sign =
+                reading::SignAbbreviationTable[reading_.vargas[varga][body]];
+            tblVargas->setItem(body, varga, new QTableWidgetItem(ChartWord(sign)));
+        }
+    }
+    tblVargas->resizeColumnsToContents();
+}
+
+QString VargaWindow::text() const {
+    QStringList header{QString()};
+    for (int varga = 0; varga < reading::kVargaCount; ++varga) {
+        header << tblVargas->horizontalHeaderItem(varga)->text();
+    }
+    QStringList lines{windowTitle(), header.join(QLatin1Char('\t'))};
+    for (int body = 0; body < reading::kNavamsaBodyCount; ++body) {
+        QStringList cells{tblVargas->verticalHeaderItem(body)->text()};
+        for (int varga = 0; varga < reading::kVargaCount; ++varga) {
+            cells << tblVargas->item(body, varga)->text();
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void VargaWindow::copyAsText() {
+    QApplication::clipboard()->setText(text());
+}
+
+void VargaWindow::saveAsCsv() {
+    // A slash in the name would make the offered name a folder.
+    QString offered = personName_.trimmed() + QStringLiteral(" divisional charts.csv");
+    offered.replace(QLatin1Char('/'), QLatin1Char('-'))
+        .replace(QLatin1Char('\\'), QLatin1Char('-'));
+    const QString path = dialogs_.askSaveFileName(this, SaveVargaCsvRequest(offered));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto problem =
+            files::WriteFileSafely(path, QByteArray::fromStdString(files::VargaCsv(reading_)))) {
+        dialogs_.showMessage(this, problem->text, MessageKind::kError, problem->title);
+    }
+}
+
+}  // namespace ui
