@@ -83,52 +83,58 @@ void ChartWindow::recalculate(const reading::ChartSettings& settings) {
             dashaWindow_->close();
         }
     }
-    void ChartWindow::showChartStyle(ChartStyle style) {
-        display_->setChartStyle(style);
-        styleActions_[static_cast<int>(style)]->setChecked(true);
-        captureChartPicture();
+    // The table holds the signs of the reading it was opened for.
+    if (vargaWindow_) {
+        vargaWindow_->close();
     }
+}
 
-    void ChartWindow::chooseChartStyle(ChartStyle style) {
-        showChartStyle(style);
-        RememberChartStyle(style);
+void ChartWindow::showChartStyle(ChartStyle style) {
+    display_->setChartStyle(style);
+    styleActions_[static_cast<int>(style)]->setChecked(true);
+    captureChartPicture();
+}
+
+void ChartWindow::chooseChartStyle(ChartStyle style) {
+    showChartStyle(style);
+    RememberChartStyle(style);
+}
+
+void ChartWindow::openVargaWindow() {
+    if (!vargaWindow_) {
+        vargaWindow_ = new VargaWindow(session_.reading,
+                                       QString::fromStdString(session_.birth.name), dialogs_, this);
     }
+    vargaWindow_->show();
+    vargaWindow_->raise();
+    vargaWindow_->activateWindow();
+}
 
-    void ChartWindow::openVargaWindow() {
-        if (!vargaWindow_) {
-            vargaWindow_ = new VargaWindow(
-                session_.reading, QString::fromStdString(session_.birth.name), dialogs_, this);
+VargaWindow* ChartWindow::vargaWindow() const {
+    return vargaWindow_;
+}
+
+void ChartWindow::openDashaWindow() {
+    if (!dashaWindow_) {
+        const auto dasha = reading::ComputeVimshottariDasha(session_.birth, session_.reading);
+        if (!dasha) {
+            dialogs_.showMessage(this,
+                                 tr("The dasha cannot be counted: the Moon's position "
+                                    "\"%1\" cannot be read.")
+                                     .arg(QStringOf(session_.reading.moonPositionText)),
+                                 MessageKind::kError);
+            return;
         }
-        vargaWindow_->show();
-        vargaWindow_->raise();
-        vargaWindow_->activateWindow();
+        dashaWindow_ = new DashaWindow(*dasha, QString::fromStdString(session_.birth.name),
+                                       QDate::currentDate(), dialogs_, this);
     }
+    dashaWindow_->show();
+    dashaWindow_->raise();
+    dashaWindow_->activateWindow();
+}
 
-    VargaWindow* ChartWindow::vargaWindow() const {
-        return vargaWindow_;
-    }
-
-    void ChartWindow::openDashaWindow() {
-        if (!dashaWindow_) {
-            const auto dasha = reading::ComputeVimshottariDasha(session_.birth, session_.reading);
-            if (!dasha) {
-                dialogs_.showMessage(this,
-                                     tr("The dasha cannot be counted: the Moon's position "
-                                        "\"%1\" cannot be read.")
-                                         .arg(QStringOf(session_.reading.moonPositionText)),
-                                     MessageKind::kError);
-                return;
-            }
-            dashaWindow_ = new DashaWindow(*dasha, QString::fromStdString(session_.birth.name),
-                                           QDate::currentDate(), dialogs_, this);
-        }
-        dashaWindow_->show();
-        dashaWindow_->raise();
-        dashaWindow_->activateWindow();
-    }
-
-    DashaWindow* ChartWindow::dashaWindow() const {
-        return dashaWindow_;
-    }
+DashaWindow* ChartWindow::dashaWindow() const {
+    return dashaWindow_;
+}
 
 }  // namespace ui
