@@ -192,7 +192,7 @@ void ChartWindow::createActions() {
     connect(mnuZoomFit, &QAction::triggered, this, &ChartWindow::resetZoom);
     mnuRashiChart = make("mnuRashiChart", QT_TR_NOOP("&Rashi Chart"));
     mnuNavamsaChart = make("mnuNavamsaChart", QT_TR_NOOP("&Navamsa Chart"));
-    mnuVargas = make("mnuVargas", QT_TR_NOOP("Divisional Chart &Placements"));
+    mnuVargas = make("mnuVargas", QT_TR_NOOP("Divisional Charts T&able"));
     createChartActions();
     mnuDasha = make("mnuDasha", QT_TR_NOOP("Vimshottari &Dasha"));
     connect(mnuDasha, &QAction::triggered, this, &ChartWindow::openDashaWindow);

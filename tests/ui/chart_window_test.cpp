@@ -73,7 +73,7 @@ TEST_F(ChartWindowTest, MenusInTheirOrderWithSeparators) {
                                      "-",
                                      "&Chart",
                                      "Chart &Style",
-                                     "Divisional Chart &Placements",
+                                     "Divisional Charts T&able",
                                      "-",
                                      "&Positions",
                                      "-",

@@ -959,8 +959,8 @@ Would you like to save the chart as a PDF file instead? You can print that file 
         <translation>চক্রের রীতি (&amp;S)</translation>
     </message>
     <message>
-        <source>Divisional Chart &amp;Placements</source>
-        <translation>বর্গচক্রে গ্রহের অবস্থান (&amp;P)</translation>
+        <source>Divisional Charts T&amp;able</source>
+        <translation>বর্গচক্রের তালিকা (&amp;A)</translation>
     </message>
 </context>
 <context>

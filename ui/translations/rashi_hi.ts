@@ -959,8 +959,8 @@ Would you like to save the chart as a PDF file instead? You can print that file 
         <translation>कुंडली की शैली (&amp;S)</translation>
     </message>
     <message>
-        <source>Divisional Chart &amp;Placements</source>
-        <translation>वर्ग कुंडलियों में ग्रह स्थिति (&amp;P)</translation>
+        <source>Divisional Charts T&amp;able</source>
+        <translation>वर्ग कुंडलियों की तालिका (&amp;A)</translation>
     </message>
 </context>
 <context>
