@@ -27,13 +27,15 @@ QString Tr(std::string_view text) {
     QT_TRANSLATE_NOOP("FileDialogs", "SVG Image (*.svg)"),
     QT_TRANSLATE_NOOP("FileDialogs", "Save the Vimshottari dasha as CSV"),
     QT_TRANSLATE_NOOP("FileDialogs", "CSV (comma-separated values) (*.csv)"),
+    QT_TRANSLATE_NOOP("FileDialogs", "Save the divisional charts as CSV"),
 };
 static_assert(kDialogTexts[0] == files::kReadingFileFilter &&
               kDialogTexts[1] == files::kOpenReadingTitle &&
               kDialogTexts[2] == files::kReportFilter && kDialogTexts[3] == files::kReportTitle &&
               kDialogTexts[4] == files::kPictureFilter && kDialogTexts[5] == files::kPdfFilter &&
               kDialogTexts[6] == files::kSvgFilter && kDialogTexts[7] == files::kDashaCsvTitle &&
-              kDialogTexts[8] == files::kDashaCsvFilter);
+              kDialogTexts[8] == files::kDashaCsvFilter &&
+              kDialogTexts[9] == files::kVargaCsvTitle);
 
 // The shared name with the dialog's own extension in place of the other command's, so that
 // pressing Enter never offers to replace a reading with a report or a report with a reading.
@@ -90,7 +92,7 @@ FileRequest SaveDashaCsvRequest(const QString& initialName) {
 }
 
 FileRequest SaveVargaCsvRequest(const QString& initialName) {
-    return {QStringOf(files::kVargaCsvTitle), QStringOf(files::kDashaCsvFilter),
+    return {Tr(files::kVargaCsvTitle), Tr(files::kDashaCsvFilter),
             QStringOf(files::kDashaCsvSuffix), initialName};
 }
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +19,7 @@
 #include "ui/dasha_window.h"
 #include "ui/form_messages.h"
 #include "ui/language.h"
+#include "ui/varga_window.h"
 
 namespace {
 
@@ -148,12 +150,20 @@ TEST_F(LanguageTest, TheViewMenuSwitchesEveryTextAndBackAndIsRemembered) {
     };
     const auto shown = [&] {
         Shown now;
-        for (QAction* menu : window->menuBar()->actions()) {
-            now.captions << menu->text();
-            for (QAction* item : menu->menu()->actions()) {
-                now.captions << item->text();
+        // Every entry, the submenus' too (View ▸ Chart's sixteen charts, View ▸ Chart Style).
+        const auto entries = [&](const auto& self, const QList<QAction*>& actions) -> void {
+            for (QAction* action : actions) {
+                // The languages are named in their own scripts, in any language.
+                if (action->objectName().startsWith(QStringLiteral("mnuLanguage_"))) {
+                    continue;
+                }
+                now.captions << action->text();
+                if (action->menu() != nullptr) {
+                    self(self, action->menu()->actions());
+                }
             }
-        }
+        };
+        entries(entries, window->menuBar()->actions());
         for (const char* name : {"lblHeading", "lblURL", "lblCobrand"}) {
             now.captions << window->findChild<QLabel*>(QString::fromLatin1(name))->text();
         }
@@ -206,6 +216,18 @@ TEST_F(LanguageTest, TheViewMenuSwitchesEveryTextAndBackAndIsRemembered) {
     EXPECT_TRUE(dasha->text().contains(QStringLiteral("বিংশোত্তরী দশা")));
     EXPECT_TRUE(dasha->text().contains(QStringLiteral("বৃহস্পতি / শনি")));
     dasha->close();
+
+    // The table of the divisional charts names the charts and the ascendant's row.
+    window->openVargaWindow();
+    ui::VargaWindow* vargas = window->vargaWindow();
+    ASSERT_NE(vargas, nullptr);
+    auto* table = vargas->findChild<QTableWidget*>(QStringLiteral("tblVargas"));
+    EXPECT_EQ(table->horizontalHeaderItem(6)->toolTip(), QStringLiteral("দশাংশ"));
+    EXPECT_EQ(table->verticalHeaderItem(9)->text(), QStringLiteral("লগ্ন"));
+    EXPECT_TRUE(vargas->text().startsWith(QStringLiteral("বর্গচক্র - ")));
+    vargas->close();
+    EXPECT_TRUE(bengali.captions.contains(QStringLiteral("ষষ্ট্যংশ (D60)")));
+    EXPECT_TRUE(bengali.captions.contains(QStringLiteral("দক্ষিণ ভারতীয়")));
 
     choose("hi");
     const Shown hindi = shown();

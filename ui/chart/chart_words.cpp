@@ -8,6 +8,7 @@
 #include "reading/body_names.h"
 #include "reading/dasha_lords.h"
 #include "reading/sign_tables.h"
+#include "reading/vargas.h"
 #include "ui/language.h"
 #include "ui/qt_text.h"
 
@@ -69,6 +70,27 @@ constexpr std::array<std::string_view, reading::kDashaLordCount> kLordWords{
     QT_TRANSLATE_NOOP("ChartWords", "Jupiter"), QT_TRANSLATE_NOOP("ChartWords", "Saturn"),
     QT_TRANSLATE_NOOP("ChartWords", "Mercury")};
 
+// The sixteen divisional charts, named in the chart's centre, the View menu and the table.
+constexpr std::array<std::string_view, reading::kVargaCount> kVargaWords{
+    QT_TRANSLATE_NOOP("ChartWords", "Rashi"),
+    QT_TRANSLATE_NOOP("ChartWords", "Hora"),
+    QT_TRANSLATE_NOOP("ChartWords", "Drekkana"),
+    QT_TRANSLATE_NOOP("ChartWords", "Chaturthamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Saptamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Navamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Dasamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Dwadasamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Shodasamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Vimsamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Chaturvimsamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Bhamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Trimsamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Khavedamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Akshavedamsa"),
+    QT_TRANSLATE_NOOP("ChartWords", "Shashtiamsa")};
+
+//: The ascendant's row in the table of the divisional charts.
+constexpr std::string_view kAscendantName = QT_TRANSLATE_NOOP("ChartWords", "Ascendant");
 //: The ascendant's entry in the chart's boxes.
 constexpr std::string_view kAscendantWord = QT_TRANSLATE_NOOP("ChartWords", "Asc");
 //: The retrograde mark behind a planet's label (vakri).
@@ -83,6 +105,15 @@ static_assert(SameWords(kLabelWords, reading::kPlanetLabels));
 static_assert(SameWords(kRashiWords, reading::RashiNames));
 static_assert(SameWords(kAbbreviationWords, reading::SignAbbreviationTable));
 static_assert(SameWords(kNakshatraWords, reading::NakshatraNames));
+static_assert(kAscendantName == reading::kPlanetNames[reading::kNavamsaBodyCount - 1]);
+static_assert([] {
+    for (int varga = 0; varga < reading::kVargaCount; ++varga) {
+        if (kVargaWords[varga] != reading::kVargaCharts[varga].name) {
+            return false;
+        }
+    }
+    return true;
+}());
 static_assert(kNakshatraWords.back() == reading::NakshatraLordTable[29].nakshatra);
 static_assert([] {
     for (int lord = 0; lord < reading::kDashaLordCount; ++lord) {

@@ -473,11 +473,11 @@
     </message>
     <message>
         <source>Saptamsa</source>
-        <translation>সপ্তমাংশ</translation>
+        <translation>সপ্তাংশ</translation>
     </message>
     <message>
         <source>Dasamsa</source>
-        <translation>দশমাংশ</translation>
+        <translation>দশাংশ</translation>
     </message>
     <message>
         <source>Dwadasamsa</source>
@@ -514,6 +514,19 @@
     <message>
         <source>Shashtiamsa</source>
         <translation>ষষ্ট্যংশ</translation>
+    </message>
+    <message>
+        <source>Rashi</source>
+        <translation>রাশি</translation>
+    </message>
+    <message>
+        <source>Navamsa</source>
+        <translation>নবাংশ</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <extracomment>The ascendant's row in the table of the divisional charts.</extracomment>
+        <translation>লগ্ন</translation>
     </message>
 </context>
 <context>
@@ -553,6 +566,10 @@
     <message>
         <source>CSV (comma-separated values) (*.csv)</source>
         <translation>CSV (কমা দিয়ে আলাদা মান) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the divisional charts as CSV</source>
+        <translation>বর্গচক্রগুলি CSV হিসেবে সংরক্ষণ</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1260,37 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>&amp;True Node</source>
         <translation>প্রকৃত পাত (&amp;T)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::VargaWindow</name>
+    <message>
+        <source>Divisional Charts - %1</source>
+        <translation>বর্গচক্র - %1</translation>
+    </message>
+    <message>
+        <source>Signs of the bodies in the sixteen divisional charts</source>
+        <translation>ষোলোটি বর্গচক্রে গ্রহ ও লগ্নের রাশি</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>কপি করুন (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the table as text</source>
+        <translation>তালিকাটি টেক্সট হিসেবে কপি করুন</translation>
+    </message>
+    <message>
+        <source>Save As C&amp;SV</source>
+        <translation>CSV হিসেবে সংরক্ষণ (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file for spreadsheets</source>
+        <translation>স্প্রেডশিটের জন্য তালিকাটি CSV ফাইল হিসেবে সংরক্ষণ করুন</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>বন্ধ করুন (&amp;L)</translation>
     </message>
 </context>
 </TS>

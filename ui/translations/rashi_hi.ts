@@ -473,11 +473,11 @@
     </message>
     <message>
         <source>Saptamsa</source>
-        <translation>सप्तमांश</translation>
+        <translation>सप्तांश</translation>
     </message>
     <message>
         <source>Dasamsa</source>
-        <translation>दशमांश</translation>
+        <translation>दशांश</translation>
     </message>
     <message>
         <source>Dwadasamsa</source>
@@ -514,6 +514,19 @@
     <message>
         <source>Shashtiamsa</source>
         <translation>षष्ट्यंश</translation>
+    </message>
+    <message>
+        <source>Rashi</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Navamsa</source>
+        <translation>नवांश</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <extracomment>The ascendant's row in the table of the divisional charts.</extracomment>
+        <translation>लग्न</translation>
     </message>
 </context>
 <context>
@@ -553,6 +566,10 @@
     <message>
         <source>CSV (comma-separated values) (*.csv)</source>
         <translation>CSV (अल्पविराम से अलग मान) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the divisional charts as CSV</source>
+        <translation>वर्ग कुंडलियों को CSV के रूप में सहेजें</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1260,37 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>&amp;True Node</source>
         <translation>सत्य पात (&amp;T)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::VargaWindow</name>
+    <message>
+        <source>Divisional Charts - %1</source>
+        <translation>वर्ग कुंडलियाँ - %1</translation>
+    </message>
+    <message>
+        <source>Signs of the bodies in the sixteen divisional charts</source>
+        <translation>सोलह वर्ग कुंडलियों में ग्रहों और लग्न की राशियाँ</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>कॉपी करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the table as text</source>
+        <translation>तालिका को टेक्स्ट के रूप में कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Save As C&amp;SV</source>
+        <translation>CSV के रूप में सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file for spreadsheets</source>
+        <translation>स्प्रेडशीट के लिए तालिका को CSV फ़ाइल के रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>बंद करें (&amp;L)</translation>
     </message>
 </context>
 </TS>
