@@ -42,8 +42,9 @@ StyleLayout NorthLayout() {
     north.squares = {{0, 0, S, S}};
     north.lines = {{0, 0, S, S}, {S, 0, 0, S}, {M, 0, S, M},
                    {S, M, M, S}, {M, S, 0, M}, {0, M, M, 0}};
-    // No box is free in the middle: the chart's name stands under it.
-    north.caption = {0, S + 60, S, 330};
+    // No box is free in the middle, and the notes stand under it: the name goes above the
+    // chart, right of the logo.
+    north.caption = {3000, -450, 2280, 400};
     north.housesFollowLagna = true;
     // Outline, where the text begins and where the sign's number stands, house by house.
     const std::array<BoxGeometry, kBoxCount> houses{{
