@@ -138,3 +138,30 @@ TEST(StyleLayout, BodiesAndLagnaOfRealChartsGoToTheirBoxes) {
 }
 
 }  // namespace
+
+namespace {
+
+// The chart's name stands on the display clear of the logo, the birth lines and the notes under
+// the chart, whatever the style; the North Indian chart has no room for it inside.
+TEST(StyleLayout, TheChartsNameStandsWhereNothingElseIs) {
+    namespace layout = ui::layout;
+    const auto onDisplay = [](const ui::TwipsRect& r) {
+        return QRect(r.left, r.top, r.width, r.height);
+    };
+    const QRect notes(layout::kNotesLeft, layout::kNotesTop,
+                      layout::kDisplay.right() - layout::kNotesLeft,
+                      layout::kNoteCount * layout::kNoteLineHeight);
+    const QRect birthLines(layout::kBirthLinesLeft, 0, layout::kDisplay.width, layout::kChart.top);
+    for (const ChartStyle style : {ChartStyle::kEast, ChartStyle::kNorth, ChartStyle::kSouth}) {
+        const ui::TwipsRect& caption = ui::LayoutOf(style).caption;
+        const QRect shown =
+            onDisplay({layout::kChart.left + caption.left, layout::kChart.top + caption.top,
+                       caption.width, caption.height});
+        EXPECT_TRUE(onDisplay(layout::kDisplay).contains(shown)) << ui::NameOf(style).key;
+        EXPECT_FALSE(shown.intersects(notes)) << ui::NameOf(style).key;
+        EXPECT_FALSE(shown.intersects(onDisplay(layout::kLogo))) << ui::NameOf(style).key;
+        EXPECT_FALSE(shown.intersects(birthLines)) << ui::NameOf(style).key;
+    }
+}
+
+}  // namespace
