@@ -83,13 +83,13 @@ std::string LargestErrorsTable(const std::vector<NamedSurvey>& surveys) {
     std::string table = "| largest error |";
     std::string rule = "|---|";
     for (const NamedSurvey& named : surveys) {
-        table += " " + named.heading + " |";
+        table.append(" ").append(named.heading).append(" |");
         rule += "---:|";
     }
-    table += "\n" + rule + "\n";
+    table.append("\n").append(rule).append("\n");
     char cell[40];
     for (int body = 0; body < kComparedBodyCount; ++body) {
-        table += "| " + std::string(ComparedBodyName(body)) + " |";
+        table.append("| ").append(ComparedBodyName(body)).append(" |");
         for (const NamedSurvey& named : surveys) {
             std::snprintf(cell, sizeof cell, " %.3f″ |",
                           named.survey.bodies[body].largestArcSeconds);
@@ -99,7 +99,10 @@ std::string LargestErrorsTable(const std::vector<NamedSurvey>& surveys) {
     }
     table += "| retrograde marks unlike the reference |";
     for (const NamedSurvey& named : surveys) {
-        table += " " + std::to_string(named.survey.chartsWithAnotherRetrograde) + " |";
+        // Appended piece by piece: GCC's -O3 misreads a chain of additions as overlapping copies.
+        table.append(" ")
+            .append(std::to_string(named.survey.chartsWithAnotherRetrograde))
+            .append(" |");
     }
     return table + "\n";
 }

@@ -53,10 +53,13 @@ void WriteArrays(std::ostringstream& out, const NamedSeries& named) {
 }
 
 std::string SeriesValue(const NamedSeries& named) {
+    // A stream rather than a chain of additions, which GCC's -O3 misreads as overlapping copies.
     const SpanGrid& grid = named.series.grid;
-    return "{" + GridNumber(grid.firstDay) + ", " + GridNumber(grid.spanDays) + ", " +
-           std::to_string(grid.spanCount) + ", " + std::to_string(named.series.coefficientCount) +
-           ", k" + named.name + "Leading, k" + named.name + "Rest}";
+    std::ostringstream out;
+    out << '{' << GridNumber(grid.firstDay) << ", " << GridNumber(grid.spanDays) << ", "
+        << grid.spanCount << ", " << named.series.coefficientCount << ", k" << named.name
+        << "Leading, k" << named.name << "Rest}";
+    return out.str();
 }
 
 const NamedSeries& Find(const std::vector<NamedSeries>& all, const std::string& name) {
