@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 
 #include "files/dasha_csv.h"
-#include "files/safe_file.h"
 #include "ui/chart/chart_words.h"
 #include "ui/enter_presses_button.h"
 #include "ui/file_requests.h"
 #include "ui/language.h"
 #include "ui/program_fonts.h"
 #include "ui/qt_text.h"
+#include "ui/table_saving.h"
 #include "ui/user_dialogs.h"
 
 namespace ui {
@@ -231,18 +231,9 @@ void DashaWindow::copyAsText() {
 }
 
 void DashaWindow::saveAsCsv() {
-    // A slash in the name would make the offered name a folder.
-    QString offered = personName_.trimmed() + QStringLiteral(" dasha.csv");
-    offered.replace(QLatin1Char('/'), QLatin1Char('-'))
-        .replace(QLatin1Char('\\'), QLatin1Char('-'));
-    const QString path = dialogs_.askSaveFileName(this, SaveDashaCsvRequest(offered));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (const auto problem =
-            files::WriteFileSafely(path, QByteArray::fromStdString(files::DashaCsv(dasha_)))) {
-        dialogs_.showMessage(this, problem->text, MessageKind::kError, problem->title);
-    }
+    SaveTableAsked(this, dialogs_,
+                   SaveDashaCsvRequest(OfferedTableName(personName_, QStringLiteral(" dasha.csv"))),
+                   [this] { return files::DashaCsv(dasha_); });
 }
 
 }  // namespace ui

@@ -8,7 +8,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "files/safe_file.h"
 #include "files/varga_csv.h"
 #include "reading/sign_tables.h"
 #include "reading/vargas.h"
@@ -17,6 +16,7 @@
 #include "ui/file_requests.h"
 #include "ui/program_fonts.h"
 #include "ui/qt_text.h"
+#include "ui/table_saving.h"
 #include "ui/user_dialogs.h"
 
 namespace ui {
@@ -105,18 +105,10 @@ void VargaWindow::copyAsText() {
 }
 
 void VargaWindow::saveAsCsv() {
-    // A slash in the name would make the offered name a folder.
-    QString offered = personName_.trimmed() + QStringLiteral(" divisional charts.csv");
-    offered.replace(QLatin1Char('/'), QLatin1Char('-'))
-        .replace(QLatin1Char('\\'), QLatin1Char('-'));
-    const QString path = dialogs_.askSaveFileName(this, SaveVargaCsvRequest(offered));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (const auto problem =
-            files::WriteFileSafely(path, QByteArray::fromStdString(files::VargaCsv(reading_)))) {
-        dialogs_.showMessage(this, problem->text, MessageKind::kError, problem->title);
-    }
+    SaveTableAsked(this, dialogs_,
+                   SaveVargaCsvRequest(
+                       OfferedTableName(personName_, QStringLiteral(" divisional charts.csv"))),
+                   [this] { return files::VargaCsv(reading_); });
 }
 
 }  // namespace ui
