@@ -70,8 +70,9 @@ void PaintChart(QPainter& painter, const ChartDisplayContent& content, ChartKind
                 ChartStyle style) {
     const TwipsRect& chart = layout::kChart;
     const StyleLayout& shape = LayoutOf(style);
-    painter.fillRect(ToPixelsF({chart.left + shape.frame.left, chart.top + shape.frame.top,
-                                shape.frame.width, shape.frame.height}),
+    // The colour ends where the border line is drawn, on the same whole pixels.
+    painter.fillRect(QRectF(GridPoint(chart, shape.frame.left, shape.frame.top),
+                            GridPoint(chart, shape.frame.right(), shape.frame.bottom())),
                      QColor(kChartColour));
 
     painter.setPen(LinePen(Qt::black));

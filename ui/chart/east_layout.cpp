@@ -31,7 +31,9 @@ StyleLayout EastLayout() {
     }};
     StyleLayout east;
     east.style = ChartStyle::kEast;
-    east.frame = {0, 0, layout::kChart.width, layout::kChart.height};
+    // The coloured area is the grid's: the chart's element is a little larger than its three
+    // squares, and colour beyond the border would show on every zoom and page.
+    east.frame = {0, 0, 3 * layout::kSquareSide, 3 * layout::kSquareSide};
     east.lines = {layout::kDiagonals.begin(), layout::kDiagonals.end()};
     east.caption = layout::ChartSquare(4);
     for (int i = 0; i < layout::kSquareCount; ++i) {

@@ -22,7 +22,7 @@ struct BoxGeometry {
 
 struct StyleLayout {
     ChartStyle style;
-    TwipsRect frame;                       // the chart's coloured area, inside its border
+    TwipsRect frame;                       // the chart's coloured area: its outer border's extent
     std::vector<TwipsRect> squares;        // drawn as rectangles on whole pixels
     std::vector<layout::TwipsLine> lines;  // drawn smooth
     std::array<BoxGeometry, kBoxCount> boxes;
