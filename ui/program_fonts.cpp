@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
+#include <QPainterPath>
 #include <array>
 
 namespace ui {
@@ -87,6 +88,15 @@ double PaintTextWidth(const QString& text, double pointSize, bool bold) {
 double PaintLineHeight(double pointSize, bool bold) {
     const QFontMetricsF metrics(PaintFont(pointSize, bold, &LogicalDevice()), &LogicalDevice());
     return metrics.height();
+}
+
+QRectF PaintTextInk(const QString& text, double pointSize, bool bold) {
+    // The letters' outlines, not the font's rounded glyph boxes: a pixel either way decides
+    // whether a text keeps clear of a line.
+    const QFont font(PaintFont(pointSize, bold, &LogicalDevice()), &LogicalDevice());
+    QPainterPath outline;
+    outline.addText(0, QFontMetricsF(font, &LogicalDevice()).ascent(), font, text);
+    return outline.boundingRect();
 }
 
 bool MeasuresAsFitting(const QPaintDevice* device) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRectF>
 #include <QString>
 #include <optional>
 
@@ -25,6 +26,9 @@ QFont PaintFont(double pointSize, bool bold, const QPaintDevice* device);
 // A text's width and a line's height in logical pixels when painted at pointSize.
 double PaintTextWidth(const QString& text, double pointSize, bool bold);
 double PaintLineHeight(double pointSize, bool bold);
+// Where a text painted at pointSize leaves ink, in logical pixels from the top-left corner of its
+// line (the font's ascent above the baseline).
+QRectF PaintTextInk(const QString& text, double pointSize, bool bold);
 
 // True when texts on device measure as PaintTextWidth measures them: the device has the same
 // resolution as the one the widths are taken on.

@@ -3,6 +3,7 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 
 #include "ui/chart/box_placement.h"
@@ -15,46 +16,45 @@ namespace ui {
 
 namespace {
 
-constexpr double kEdgeClearance = 45;      // twips from a box's upright and level sides
-constexpr double kDiagonalClearance = 30;  // twips sideways from a slanting side
-constexpr double kColumnGap = 75;          // twips between columns
-constexpr double kSizeStep = 0.25;         // points
-constexpr double kTopStep = 15;            // twips: one pixel
-
-double TopOfBox(const BoxGeometry& box) {
-    int top = box.outline.front().top;
-    for (const auto& corner : box.outline) {
-        top = std::min(top, corner.top);
-    }
-    return top + kEdgeClearance;
-}
+constexpr double kColumnGap = 75;   // twips between columns
+constexpr double kLineGap = 15;     // twips between one line's ink and the next line's
+constexpr double kSizeStep = 0.25;  // points
+constexpr double kTopStep = 15;     // twips: one pixel
 
 struct Attempt {
     const BoxGeometry* box;
     double pointSize;
-    double lineHeight;
+    double lineHeight;  // from one line's top to the next's
     std::vector<std::string> entries;
     std::vector<double> widths;
+    std::vector<InkBox> inks;
 };
 
-// The left edge of a line of the given width whose top is top, in the given column, or nothing
-// when it does not fit there.
-std::optional<double> LineLeft(const Attempt& attempt, double top, double width, int column,
+InkBox Shifted(const InkBox& ink, double left, double top) {
+    return {left + ink.left, top + ink.top, left + ink.right, top + ink.bottom};
+}
+
+// The left edge of the line of entry whose top is top, in the given column, or nothing when its
+// ink does not fit there.
+std::optional<double> LineLeft(const Attempt& attempt, double top, std::size_t entry, int column,
                                double columnLeft) {
-    const double bottom = top + attempt.lineHeight;
-    if (bottom > BottomOfBox(*attempt.box)) {
+    constexpr double kSlack = 1e-6;
+    const InkBox& ink = attempt.inks[entry];
+    const double inkTop = top + ink.top;
+    const double inkBottom = top + ink.bottom;
+    if (inkTop < TopOfBox(*attempt.box) - kSlack || inkBottom > BottomOfBox(*attempt.box)) {
         return std::nullopt;
     }
-    const BoxSpan span = SpanOfBox(*attempt.box, top, bottom);
+    const BoxSpan span = SpanOfBox(*attempt.box, inkTop, inkBottom);
     double left = 0;
     if (column == 0) {
-        // Stay at the box text's own left edge unless the box's edge pushes the line aside.
-        left = std::min(columnLeft, span.right - width);
-        left = std::max(left, span.left);
+        // Stay at the box text's own left edge unless the box's side pushes the line aside.
+        left = std::min(columnLeft, span.right - ink.right);
+        left = std::max(left, span.left - ink.left);
     } else {
-        left = std::max(columnLeft, span.left);
+        left = std::max(columnLeft, span.left - ink.left);
     }
-    if (left < span.left || left + width > span.right) {
+    if (left + ink.left < span.left - kSlack || left + ink.right > span.right + kSlack) {
         return std::nullopt;
     }
     return left;
@@ -76,15 +76,16 @@ std::optional<BoxTextLayout> TryLayout(const Attempt& attempt, int maxColumns, d
         const double width = attempt.widths[i];
         std::optional<double> left;
         if (startOfColumn && column > 0) {
-            for (double t = boxTop; t + attempt.lineHeight <= boxBottom; t += kTopStep) {
-                left = LineLeft(attempt, t, width, column, columnLeft);
+            for (double t = boxTop - attempt.inks[i].top; t + attempt.inks[i].bottom <= boxBottom;
+                 t += kTopStep) {
+                left = LineLeft(attempt, t, i, column, columnLeft);
                 if (left) {
                     top = t;
                     break;
                 }
             }
         } else {
-            left = LineLeft(attempt, top, width, column, columnLeft);
+            left = LineLeft(attempt, top, i, column, columnLeft);
         }
         if (!left) {
             if (startOfColumn || column + 1 >= maxColumns) {
@@ -95,7 +96,8 @@ std::optional<BoxTextLayout> TryLayout(const Attempt& attempt, int maxColumns, d
             startOfColumn = true;
             continue;
         }
-        result.lines.push_back({attempt.entries[i], *left, top, width});
+        result.lines.push_back(
+            {attempt.entries[i], *left, top, width, Shifted(attempt.inks[i], *left, top)});
         columnRight = std::max(columnRight, *left + width);
         top += attempt.lineHeight;
         startOfColumn = false;
@@ -105,15 +107,17 @@ std::optional<BoxTextLayout> TryLayout(const Attempt& attempt, int maxColumns, d
 }
 
 // Where the first column may begin, best first: where the box text begins, then lower; when
-// upward is allowed too, then higher.
-std::vector<double> StartTops(const BoxGeometry& box, double lineHeight, bool upwardToo) {
+// upward is allowed too, then higher, as long as the first line's ink stays inside.
+std::vector<double> StartTops(const Attempt& attempt, bool upwardToo) {
+    const BoxGeometry& box = *attempt.box;
     const double anchorTop = box.textAnchor.top;
     std::vector<double> tops;
-    for (double t = anchorTop; t + lineHeight <= BottomOfBox(box); t += kTopStep) {
+    for (double t = anchorTop; t + attempt.lineHeight <= BottomOfBox(box); t += kTopStep) {
         tops.push_back(t);
     }
     if (upwardToo) {
-        for (double t = anchorTop - kTopStep; t >= TopOfBox(box); t -= kTopStep) {
+        for (double t = anchorTop - kTopStep; t + attempt.inks.front().top >= TopOfBox(box);
+             t -= kTopStep) {
             tops.push_back(t);
         }
     }
@@ -121,7 +125,7 @@ std::vector<double> StartTops(const BoxGeometry& box, double lineHeight, bool up
 }
 
 std::optional<BoxTextLayout> FirstFit(const Attempt& attempt, int maxColumns, bool upwardToo) {
-    for (const double startTop : StartTops(*attempt.box, attempt.lineHeight, upwardToo)) {
+    for (const double startTop : StartTops(attempt, upwardToo)) {
         if (auto result = TryLayout(attempt, maxColumns, startTop)) {
             return result;
         }
@@ -131,13 +135,23 @@ std::optional<BoxTextLayout> FirstFit(const Attempt& attempt, int maxColumns, bo
 
 Attempt MakeAttempt(const BoxGeometry& box, const std::vector<std::string>& entries,
                     double pointSize, const TextMeasure& measure) {
-    Attempt attempt{&box, pointSize, measure.lineHeight(pointSize), entries, {}};
+    Attempt attempt{&box, pointSize, measure.lineHeight(pointSize), entries, {}, {}};
     for (const auto& entry : entries) {
         // A trailing blank (as behind a retrograde mark) takes no room on screen.
         const auto last = entry.find_last_not_of(' ');
         const std::string_view visible(entry.data(), last == std::string::npos ? 0 : last + 1);
         attempt.widths.push_back(measure.width(visible, pointSize));
+        attempt.inks.push_back(measure.ink(visible, pointSize));
     }
+    double highestInk = attempt.inks.front().top;
+    double lowestInk = attempt.inks.front().bottom;
+    for (const InkBox& ink : attempt.inks) {
+        highestInk = std::min(highestInk, ink.top);
+        lowestInk = std::max(lowestInk, ink.bottom);
+    }
+    // Letters that reach below the font's own line (the Indian scripts' vowel signs and
+    // conjuncts) set the lines further apart.
+    attempt.lineHeight = std::max(attempt.lineHeight, lowestInk - highestInk + kLineGap);
     return attempt;
 }
 
@@ -149,6 +163,20 @@ double ProgramFontMeasure::lineHeight(double pointSize) const {
 
 double ProgramFontMeasure::width(std::string_view text, double pointSize) const {
     return PaintTextWidth(QStringOf(text), pointSize, false) * kTwipsPerPixel;
+}
+
+InkBox ProgramFontMeasure::ink(std::string_view text, double pointSize) const {
+    const QRectF ink = PaintTextInk(QStringOf(text), pointSize, false);
+    return {ink.left() * kTwipsPerPixel, ink.top() * kTwipsPerPixel, ink.right() * kTwipsPerPixel,
+            ink.bottom() * kTwipsPerPixel};
+}
+
+double TopOfBox(const BoxGeometry& box) {
+    int top = box.outline.front().top;
+    for (const auto& corner : box.outline) {
+        top = std::min(top, corner.top);
+    }
+    return top + kUprightSideClearance;
 }
 
 BoxSpan SpanOfBox(const BoxGeometry& box, double top, double bottom) {
@@ -171,10 +199,11 @@ BoxSpan SpanOfBox(const BoxGeometry& box, double top, double bottom) {
         if (from.top == to.top) {
             continue;  // a level side bounds the heights, not the span
         }
-        // The side as x = slope · y + offset.
+        // The side as x = slope · y + offset; a clearance square to it is this much sideways.
         const double slope = double(to.left - from.left) / (to.top - from.top);
         const double offset = from.left - slope * from.top;
-        const double clearance = slope == 0 ? kEdgeClearance : kDiagonalClearance;
+        const double clearance = slope == 0 ? kUprightSideClearance
+                                            : kSlantingSideClearance * std::sqrt(1 + slope * slope);
         const double atTop = slope * top + offset;
         const double atBottom = slope * bottom + offset;
         if (centreX > slope * centreY + offset) {
@@ -191,7 +220,7 @@ double BottomOfBox(const BoxGeometry& box) {
     for (const auto& corner : box.outline) {
         bottom = std::max(bottom, corner.top);
     }
-    return bottom - kEdgeClearance;
+    return bottom - kUprightSideClearance;
 }
 
 BoxTextLayout LayoutBoxText(const BoxGeometry& box, std::string_view boxText,
@@ -230,7 +259,8 @@ BoxTextLayout LayoutBoxText(const BoxGeometry& box, std::string_view boxText,
     BoxTextLayout fallback{attempt.pointSize, attempt.lineHeight, {}, false};
     double top = anchor.top;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        fallback.lines.push_back({entries[i], double(anchor.left), top, attempt.widths[i]});
+        fallback.lines.push_back({entries[i], double(anchor.left), top, attempt.widths[i],
+                                  Shifted(attempt.inks[i], anchor.left, top)});
         top += attempt.lineHeight;
     }
     return fallback;
