@@ -183,6 +183,28 @@ TEST(VargaSignOfArcSeconds, EverySecondOfEverySignFollowsTheRules) {
     EXPECT_EQ(mismatches, 0);
 }
 
+// A reading's charts come from a table of segments made when the program is compiled; every
+// second of the circle, for every body's place in the list, must give the rules' signs.
+TEST(VargasOf, EverySecondOfTheCircleGivesTheRulesSigns) {
+    int mismatches = 0;
+    for (int first = 0; first < 12 * kSecondsPerSign; first += kNavamsaBodyCount) {
+        BodyArcSeconds arcSeconds{};
+        for (int body = 0; body < kNavamsaBodyCount; ++body) {
+            arcSeconds[body] = (first + body) % (12 * kSecondsPerSign);
+        }
+        const VargaSigns signs = VargasOf(arcSeconds);
+        for (int varga = 0; varga < kVargaCount; ++varga) {
+            for (int body = 0; body < kNavamsaBodyCount; ++body) {
+                if (signs[varga][body] != VargaSignOfArcSeconds(varga, arcSeconds[body]) &&
+                    ++mismatches <= 10) {
+                    ADD_FAILURE() << kVargaCharts[varga].key << " at " << arcSeconds[body];
+                }
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
 TEST(VargaSignOfArcSeconds, NavamsaIsTheExistingNavamsaEverywhere) {
     ASSERT_EQ(kVargaCharts[kNavamsaVarga].key, "D9");
     ASSERT_EQ(kVargaCharts[kRashiVarga].key, "D1");
