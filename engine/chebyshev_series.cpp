@@ -5,21 +5,6 @@
 
 namespace engine {
 
-namespace {
-
-struct SpanPoint {
-    int span;
-    double x;  // the day's place within its span, in [-1, 1]
-};
-
-SpanPoint LocateDay(const SpanSeries& series, double julianDay) {
-    const double spans = (julianDay - series.firstDay) / series.spanDays;
-    const int span = std::clamp(static_cast<int>(std::floor(spans)), 0, series.spanCount - 1);
-    return {span, 2 * (spans - span) - 1};
-}
-
-}  // namespace
-
 // In the recurrences, c_k − b_{k+2} is formed first: it does not wait for b_{k+1}, so each step
 // waits for one multiplication and one addition instead of three operations in a row.
 
@@ -55,17 +40,14 @@ SeriesValue ChebyshevSumAndSlope(double leading, const float* rest, int restCoun
 }
 
 double SeriesAt(const SpanSeries& series, double julianDay) {
-    const SpanPoint point = LocateDay(series, julianDay);
-    const int restCount = series.coefficientCount - 1;
-    return ChebyshevSum(series.leading[point.span], series.rest + point.span * restCount, restCount,
-                        point.x);
+    const SeriesPoint point = PointOf(series, julianDay);
+    return ChebyshevSum(point.leading, point.rest, point.restCount, point.x);
 }
 
 SeriesValue SeriesAndRateAt(const SpanSeries& series, double julianDay) {
-    const SpanPoint point = LocateDay(series, julianDay);
-    const int restCount = series.coefficientCount - 1;
-    const SeriesValue sum = ChebyshevSumAndSlope(
-        series.leading[point.span], series.rest + point.span * restCount, restCount, point.x);
+    const SeriesPoint point = PointOf(series, julianDay);
+    const SeriesValue sum =
+        ChebyshevSumAndSlope(point.leading, point.rest, point.restCount, point.x);
     return {sum.value, sum.ratePerDay * 2 / series.spanDays};
 }
 

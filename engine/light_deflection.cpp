@@ -1,5 +1,6 @@
 #include "engine/light_deflection.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -75,7 +76,27 @@ double SunDeflection::InLongitude(const EclipticPosition& planet) const {
 double SunDeflection::InLongitude(const EclipticPosition& planet,
                                   std::span<const double> factorInsideSun) const {
     const Seen seen = SeenFromEarth(planet);
-    const double deflection = Deflection(seen);
+    return FactoredDeflection(seen, Deflection(seen), factorInsideSun);
+}
+
+void SunDeflection::InLongitudes(std::span<const EclipticPosition> planets,
+                                 std::span<const double> factorInsideSun,
+                                 std::span<double> deflections) const {
+    const std::size_t count = std::min({planets.size(), deflections.size(), kMostPlanets});
+    std::array<Seen, kMostPlanets> seen;
+    for (std::size_t i = 0; i < count; ++i) {
+        seen[i] = SeenFromEarth(planets[i]);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        deflections[i] = Deflection(seen[i]);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        deflections[i] = FactoredDeflection(seen[i], deflections[i], factorInsideSun);
+    }
+}
+
+double SunDeflection::FactoredDeflection(const Seen& seen, double deflection,
+                                         std::span<const double> factorInsideSun) const {
     const double cosine = seen.unit.x * unit_.x + seen.unit.y * unit_.y + seen.unit.z * unit_.z;
     if (factorInsideSun.empty() || cosine < kNearSunCosine) {
         return deflection;

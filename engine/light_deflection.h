@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <span>
 
 namespace engine {
@@ -31,6 +33,13 @@ class SunDeflection {
     double InLongitude(const EclipticPosition& planet,
                        std::span<const double> factorInsideSun) const;
 
+    // The same for several planets at once, into deflections (as many as planets, at most
+    // kMostPlanets): each planet's steps wait for one another, and side by side the processor
+    // works on the others meanwhile. Each result is the same to the last bit as InLongitude's.
+    static constexpr std::size_t kMostPlanets = 8;
+    void InLongitudes(std::span<const EclipticPosition> planets,
+                      std::span<const double> factorInsideSun, std::span<double> deflections) const;
+
     // The planet's angular distance from the Sun's centre in apparent radii of the Sun
     // (696 000 km).
     double SeparationInSunRadii(const EclipticPosition& planet) const;
@@ -47,6 +56,8 @@ class SunDeflection {
     static Seen SeenFromEarth(const EclipticPosition& position);
     double Deflection(const Seen& planet) const;
     double SeparationInSunRadii(const Seen& planet) const;
+    double FactoredDeflection(const Seen& planet, double deflection,
+                              std::span<const double> factorInsideSun) const;
 
     Vector position_;  // the Sun's, astronomical units
     Vector unit_;

@@ -1,5 +1,6 @@
 #include "engine/precise_sky.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -43,9 +44,38 @@ Angles AnglesOf(double localSiderealTime, double obliquity, double latitude) {
 PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
                              double eastLongitudeDegrees, AyanamsaMode ayanamsa, NodeKind node) {
     namespace table = ephemeris;
-    const double nutation = SeriesAt(table::kNutationInLongitude, julianDayUt);
-    const SeriesValue ayanamsaLessNutation =
-        SeriesAndRateAt(table::kAyanamsasLessNutation[static_cast<int>(ayanamsa)], julianDayUt);
+    const auto at = [julianDayUt](const SpanSeries& series) {
+        return PointOf(series, julianDayUt);
+    };
+    // The series are summed side by side, those with rates and those without.
+    const std::array<SeriesValue, kPreciseBodyCount + 1> withRates = SeriesAndRatesSideBySide(
+        std::array{at(table::kLongitudes[0]), at(table::kLongitudes[1]), at(table::kLongitudes[2]),
+                   at(table::kLongitudes[3]), at(table::kLongitudes[4]), at(table::kLongitudes[5]),
+                   at(table::kLongitudes[6]),
+                   at(node == NodeKind::kMean ? table::kMeanNodeWithoutNutation
+                                              : table::kTrueNodeWithoutNutation),
+                   at(table::kAyanamsasLessNutation[static_cast<int>(ayanamsa)])});
+    static_assert(table::kLongitudes.size() == kRahu && table::kLatitudes.size() == 5);
+    enum Value {
+        kNutation,
+        kSunDistance,
+        kLatitudes,
+        kDistances = kLatitudes + 5,
+        kMeanObliquity = kDistances + 5,
+        kNutationInObliquity,
+        kSiderealTime,
+        kValueCount
+    };
+    const std::array<double, kValueCount> values = SeriesSideBySide(
+        std::array{at(table::kNutationInLongitude), at(table::kSunDistance),
+                   at(table::kLatitudes[0]), at(table::kLatitudes[1]), at(table::kLatitudes[2]),
+                   at(table::kLatitudes[3]), at(table::kLatitudes[4]), at(table::kDistances[0]),
+                   at(table::kDistances[1]), at(table::kDistances[2]), at(table::kDistances[3]),
+                   at(table::kDistances[4]), at(table::kMeanObliquity),
+                   at(table::kNutationInObliquity), at(table::kMeanSiderealTimeLessRotation)});
+
+    const double nutation = values[kNutation];
+    const SeriesValue ayanamsaLessNutation = withRates[kPreciseBodyCount];
     // The true ayanamsa includes nutation, as apparent longitudes do: a sidereal longitude is
     // the same with or without it.
     const double ayanamsaDegrees = ayanamsaLessNutation.value + nutation;
@@ -54,27 +84,26 @@ PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
     sky.ayanamsa = ayanamsaDegrees;
     // Longitudes on the mean equinox of date.
     std::array<SeriesValue, kPreciseBodyCount> tropical{};
-    for (int body = 0; body < static_cast<int>(table::kLongitudes.size()); ++body) {
-        tropical[body] = SeriesAndRateAt(table::kLongitudes[body], julianDayUt);
+    std::copy_n(withRates.begin(), kPreciseBodyCount, tropical.begin());
+    const SunDeflection sun({tropical[kSun].value, 0, values[kSunDistance]});
+    constexpr int kPlanets = static_cast<int>(table::kLatitudes.size());
+    std::array<EclipticPosition, kPlanets> planets;
+    for (int planet = 0; planet < kPlanets; ++planet) {
+        planets[planet] = {tropical[kFirstPlanet + planet].value, values[kLatitudes + planet],
+                           values[kDistances + planet]};
     }
-    const SunDeflection sun({tropical[kSun].value, 0, SeriesAt(table::kSunDistance, julianDayUt)});
-    for (int planet = 0; planet < static_cast<int>(table::kLatitudes.size()); ++planet) {
-        SeriesValue& longitude = tropical[kFirstPlanet + planet];
-        const EclipticPosition position{longitude.value,
-                                        SeriesAt(table::kLatitudes[planet], julianDayUt),
-                                        SeriesAt(table::kDistances[planet], julianDayUt)};
-        longitude.value += sun.InLongitude(position, table::kDeflectionFactorInsideSun);
+    std::array<double, kPlanets> deflections;
+    sun.InLongitudes(planets, table::kDeflectionFactorInsideSun, deflections);
+    for (int planet = 0; planet < kPlanets; ++planet) {
+        tropical[kFirstPlanet + planet].value += deflections[planet];
     }
-    tropical[kRahu] = SeriesAndRateAt(
-        node == NodeKind::kMean ? table::kMeanNodeWithoutNutation : table::kTrueNodeWithoutNutation,
-        julianDayUt);
     for (int body = 0; body < kPreciseBodyCount; ++body) {
         sky.longitudes[body] = Wrap360(tropical[body].value - ayanamsaLessNutation.value);
         sky.speeds[body] = tropical[body].ratePerDay - ayanamsaLessNutation.ratePerDay;
     }
 
-    const double meanObliquity = SeriesAt(table::kMeanObliquity, julianDayUt);
-    const double trueObliquity = meanObliquity + SeriesAt(table::kNutationInObliquity, julianDayUt);
+    const double meanObliquity = values[kMeanObliquity];
+    const double trueObliquity = meanObliquity + values[kNutationInObliquity];
     // Apparent sidereal time: the mean one plus the equation of the equinoxes. The rotation of
     // the whole days and of the day's fraction are taken apart: days from J2000 times 361° would
     // keep too few digits for the fraction of a turn.
@@ -82,9 +111,8 @@ PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
     const double wholeDays = std::trunc(days);
     const double rotation = (days - wholeDays) * table::kEarthRotationDegreesPerDay +
                             wholeDays * (table::kEarthRotationDegreesPerDay - 360);
-    const double siderealTime = rotation +
-                                SeriesAt(table::kMeanSiderealTimeLessRotation, julianDayUt) +
-                                nutation * std::cos(trueObliquity * kRadiansPerDegree);
+    const double siderealTime =
+        rotation + values[kSiderealTime] + nutation * std::cos(trueObliquity * kRadiansPerDegree);
     const Angles angles =
         AnglesOf(Wrap360(siderealTime + eastLongitudeDegrees), trueObliquity, latitudeDegrees);
     sky.ascendant = Wrap360(angles.ascendant - ayanamsaDegrees);

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/ephemeris_tables.h"
+
 namespace engine {
 namespace {
 
@@ -66,6 +68,48 @@ TEST(ChebyshevSeries, SpansMapDaysOntoTheirOwnSeries) {
     EXPECT_DOUBLE_EQ(SeriesAndRateAt(series, 103).ratePerDay, 0.2);
     EXPECT_DOUBLE_EQ(SeriesAndRateAt(series, 113).ratePerDay, -0.4);
     EXPECT_DOUBLE_EQ(SeriesAndRateAt(series, 113).value, SeriesAt(series, 113));
+}
+
+// A chart sums its series side by side; each sum must be the one-at-a-time sum to the last bit,
+// for series of every length, at days across the tables and at their spans' ends.
+TEST(ChebyshevSeries, SideBySideSumsAreTheSameBits) {
+    namespace table = ephemeris;
+    const auto& l = table::kLongitudes;
+    const std::array<SpanSeries, 9> withRates{l[0],
+                                              l[1],
+                                              l[2],
+                                              l[3],
+                                              l[4],
+                                              l[5],
+                                              l[6],
+                                              table::kTrueNodeWithoutNutation,
+                                              table::kAyanamsasLessNutation[3]};
+    const std::array<SpanSeries, 6> values{
+        table::kNutationInLongitude, table::kSunDistance,
+        table::kLatitudes[2],        table::kMeanObliquity,
+        table::kNutationInObliquity, table::kMeanSiderealTimeLessRotation};
+    for (double day = 2415384.5; day <= 2470173.5; day += 3.217) {
+        for (const double julianDay : {day, std::floor(day / 32) * 32 + 0.5}) {
+            std::array<SeriesPoint, withRates.size()> ratePoints;
+            for (std::size_t i = 0; i < withRates.size(); ++i) {
+                ratePoints[i] = PointOf(withRates[i], julianDay);
+            }
+            const auto rates = SeriesAndRatesSideBySide(ratePoints);
+            for (std::size_t i = 0; i < withRates.size(); ++i) {
+                const SeriesValue alone = SeriesAndRateAt(withRates[i], julianDay);
+                ASSERT_EQ(rates[i].value, alone.value) << i << " at " << julianDay;
+                ASSERT_EQ(rates[i].ratePerDay, alone.ratePerDay) << i << " at " << julianDay;
+            }
+            std::array<SeriesPoint, values.size()> valuePoints;
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                valuePoints[i] = PointOf(values[i], julianDay);
+            }
+            const auto sums = SeriesSideBySide(valuePoints);
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                ASSERT_EQ(sums[i], SeriesAt(values[i], julianDay)) << i << " at " << julianDay;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -62,5 +62,23 @@ TEST(LightDeflection, TheFactorBehindTheDiskAppliesOnlyWithinIt) {
     }
 }
 
+TEST(LightDeflection, PlanetsTogetherAreDeflectedAsOneByOne) {
+    const std::array<double, 2> factor{0.5, 0.5};
+    const EclipticPosition sunPosition{123.4, 0, 0.987};
+    const SunDeflection sun(sunPosition);
+    // Far from the Sun, near it, behind its disk and just beyond its limb.
+    const std::array<EclipticPosition, 6> planets{{{10.0, 1.2, 2.5},
+                                                   {123.9, -0.3, 1.4},
+                                                   {123.45, 0.01, 5.2},
+                                                   {123.65, 0.0, 9.5},
+                                                   {303.4, 2.0, 0.6},
+                                                   {250.0, -6.5, 0.3}}};
+    std::array<double, planets.size()> together{};
+    sun.InLongitudes(planets, factor, together);
+    for (std::size_t i = 0; i < planets.size(); ++i) {
+        EXPECT_EQ(together[i], sun.InLongitude(planets[i], factor)) << i;
+    }
+}
+
 }  // namespace
 }  // namespace engine
