@@ -70,8 +70,8 @@ ChartReading MeanElementsReading(const BirthData& birth) {
 // The chart from the precise ephemeris: its texts, signs, navamsa and nakshatra are read from
 // its longitudes exactly as the mean elements' are from theirs.
 ChartReading PreciseReading(const BirthData& birth, const ChartSettings& settings) {
-    const BirthMoment moment = MomentOf(birth);
-    const engine::PreciseSky sky = ComputePreciseSky(birth, moment, settings);
+    // The tables need only the universal instant, not the rest of the birth's moment.
+    const engine::PreciseSky sky = ComputePreciseSky(birth, UniversalInstant(birth), settings);
     const PositionList positions = PrecisePositions(sky);
     const MoonReading moon = MoonReadingAt(positions.longitudes[kMoon]);
     BodySpeeds speeds{};

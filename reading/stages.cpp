@@ -169,11 +169,12 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
             .arcSeconds = arcSeconds};
 }
 
-engine::PreciseSky ComputePreciseSky(const BirthData& birth, const BirthMoment& moment,
+engine::PreciseSky ComputePreciseSky(const BirthData& birth,
+                                     const engine::CivilDateTime& universal,
                                      const ChartSettings& settings) {
     // Validation keeps every birth between 1901 and 2050 on the local clock, which the
     // tables' range covers in every zone.
-    const double julianDay = engine::kJulianDayJ2000 + engine::DaysFromJ2000(moment.universal);
+    const double julianDay = engine::kJulianDayJ2000 + engine::DaysFromJ2000(universal);
     return engine::ComputePreciseSky(julianDay, NorthLatitude(birth), -WestLongitude(birth),
                                      settings.ayanamsa, settings.node);
 }

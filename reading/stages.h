@@ -68,8 +68,10 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
                                     const engine::AscendantResult& ascendant,
                                     const MoonReading& moon);
 
-// The precise ephemeris's sky at the birth's universal instant and place.
-engine::PreciseSky ComputePreciseSky(const BirthData& birth, const BirthMoment& moment,
+// The precise ephemeris's sky at the birth's universal instant (its clock carried into universal
+// time) and place.
+engine::PreciseSky ComputePreciseSky(const BirthData& birth,
+                                     const engine::CivilDateTime& universal,
                                      const ChartSettings& settings);
 
 // The eleven position texts of a precise sky, written from its longitudes as the mean elements'

@@ -54,7 +54,7 @@ TEST(PreciseReading, EveryTextFollowsTheSkysLongitudesAndEveryMarkItsSpeeds) {
     int directSeen = 0;
     for (const BirthData& birth : RandomBirths(400, 22)) {
         for (const ChartSettings& settings : kPreciseChoices) {
-            const engine::PreciseSky sky = ComputePreciseSky(birth, MomentOf(birth), settings);
+            const engine::PreciseSky sky = ComputePreciseSky(birth, UniversalInstant(birth), settings);
             const ChartReading reading = CalculateReading(birth, settings);
             ASSERT_EQ(reading.settings, settings);
 
