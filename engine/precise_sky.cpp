@@ -29,13 +29,14 @@ struct Angles {
 
 // The ascendant and midheaven from the local apparent sidereal time (the right ascension of the
 // meridian) and the true obliquity.
-Angles AnglesOf(double localSiderealTime, double obliquity, double latitude) {
+// cosObliquity is the obliquity's cosine, which the sidereal time needs as well.
+Angles AnglesOf(double localSiderealTime, double obliquity, double cosObliquity, double latitude) {
     const double theta = localSiderealTime * kRadiansPerDegree;
     const double epsilon = obliquity * kRadiansPerDegree;
     const double phi = latitude * kRadiansPerDegree;
-    const double midheaven = std::atan2(std::sin(theta), std::cos(theta) * std::cos(epsilon));
-    const double ascendant = std::atan2(std::cos(theta), -(std::sin(theta) * std::cos(epsilon) +
-                                                           std::tan(phi) * std::sin(epsilon)));
+    const double midheaven = std::atan2(std::sin(theta), std::cos(theta) * cosObliquity);
+    const double ascendant = std::atan2(
+        std::cos(theta), -(std::sin(theta) * cosObliquity + std::tan(phi) * std::sin(epsilon)));
     return {ascendant / kRadiansPerDegree, midheaven / kRadiansPerDegree};
 }
 
@@ -111,10 +112,10 @@ PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
     const double wholeDays = std::trunc(days);
     const double rotation = (days - wholeDays) * table::kEarthRotationDegreesPerDay +
                             wholeDays * (table::kEarthRotationDegreesPerDay - 360);
-    const double siderealTime =
-        rotation + values[kSiderealTime] + nutation * std::cos(trueObliquity * kRadiansPerDegree);
-    const Angles angles =
-        AnglesOf(Wrap360(siderealTime + eastLongitudeDegrees), trueObliquity, latitudeDegrees);
+    const double cosObliquity = std::cos(trueObliquity * kRadiansPerDegree);
+    const double siderealTime = rotation + values[kSiderealTime] + nutation * cosObliquity;
+    const Angles angles = AnglesOf(Wrap360(siderealTime + eastLongitudeDegrees), trueObliquity,
+                                   cosObliquity, latitudeDegrees);
     sky.ascendant = Wrap360(angles.ascendant - ayanamsaDegrees);
     sky.midheaven = Wrap360(angles.midheaven - ayanamsaDegrees);
     return sky;

@@ -35,7 +35,7 @@ ChartReading MeanElementsReading(const BirthData& birth) {
     const MoonReading moon = DeriveMoonReading(moment);
     const PositionList positions = ComputePlanetPositions(moment, ascendant, moon);
     const RetrogradeMarks marks = MarkRetrogrades(moment.local);
-    const auto lordAndPada = LookUpLordAndPada(moon.nakshatra, moon.arcSeconds);
+    const auto lordAndPada = LookUpLordAndPada(moon.nakshatraIndex, moon.arcSeconds);
     // The Lagna is the sign the ascendant's text shows, from the same cut.
     const int lagna = positions.arcSeconds[kAscendant] / engine::kArcSecondsPerSign;
     // The ayanamsa is negative for every supported date; the display drops its minus sign.
@@ -78,7 +78,7 @@ ChartReading PreciseReading(const BirthData& birth, const ChartSettings& setting
     std::copy(sky.speeds.begin(), sky.speeds.end(), speeds.begin());
     speeds[kKetu] = sky.speeds[kRahu];
     const RetrogradeMarks marks = MarkRetrogradesBySpeed(speeds);
-    const auto lordAndPada = LookUpLordAndPada(moon.nakshatra, moon.arcSeconds);
+    const auto lordAndPada = LookUpLordAndPada(moon.nakshatraIndex, moon.arcSeconds);
     const int lagna = positions.arcSeconds[kAscendant] / engine::kArcSecondsPerSign;
     // The ayanamsa is written as the mean elements write theirs: as the correction that takes
     // tropical to sidereal longitudes, with its minus sign, and without it for display.

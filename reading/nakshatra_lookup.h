@@ -20,6 +20,10 @@ std::optional<LordAndPada> LookUpLordAndPada(std::string_view nakshatra,
 // The same with the Moon's position in the arc-seconds its text shows.
 std::optional<LordAndPada> LookUpLordAndPada(std::string_view nakshatra, int moonArcSeconds);
 
+// The same for the nakshatra at index nakshatraIndex of NakshatraNames (0 to 26), without
+// looking its name up.
+std::optional<LordAndPada> LookUpLordAndPada(int nakshatraIndex, int moonArcSeconds);
+
 // The quarter 1 to 4 of its nakshatra for a long position text, or nothing for a text that is
 // not one.
 std::optional<int> PadaOfPositionText(std::string_view longPositionText);

@@ -101,7 +101,8 @@ MoonReading MoonReadingAt(double longitude) {
     moon.positionText = engine::LongPositionTextOfArcSeconds(moon.arcSeconds);
     // Spans of 800 arc-minutes; a boundary belongs to the nakshatra that begins there.
     const int nakshatra = static_cast<int>(std::floor(longitude * 60 / 800));
-    moon.nakshatra = NakshatraNames[std::clamp(nakshatra, 0, kNakshatraCount - 1)];
+    moon.nakshatraIndex = std::clamp(nakshatra, 0, kNakshatraCount - 1);
+    moon.nakshatra = NakshatraNames[moon.nakshatraIndex];
     // The Rashi is the sign the text shows, so text and Rashi can never disagree.
     moon.rashi = RashiNames[moon.arcSeconds / engine::kArcSecondsPerSign];
     return moon;
@@ -169,8 +170,7 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
             .arcSeconds = arcSeconds};
 }
 
-engine::PreciseSky ComputePreciseSky(const BirthData& birth,
-                                     const engine::CivilDateTime& universal,
+engine::PreciseSky ComputePreciseSky(const BirthData& birth, const engine::CivilDateTime& universal,
                                      const ChartSettings& settings) {
     // Validation keeps every birth between 1901 and 2050 on the local clock, which the
     // tables' range covers in every zone.

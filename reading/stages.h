@@ -41,6 +41,7 @@ struct MoonReading {
     int arcSeconds = 0;              // as the position text shows it
     engine::SmallText positionText;  // long position text
     std::string_view nakshatra;      // from the nakshatra table
+    int nakshatraIndex = 0;          // its place there
     std::string_view rashi;          // from the sign table
 };
 
@@ -70,8 +71,7 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
 
 // The precise ephemeris's sky at the birth's universal instant (its clock carried into universal
 // time) and place.
-engine::PreciseSky ComputePreciseSky(const BirthData& birth,
-                                     const engine::CivilDateTime& universal,
+engine::PreciseSky ComputePreciseSky(const BirthData& birth, const engine::CivilDateTime& universal,
                                      const ChartSettings& settings);
 
 // The eleven position texts of a precise sky, written from its longitudes as the mean elements'

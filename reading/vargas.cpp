@@ -137,47 +137,59 @@ constexpr PartStarts AllPartStarts() {
 constexpr PartStarts kPartStarts = AllPartStarts();
 constexpr int kSegmentCount = kPartStarts.count;
 
-// A segment is found from the cell of kCellSeconds arc-seconds its second falls in: the cell's
-// first segment, and at most two steps on, since no cell holds more than two starts.
+// A segment is found from the cell of kCellSeconds arc-seconds its second falls in, in one look-up:
+// the cell's first segment, and where within the cell the next one or two begin (no cell holds
+// more than two starts).
 constexpr int kCellSeconds = 50;
 constexpr int kCellCount = engine::kArcSecondsPerSign / kCellSeconds;
 static_assert(engine::kArcSecondsPerSign % kCellSeconds == 0);
 
+struct Cell {
+    std::uint8_t segment;  // the segment of the cell's first second
+    // Seconds into the cell where the following segments begin; kNoStart where none does.
+    std::array<std::uint8_t, 2> nextStarts;
+};
+constexpr std::uint8_t kNoStart = 255;
+static_assert(kCellSeconds < kNoStart);
+
 struct SegmentTable {
-    // The segments' first seconds, and twice the sign's end behind them.
-    std::array<int, kSegmentCount + 2> starts{};
-    std::array<std::uint8_t, kCellCount> cellSegment{};  // the segment of each cell's first second
+    std::array<Cell, kCellCount> cells{};
     // Every chart's sign, in the order of kVargaCharts, for each sign and segment.
     std::array<std::array<std::array<std::uint8_t, kVargaCount>, kSegmentCount>, engine::kSignCount>
         signs{};
-    int mostStartsInCell = 0;
+    bool startsFitCells = true;
 };
 
 constexpr SegmentTable MakeSegmentTable() {
     SegmentTable table;
-    for (int i = 0; i < kSegmentCount; ++i) {
-        table.starts[i] = kPartStarts.seconds[i];
-    }
-    table.starts[kSegmentCount] = engine::kArcSecondsPerSign;
-    table.starts[kSegmentCount + 1] = engine::kArcSecondsPerSign;
+    const auto startOf = [](int segment) {
+        return segment < kSegmentCount ? kPartStarts.seconds[segment] : engine::kArcSecondsPerSign;
+    };
     int segment = 0;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        const int first = cell * kCellSeconds;
-        while (table.starts[segment + 1] <= first) {
+    for (int cellIndex = 0; cellIndex < kCellCount; ++cellIndex) {
+        const int first = cellIndex * kCellSeconds;
+        while (startOf(segment + 1) <= first) {
             ++segment;
         }
-        table.cellSegment[cell] = static_cast<std::uint8_t>(segment);
+        Cell& cell = table.cells[cellIndex];
+        cell.segment = static_cast<std::uint8_t>(segment);
+        cell.nextStarts = {kNoStart, kNoStart};
         int inCell = 0;
-        while (table.starts[segment + 1 + inCell] < first + kCellSeconds) {
+        while (startOf(segment + 1 + inCell) < first + kCellSeconds) {
+            if (inCell == 2) {
+                table.startsFitCells = false;
+                break;
+            }
+            cell.nextStarts[inCell] =
+                static_cast<std::uint8_t>(startOf(segment + 1 + inCell) - first);
             ++inCell;
         }
-        table.mostStartsInCell = std::max(table.mostStartsInCell, inCell);
     }
     for (int sign = 0; sign < engine::kSignCount; ++sign) {
         for (int i = 0; i < kSegmentCount; ++i) {
             for (int varga = 0; varga < kVargaCount; ++varga) {
                 table.signs[sign][i][varga] =
-                    static_cast<std::uint8_t>(SignByRules(varga, sign, table.starts[i]));
+                    static_cast<std::uint8_t>(SignByRules(varga, sign, startOf(i)));
             }
         }
     }
@@ -187,14 +199,14 @@ constexpr SegmentTable MakeSegmentTable() {
 constexpr SegmentTable kSegments = MakeSegmentTable();
 static_assert(kPartStarts.count < kMostStarts && kSegmentCount <= 256,
               "the segments no longer fit their table");
-static_assert(kSegments.mostStartsInCell <= 2, "a cell holds more starts than the look-up steps");
+static_assert(kSegments.startsFitCells, "a cell holds more starts than its entry");
 
 // The segment of a second of a sign.
 int SegmentOf(int secondsInSign) {
-    int segment = kSegments.cellSegment[secondsInSign / kCellSeconds];
-    segment += secondsInSign >= kSegments.starts[segment + 1] ? 1 : 0;
-    segment += secondsInSign >= kSegments.starts[segment + 1] ? 1 : 0;
-    return segment;
+    const Cell& cell = kSegments.cells[secondsInSign / kCellSeconds];
+    const int intoCell = secondsInSign % kCellSeconds;
+    return cell.segment + (intoCell >= cell.nextStarts[0] ? 1 : 0) +
+           (intoCell >= cell.nextStarts[1] ? 1 : 0);
 }
 
 }  // namespace

@@ -107,6 +107,24 @@ TEST(LookUpLordAndPada, TakesTheLordFromTheFirstRowOfTheNakshatra) {
     EXPECT_FALSE(LookUpLordAndPada("Nowhere", "10\u00B0 0' 0\" Tau"));
 }
 
+// A reading finds the lord by the nakshatra's place in the names table; it must be the lord that
+// the name finds, with the same pada.
+TEST(LookUpLordAndPada, ByPlaceAsByName) {
+    for (int index = 0; index < kNakshatraCount; ++index) {
+        for (const int arcSeconds :
+             {index * kArcSecondsPerNakshatra, index * kArcSecondsPerNakshatra + 25000,
+              (index + 1) * kArcSecondsPerNakshatra - 1}) {
+            const auto byPlace = LookUpLordAndPada(index, arcSeconds);
+            const auto byName = LookUpLordAndPada(NakshatraNames[index], arcSeconds);
+            ASSERT_EQ(byPlace.has_value(), byName.has_value()) << index;
+            if (byPlace) {
+                EXPECT_EQ(byPlace->lord, byName->lord) << index;
+                EXPECT_EQ(byPlace->pada, byName->pada) << index << " " << arcSeconds;
+            }
+        }
+    }
+}
+
 struct PadaCase {
     const char* moonText;
     int pada;
