@@ -200,29 +200,38 @@ bool HoldsControlCharacters(std::string_view scrambledLine) {
     return false;
 }
 
+ReadingFileRefusal RefusalOf(ReadingFileRefusal::Kind kind, int line = 0) {
+    ReadingFileRefusal refusal;
+    refusal.kind = kind;
+    refusal.line = line;
+    return refusal;
+}
+
 // Why one line of a file cannot be part of a reading, or nothing.
-std::optional<std::string> LineProblem(int line, std::string_view scrambled) {
-    const std::string where =
-        "Line " + std::to_string(line + 1) + " (" + std::string(kLineRules[line].name) + ")";
+std::optional<ReadingFileRefusal> RefuseLine(int line, std::string_view scrambled) {
+    using Kind = ReadingFileRefusal::Kind;
+    const auto refusal = [line](Kind kind) { return RefusalOf(kind, line); };
     if (HoldsControlCharacters(scrambled)) {
-        return where + " holds control characters.";
+        return refusal(Kind::kControlCharacters);
     }
     const std::string text = Unscramble(scrambled);
-    switch (kLineRules[line].kind) {
+    const LineRule& rule = kLineRules[static_cast<std::size_t>(line)];
+    switch (rule.kind) {
         case LineKind::kText:
             break;
         case LineKind::kListNumber: {
             if (!IsWholeNumberText(text)) {
-                return where + " is not a number.";
+                return refusal(Kind::kNotANumber);
             }
             // No copy of the program writes a value outside its list; taking another in its
             // place would chart a different birth.
-            const LineRule& rule = kLineRules[static_cast<std::size_t>(line)];
             const std::optional<int> value = WholeNumber(text);
             if (!value || *value < rule.first || *value - rule.first >= rule.count) {
-                return where + " holds " + std::string(engine::TrimBlanks(text)) +
-                       ", outside its list of " + std::to_string(rule.first) + " to " +
-                       std::to_string(rule.first + rule.count - 1) + ".";
+                ReadingFileRefusal outside = refusal(Kind::kOutsideList);
+                outside.value = engine::TrimBlanks(text);
+                outside.first = rule.first;
+                outside.last = rule.first + rule.count - 1;
+                return outside;
             }
             break;
         }
@@ -232,13 +241,12 @@ std::optional<std::string> LineProblem(int line, std::string_view scrambled) {
                 // Cutting a longer number to the field would load a different place.
                 const bool allDigits =
                     !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos;
-                return where + (allDigits ? " has more digits than the field holds."
-                                          : " is not a number the field holds.");
+                return refusal(allDigits ? Kind::kTooManyDigits : Kind::kNotFieldNumber);
             }
             break;
         case LineKind::kTruth:
             if (!TruthValue(text)) {
-                return where + " is neither True nor False.";
+                return refusal(Kind::kNotTruth);
             }
             break;
     }
@@ -286,21 +294,65 @@ std::string StoredReadingText(std::string_view utf8Field) {
     return Unscramble(Scramble(utf8Field));
 }
 
-std::optional<std::string> ReadingFileProblem(std::string_view bytes) {
+std::optional<ReadingFileRefusal> RefuseReadingFile(std::string_view bytes) {
+    using Kind = ReadingFileRefusal::Kind;
     if (bytes.size() > kReadingFileMaxBytes) {
-        return "The file is too large to be a saved reading.";
+        return RefusalOf(Kind::kTooLarge);
     }
     if (bytes.find('\0') != std::string_view::npos) {
-        return "The file holds binary data, not a saved reading.";
+        return RefusalOf(Kind::kBinary);
     }
     if (bytes.empty()) {
-        return "The file is empty.";
+        return RefusalOf(Kind::kEmpty);
     }
     const std::vector<std::string_view> lines = ScrambledLines(bytes);
     for (std::size_t line = 0; line < lines.size(); ++line) {
-        if (auto problem = LineProblem(static_cast<int>(line), lines[line])) {
-            return problem;
+        if (auto refusal = RefuseLine(static_cast<int>(line), lines[line])) {
+            return refusal;
         }
+    }
+    return std::nullopt;
+}
+
+std::string ReadingFileRefusalText(const ReadingFileRefusal& refusal) {
+    using Kind = ReadingFileRefusal::Kind;
+    std::string where = "Line ";
+    where.append(std::to_string(refusal.line + 1))
+        .append(" (")
+        .append(ReadingFileLineName(refusal.line))
+        .append(")");
+    switch (refusal.kind) {
+        case Kind::kTooLarge:
+            return "The file is too large to be a saved reading.";
+        case Kind::kBinary:
+            return "The file holds binary data, not a saved reading.";
+        case Kind::kEmpty:
+            return "The file is empty.";
+        case Kind::kControlCharacters:
+            return where.append(" holds control characters.");
+        case Kind::kNotANumber:
+            return where.append(" is not a number.");
+        case Kind::kOutsideList:
+            return where.append(" holds ")
+                .append(refusal.value)
+                .append(", outside its list of ")
+                .append(std::to_string(refusal.first))
+                .append(" to ")
+                .append(std::to_string(refusal.last))
+                .append(".");
+        case Kind::kTooManyDigits:
+            return where.append(" has more digits than the field holds.");
+        case Kind::kNotFieldNumber:
+            return where.append(" is not a number the field holds.");
+        case Kind::kNotTruth:
+            return where.append(" is neither True nor False.");
+    }
+    return where;
+}
+
+std::optional<std::string> ReadingFileProblem(std::string_view bytes) {
+    if (const auto refusal = RefuseReadingFile(bytes)) {
+        return ReadingFileRefusalText(*refusal);
     }
     return std::nullopt;
 }
@@ -358,12 +410,12 @@ reading::FormValues ApplyToForm(const ReadingFileFields& fields, reading::FormVa
 ReadingFileRead ReadReadingFile(const std::string& path) {
     FileBytes file = ReadRegularFile(path, kReadingFileMaxBytes);
     if (!file.problem.empty()) {
-        return {std::nullopt, std::move(file.problem), 0};
+        return {std::nullopt, std::move(file.problem), std::nullopt, 0};
     }
-    if (auto problem = ReadingFileProblem(file.bytes)) {
-        return {std::nullopt, std::move(*problem), 0};
+    if (auto refusal = RefuseReadingFile(file.bytes)) {
+        return {std::nullopt, ReadingFileRefusalText(*refusal), std::move(refusal), 0};
     }
-    return {DecodeReadingFile(file.bytes), {}, ReadingFileLinesHeld(file.bytes)};
+    return {DecodeReadingFile(file.bytes), {}, std::nullopt, ReadingFileLinesHeld(file.bytes)};
 }
 
 }  // namespace files

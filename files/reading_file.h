@@ -38,11 +38,39 @@ std::string EncodeReadingFile(const ReadingFileFields& fields);
 // What a field's text reads back as once saved; the text itself when the file holds it whole.
 std::string StoredReadingText(std::string_view utf8Field);
 
+// Why bytes are not a reading file, as values: the window says it in its language, the command
+// line in English (ReadingFileRefusalText).
+struct ReadingFileRefusal {
+    enum class Kind {
+        kTooLarge,
+        kBinary,
+        kEmpty,
+        kControlCharacters,  // in a line
+        kNotANumber,         // a list's line
+        kOutsideList,        // a list's line holds a number the list does not have
+        kTooManyDigits,      // a degree or minute line
+        kNotFieldNumber,     // a degree or minute line holds something else
+        kNotTruth,           // a flag line
+    };
+    Kind kind = Kind::kEmpty;
+    int line = 0;       // the line refused, from 0, for the kinds from kControlCharacters on
+    std::string value;  // kOutsideList: the number as the line holds it, without blanks
+    int first = 0;      // kOutsideList: the list's first and last values
+    int last = 0;
+
+    friend bool operator==(const ReadingFileRefusal&, const ReadingFileRefusal&) = default;
+};
+
 // Why bytes are not a reading file, or nothing when they are one: too large, binary, empty,
 // control characters in a line, a number line that is not a number or not one of its list's
-// values ("Line 4 (Year) holds 2051, outside its list of 1901 to 2050."), a degree or minute
-// longer than its field, a flag line that is not a truth value. A file that is merely short is
-// a reading.
+// values, a degree or minute longer than its field, a flag line that is not a truth value. A
+// file that is merely short is a reading.
+std::optional<ReadingFileRefusal> RefuseReadingFile(std::string_view bytes);
+
+// The refusal in English: "Line 4 (Year) holds 2051, outside its list of 1901 to 2050."
+std::string ReadingFileRefusalText(const ReadingFileRefusal& refusal);
+
+// RefuseReadingFile's reason in English, or nothing.
 std::optional<std::string> ReadingFileProblem(std::string_view bytes);
 
 // The fields of a file's bytes; lines past the 17th are ignored and missing ones are empty.
@@ -62,7 +90,8 @@ reading::FormValues ApplyToForm(const ReadingFileFields& fields, reading::FormVa
 // A reading file read from disk, or the reason it was refused.
 struct ReadingFileRead {
     std::optional<ReadingFileFields> fields;
-    std::string problem;
+    std::string problem;  // in English, the system's reason when the file could not be read
+    std::optional<ReadingFileRefusal> refusal;  // when it was read but holds no reading
     int linesHeld = 0;  // below kReadingFileLineCount when the file ended early
 };
 

@@ -249,6 +249,11 @@ TEST(ReadingFile, BytesThatAreNoReadingAreNamedWithTheReason) {
         ASSERT_TRUE(problem) << what;
         EXPECT_TRUE(problem->starts_with(reason)) << what << ": " << *problem;
     }
+    // The window words the same reason from its values.
+    const auto outside = RefuseReadingFile(withLine(3, " 2051 "));
+    ASSERT_TRUE(outside);
+    EXPECT_EQ(*outside,
+              (ReadingFileRefusal{ReadingFileRefusal::Kind::kOutsideList, 3, "2051", 1901, 2050}));
 
     // A reading that is merely short still loads (the window lets the user complete it).
     const std::vector<std::pair<const char*, std::string>> readings{

@@ -119,6 +119,9 @@ TEST(SettleZone, ReadsTheClockOfThePlaceOnTheDay) {
         ASSERT_TRUE(setting.offset);
         EXPECT_EQ(setting.offset->offsetSeconds, c.offsetSeconds);
         EXPECT_EQ(setting.line, c.line);
+        // The values the window words in its language say the same.
+        EXPECT_EQ(PlaceClockLine(setting.clock), c.line);
+        EXPECT_EQ(setting.clock.offsetSeconds, c.offsetSeconds);
         if (c.row == nullptr) {
             EXPECT_FALSE(setting.choice);
             continue;
@@ -150,6 +153,10 @@ TEST(SettleZone, KnowsTimesThatNeverCameOrCameTwice) {
     EXPECT_EQ(none.problem,
               "The time 2:30 never occurred in New York City, United States on 2 Apr 2000: the "
               "clocks were turned forward that night. Please check the time of birth.");
+    EXPECT_EQ(none.line, "America/New_York on 2 Apr 2000: 2:30 never occurred");
+    EXPECT_EQ(PlaceClockLine(
+                  {PlaceClock::Kind::kCameTwice, "America/New_York", {2000, 10, 29, 1, 30}, 0}),
+              "America/New_York on 29 Oct 2000: the time came twice; choose the zone by hand");
 
     const LocalMoment repeated{2000, 10, 29, 1, 30};
     const LocalClock twice = ReadClock(newYork.timeZone, repeated);
