@@ -6,6 +6,8 @@
 #include "reading/time_zones.h"
 #include "reading/zone_choice.h"
 #include "ui/language.h"
+#include "ui/place_clock_texts.h"
+#include "ui/qt_text.h"
 
 namespace ui {
 
@@ -34,13 +36,22 @@ std::string ChosenZoneLine(int row, bool daylightSaving) {
     return Tr(QT_TRANSLATE_NOOP("CastZone", "Chosen zone: %1"), RowClockText(row, daylightSaving));
 }
 
-std::string CastZoneNote(int row, bool daylightSaving, std::string_view placeClock) {
+QString ZoneRowText(int row) {
+    // The rows' translations are kept by hand beside the others (translations/by_hand/), keyed
+    // by the list's English text, which stays in one table.
     const std::string_view list = reading::TimeZoneTable.at(static_cast<std::size_t>(row)).listText;
-    std::string note = Tr(QT_TRANSLATE_NOOP("CastZone", "Time zone: %1"), std::string(list)) +
+    return WithLanguageDigits(
+        QCoreApplication::translate("TimeZoneList", std::string(list).c_str()));
+}
+
+std::string CastZoneNote(int row, bool daylightSaving,
+                         const std::optional<places::PlaceClock>& placeClock) {
+    std::string note = Tr(QT_TRANSLATE_NOOP("CastZone", "Time zone: %1"),
+                          ZoneRowText(row).toUtf8().toStdString()) +
                        " (" + RowClockText(row, daylightSaving) + ")";
-    if (!placeClock.empty()) {
+    if (placeClock) {
         note += " \u00B7 ";
-        note += placeClock;
+        note += PlaceClockText(*placeClock).toUtf8().toStdString();
     }
     return note;
 }

@@ -59,6 +59,14 @@ int JpegButtonLeft(int windowWidth) {
 constexpr std::array<int, 3> kLabelShares{2, 1, 2};
 constexpr int kShareCount = 5;
 
+// The heading names the style of the chart shown, in the order of kChartStyles.
+constexpr std::array<const char*, 3> kHeadings{
+    QT_TRANSLATE_NOOP("ui::ChartWindow", "Velmora Astrology Rashi Chart (East Indian Style)"),
+    QT_TRANSLATE_NOOP("ui::ChartWindow", "Velmora Astrology Rashi Chart (North Indian Style)"),
+    QT_TRANSLATE_NOOP("ui::ChartWindow", "Velmora Astrology Rashi Chart (South Indian Style)"),
+};
+static_assert(kHeadings.size() == kChartStyles.size());
+
 int LabelRoom(int windowWidth) {
     return std::max(0, JpegButtonLeft(windowWidth) - 4 * kLabelMargin);
 }
@@ -274,8 +282,7 @@ QWidget* ChartWindow::createTopPanel() {
 
     lblHeading = new QLabel(picTop);
     lblHeading->setObjectName(QStringLiteral("lblHeading"));
-    SetTranslatedText(lblHeading, "text", staticMetaObject,
-                      QT_TR_NOOP("Velmora Astrology Rashi Chart (East Indian Style)"));
+    SetTranslatedText(lblHeading, "text", staticMetaObject, kHeadings[0]);
     lblHeading->setFont(ProgramFont(18, true));
     lblHeading->adjustSize();
     lblHeading->move(0, TwipsToWholePixels(kHeadingTop));
@@ -404,6 +411,14 @@ void ChartWindow::nameAdverts() {
 void ChartWindow::nameNavamsaButton() {
     tbNavamsa->setText(ChartCaption(ChartKind::kNavamsa));
     tbNavamsa->setToolTip(tbNavamsa->text());
+}
+
+void ChartWindow::nameHeading(ChartStyle style) {
+    SetTranslatedText(lblHeading, "text", staticMetaObject,
+                      kHeadings.at(static_cast<std::size_t>(style)));
+    lblHeading->adjustSize();
+    setMinimumSize(smallestWholeSize());
+    applyResizeRule();
 }
 
 void ChartWindow::retranslate() {

@@ -112,6 +112,8 @@ class ChartWindow : public QMainWindow {
     void retranslate();
     void nameAdverts();
     void nameNavamsaButton();
+    // The heading names the style shown.
+    void nameHeading(ChartStyle style);
     void onToolbarButton(const QString& key);
     void captureChartPicture();
     void closeForForm();

@@ -1,6 +1,7 @@
 // The chart window's commands that write files and print. A file that
 // cannot be written is reported with its name and the system's reason; the file that was there
 // before stays as it was. A save that would change what the user entered asks first.
+#include <QLabel>
 #include <QPrinter>
 
 #include "files/chart_documents.h"
@@ -37,14 +38,15 @@ std::function<void(QPainter&)> DrawingOf(const ChartDisplay& display) {
 
 using DocumentWriter = QByteArray (*)(QSize, const std::function<void(QPainter&)>&, const QString&);
 
+// The document's title is the window's heading, which names the style drawn.
 void SaveDocument(UserDialogs& dialogs, QWidget* parent, const ChartDisplay& display,
-                  const FileRequest& request, const char* extension, DocumentWriter write) {
+                  const QString& title, const FileRequest& request, const char* extension,
+                  DocumentWriter write) {
     const QString path = dialogs.askSaveFileName(parent, request);
     if (path.isEmpty()) {
         return;
     }
-    const QByteArray document =
-        write(kChartDisplaySize, DrawingOf(display), QString::fromLatin1(kMainWindowCaption));
+    const QByteArray document = write(kChartDisplaySize, DrawingOf(display), title);
     ShowProblem(dialogs, parent, files::SaveUnderFreeName(path, extension, document).problem);
 }
 
@@ -79,13 +81,13 @@ void ChartWindow::saveAsJpeg() {
 
 // "Save As P&DF" and "Save As &SVG": the display's drawing as a document, named as the picture.
 void ChartWindow::saveAsPdf() {
-    SaveDocument(dialogs_, this, *display_, SavePdfRequest(), files::kPdfExtension,
-                 files::ChartPdf);
+    SaveDocument(dialogs_, this, *display_, lblHeading->text(), SavePdfRequest(),
+                 files::kPdfExtension, files::ChartPdf);
 }
 
 void ChartWindow::saveAsSvg() {
-    SaveDocument(dialogs_, this, *display_, SaveSvgRequest(), files::kSvgExtension,
-                 files::ChartSvg);
+    SaveDocument(dialogs_, this, *display_, lblHeading->text(), SaveSvgRequest(),
+                 files::kSvgExtension, files::ChartSvg);
 }
 
 // "&Export Chart As Text": the 26-line report; its name is shared with Save As.
@@ -115,6 +117,7 @@ void ChartWindow::printChart() {
     QPrinter printer(QPrinter::HighResolution);
     // The display is wider than high: across the page it prints largest. The dialog may change it.
     printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(lblHeading->text());
     if (!dialogs_.runPrintDialog(this, printer)) {
         return;
     }

@@ -92,6 +92,7 @@ void ChartWindow::recalculate(const reading::ChartSettings& settings) {
 void ChartWindow::showChartStyle(ChartStyle style) {
     display_->setChartStyle(style);
     styleActions_[static_cast<int>(style)]->setChecked(true);
+    nameHeading(style);
     captureChartPicture();
 }
 

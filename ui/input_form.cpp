@@ -16,6 +16,7 @@
 #include "links/link_label.h"
 #include "links/vendor_pages.h"
 #include "reading/time_zones.h"
+#include "ui/cast_zone.h"
 #include "ui/enter_presses_button.h"
 #include "ui/form_messages.h"
 #include "ui/key_filter.h"
@@ -315,12 +316,23 @@ void InputForm::nameMonths() {
     }
 }
 
+void InputForm::nameZones() {
+    for (int row = 0; row < reading::kTimeZoneCount; ++row) {
+        if (cboTimeZone->count() <= row) {
+            cboTimeZone->addItem(ZoneRowText(row));
+        } else {
+            cboTimeZone->setItemText(row, ZoneRowText(row));
+        }
+    }
+}
+
 void InputForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         RetranslateTexts(this);
         nameMonths();
-        placeFinder_->showChosenZone();
+        nameZones();
+        placeFinder_->showZoneLine();
         lblFullBrand->setText(links::FullBrandAdvert());
         const QList<QLabel*> labels = findChildren<QLabel*>();
         for (QLabel* label : labels) {
@@ -345,10 +357,7 @@ void InputForm::fillLists() {
     for (int minute = 0; minute < reading::kMinuteCount; ++minute) {
         cboMinute->addItem(QString::number(minute));
     }
-    for (const auto& row : reading::TimeZoneTable) {
-        cboTimeZone->addItem(
-            QString::fromLatin1(row.listText.data(), static_cast<qsizetype>(row.listText.size())));
-    }
+    nameZones();
     for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
         list->setCurrentIndex(0);
     }
@@ -462,19 +471,16 @@ void InputForm::applyRefusal(const reading::FormRefusal& refusal) {
     }
 }
 
-std::string InputForm::placeClock() const {
+std::optional<places::PlaceClock> InputForm::placeClock() const {
     return placeFinder_->placeClock();
 }
 
 bool InputForm::refuseUnchosenZone() {
-    const std::string& problem = placeFinder_->unmatchedClock();
-    if (problem.empty()) {
+    const QString refusal = placeFinder_->unchosenZoneRefusal();
+    if (refusal.isEmpty()) {
         return false;
     }
-    dialogs_.showMessage(this,
-                         QString::fromStdString(problem) +
-                             QStringLiteral(" Please choose the time zone in the list by hand."),
-                         MessageKind::kError);
+    dialogs_.showMessage(this, refusal, MessageKind::kError);
     cboTimeZone->setFocus();
     return true;
 }

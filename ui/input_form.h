@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
+#include "places/zone_setting.h"
 #include "reading/form_values.h"
 #include "reading/validation.h"
 
@@ -45,7 +48,7 @@ class InputForm : public QMainWindow {
     bool refuseUnchosenZone();
 
     // What the place's clock was at the birth, when the zone follows a place from the atlas.
-    std::string placeClock() const;
+    std::optional<places::PlaceClock> placeClock() const;
 
   signals:
     // The calculate button or its menu entry was chosen.
@@ -64,6 +67,8 @@ class InputForm : public QMainWindow {
     void fillLists();
     // The month list in the language spoken; the chosen month stays chosen.
     void nameMonths();
+    // The zone list likewise; the rows keep their order, the zone number of reading files.
+    void nameZones();
     void orderTabStops();
     QWidget* fieldWidget(reading::FormField field) const;
 

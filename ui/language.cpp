@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTranslator>
+#include <utility>
 
 namespace ui {
 
@@ -47,6 +48,12 @@ const QLocale& StartingLocale() {
 }
 
 QTranslator& ProgramTranslator() {
+    static QTranslator translator;
+    return translator;
+}
+
+// The translations kept by hand: the zone list's rows and Qt's own dialogs.
+QTranslator& ByHandTranslator() {
     static QTranslator translator;
     return translator;
 }
@@ -104,14 +111,19 @@ void ApplyLanguage(Language language) {
     StartingLocale();  // remembered before the first change
     QLocale::setDefault(LocaleOf(language));
     Current() = language;
-    QTranslator& translator = ProgramTranslator();
-    QCoreApplication::removeTranslator(&translator);
     // English is the sources' own: no translator, and the texts shown are those in the code.
     // Either way every window gets QEvent::LanguageChange, since removing a translator sends
     // it too.
-    if (language != Language::kEnglish &&
-        translator.load(QStringLiteral(":/i18n/rashi_%1.qm").arg(LanguageCode(language)))) {
-        QCoreApplication::installTranslator(&translator);
+    const std::pair<QTranslator*, const char*> translators[] = {
+        {&ByHandTranslator(), ":/i18n/rashi_by_hand_%1.qm"},
+        {&ProgramTranslator(), ":/i18n/rashi_%1.qm"},
+    };
+    for (const auto& [translator, file] : translators) {
+        QCoreApplication::removeTranslator(translator);
+        if (language != Language::kEnglish &&
+            translator->load(QString::fromLatin1(file).arg(LanguageCode(language)))) {
+            QCoreApplication::installTranslator(translator);
+        }
     }
 }
 

@@ -18,6 +18,7 @@
 #include "reading/form_values.h"
 #include "ui/cast_zone.h"
 #include "ui/place_chooser.h"
+#include "ui/place_clock_texts.h"
 #include "ui/qt_text.h"
 #include "ui/user_dialogs.h"
 
@@ -76,22 +77,30 @@ PlaceFinder::PlaceFinder(const PlaceControls& controls, UserDialogs& dialogs, QW
     }
     // Without a place's clock, the line tells the offset of the zone as chosen, however chosen.
     connect(controls_.zone, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &PlaceFinder::showChosenZone);
-    connect(controls_.daylightSaving, &QCheckBox::toggled, this, &PlaceFinder::showChosenZone);
-    showChosenZone();
+            &PlaceFinder::showZoneLine);
+    connect(controls_.daylightSaving, &QCheckBox::toggled, this, &PlaceFinder::showZoneLine);
+    showZoneLine();
 }
 
-void PlaceFinder::showChosenZone() {
-    if (!place_ && controls_.zone->currentIndex() >= 0) {
+void PlaceFinder::showZoneLine() {
+    if (place_) {
+        if (lineClock_) {
+            controls_.zoneLine->setText(PlaceClockText(*lineClock_));
+        }
+    } else if (controls_.zone->currentIndex() >= 0) {
         controls_.zoneLine->setText(QStringOf(
             ChosenZoneLine(controls_.zone->currentIndex(), controls_.daylightSaving->isChecked())));
     }
 }
 
+QString PlaceFinder::unchosenZoneRefusal() const {
+    return unmatched_ ? UnchosenZoneRefusal(unmatched_->first, unmatched_->second) : QString();
+}
+
 void PlaceFinder::offerCompletions(const QString& typed) {
     place_.reset();
-    placeClock_.clear();
-    showChosenZone();
+    placeClock_.reset();
+    showZoneLine();
     offered_.clear();
     QStringList labels;
     const places::Atlas* atlas = places::BuiltInAtlas();
@@ -171,7 +180,7 @@ void PlaceFinder::apply(const places::Place& place) {
 
 void PlaceFinder::forgetPlace() {
     if (!filling_) {
-        unmatchedClock_.clear();
+        unmatched_.reset();
         letGoOfPlace();
     }
 }
@@ -179,8 +188,8 @@ void PlaceFinder::forgetPlace() {
 void PlaceFinder::letGoOfPlace() {
     if (!filling_) {
         place_.reset();
-        placeClock_.clear();
-        showChosenZone();
+        placeClock_.reset();
+        showZoneLine();
     }
 }
 
@@ -198,40 +207,45 @@ std::optional<places::LocalMoment> PlaceFinder::moment() const {
 
 void PlaceFinder::settleZone(bool tellProblems) {
     const std::optional<places::LocalMoment> when = moment();
-    placeClock_.clear();
+    placeClock_.reset();
+    lineClock_.reset();
     if (!place_ || !when) {
         controls_.zoneLine->clear();
-        showChosenZone();
+        showZoneLine();
         return;
     }
     const places::LocalClock clock = places::ReadClock(place_->timeZone, *when);
     int occurrence = 0;
     if (clock.kind == places::LocalClock::Kind::kTwice) {
-        RepeatedTimeQuestion question(QStringOf(places::RepeatedTimeQuestion(*place_, *when)),
-                                      QStringOf(places::OccurrenceAnswer(*when, clock.offsets[0])),
-                                      QStringOf(places::OccurrenceAnswer(*when, clock.offsets[1])),
-                                      window_);
+        RepeatedTimeQuestion question(RepeatedTimeQuestionText(*place_, *when),
+                                      OccurrenceAnswerText(*when, clock.offsets[0]),
+                                      OccurrenceAnswerText(*when, clock.offsets[1]), window_);
         const int answer = dialogs_.runModal(question);
         if (answer != RepeatedTimeQuestion::kEarlier && answer != RepeatedTimeQuestion::kLater) {
-            controls_.zoneLine->setText(
-                QStringOf(place_->timeZone + " on " + places::DateText(*when) +
-                          ": the time came twice; choose the zone by hand"));
+            lineClock_ = places::PlaceClock{places::PlaceClock::Kind::kCameTwice, place_->timeZone,
+                                            *when, 0};
+            showZoneLine();
             return;
         }
         occurrence = answer == RepeatedTimeQuestion::kEarlier ? 0 : 1;
     }
     const places::ZoneSetting setting = places::SettleZone(*place_, *when, clock, occurrence);
-    controls_.zoneLine->setText(QStringOf(setting.line));
+    lineClock_ = setting.clock;
+    showZoneLine();
     // A clock without a row would be charted at whatever row the list shows: the user picks one.
-    unmatchedClock_ = !setting.choice && setting.offset ? setting.problem : std::string();
+    unmatched_.reset();
+    if (!setting.choice && setting.offset) {
+        unmatched_.emplace(*place_, setting.clock);
+    }
     if (setting.choice) {
-        placeClock_ = setting.line;
+        placeClock_ = setting.clock;
         filling_ = true;
         controls_.zone->setCurrentIndex(setting.choice->row);
         controls_.daylightSaving->setChecked(setting.choice->daylightSaving);
         filling_ = false;
     } else if (tellProblems) {
-        dialogs_.showMessage(window_, QStringOf(setting.problem), MessageKind::kInformation);
+        dialogs_.showMessage(window_, PlaceClockProblem(*place_, setting.clock),
+                             MessageKind::kInformation);
     }
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <optional>
-#include <string>
+#include <utility>
 #include <vector>
 
 #include "places/place.h"
 #include "places/place_clock.h"
+#include "places/zone_setting.h"
 
 class QCheckBox;
 class QComboBox;
@@ -66,17 +68,18 @@ class PlaceFinder : public QObject {
     // the zone no longer follows a place, and stands as it is.
     void forgetPlace();
 
-    // Why the zone must still be picked by hand before a chart is cast: the place's clock had an
-    // offset that no row of the list has, and no row was picked since. Empty otherwise.
-    const std::string& unmatchedClock() const { return unmatchedClock_; }
+    // Why the zone must still be picked by hand before a chart is cast, in the language spoken:
+    // the place's clock had an offset that no row of the list has, and no row was picked since.
+    // Empty otherwise.
+    QString unchosenZoneRefusal() const;
 
     // What the place's clock was at the birth while the zone follows it, as the line under the
-    // zone list says: "Asia/Kolkata on 15 Jun 1980: +5:30". Empty otherwise.
-    const std::string& placeClock() const { return placeClock_; }
+    // zone list says: "Asia/Kolkata on 15 Jun 1980: +5:30". Nothing otherwise.
+    const std::optional<places::PlaceClock>& placeClock() const { return placeClock_; }
 
-    // The line under the zone list, while no place's clock sets the zone: the chosen row's
-    // offset with the daylight-saving box, in the language spoken.
-    void showChosenZone();
+    // The line under the zone list, in the language spoken: what the place's clock showed while
+    // the zone follows a place, else the chosen row's offset with the daylight-saving box.
+    void showZoneLine();
 
   private:
     void offerCompletions(const QString& typed);
@@ -95,8 +98,10 @@ class PlaceFinder : public QObject {
     std::vector<places::Place> offered_;  // the completions' places, row by row
     std::optional<places::Place> place_;  // whose clock sets the zone
     bool filling_ = false;                // the finder itself is changing the controls
-    std::string unmatchedClock_;
-    std::string placeClock_;
+    // The place whose clock has an offset no row has, until a row is picked.
+    std::optional<std::pair<places::Place, places::PlaceClock>> unmatched_;
+    std::optional<places::PlaceClock> placeClock_;  // the clock that set the zone
+    std::optional<places::PlaceClock> lineClock_;   // what the line beside the list tells
 };
 
 }  // namespace ui

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 
+#include "places/zone_setting.h"
 #include "reading/birth_data.h"
 #include "reading/chart_reading.h"
 #include "reading/chart_settings.h"
@@ -19,8 +21,8 @@ struct ReadingSession {
     // is open, so this is also its position whenever a chart window saves.
     int zoneIndex = 0;
     // What the place's clock was at the birth, when the zone followed a place from the atlas:
-    // "Asia/Kolkata on 15 Jun 1980: +5:30". Empty for a zone chosen by hand.
-    std::string placeClock;
+    // "Asia/Kolkata on 15 Jun 1980: +5:30". Nothing for a zone chosen by hand.
+    std::optional<places::PlaceClock> placeClock;
     QString lastFileName;
     // How charts are calculated: the user's choice, remembered between runs. It may hold an
     // ayanamsa and node for the precise ephemeris while the mean elements are chosen.

@@ -2,7 +2,10 @@
 // that it is remembered.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -12,13 +15,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "files/reading_file.h"
+#include "files/reading_file_io.h"
 #include "form_driver.h"
+#include "reading/sample_birth.h"
+#include "reading/time_zones.h"
 #include "reading/validation.h"
+#include "ui/chart/chart_style.h"
 #include "ui/chart/chart_words.h"
 #include "ui/chart_display.h"
 #include "ui/dasha_window.h"
 #include "ui/form_messages.h"
 #include "ui/language.h"
+#include "ui/qt_text.h"
 #include "ui/varga_window.h"
 
 namespace {
@@ -242,6 +251,141 @@ TEST_F(LanguageTest, TheViewMenuSwitchesEveryTextAndBackAndIsRemembered) {
     EXPECT_EQ(again.content, english.content);
     EXPECT_EQ(again.question, english.question);
     EXPECT_EQ(ui::StartingLanguage(), Language::kEnglish);
+}
+
+// The atlas's clock of the birth place, beside the zone list and in the note under the chart,
+// and the zone list's rows, in the language's words, dates and digits; the same clock in Hindi
+// once the language changes under an open chart.
+TEST_F(LanguageTest, ThePlacesClockAndTheZoneSpeakTheLanguage) {
+    ui::ApplyLanguage(Language::kBengali);
+    ProgramDriver driver;
+    reading::FormValues values = reading::SampleBirthForm();
+    values.city = "Kolkata";
+    values.state = "West Bengal";
+    driver.enter(values);
+    QTest::mouseClick(driver.formChild<QAbstractButton>("Command1"), Qt::LeftButton);
+    const auto zoneLine = [&] { return driver.formChild<QLabel>("lblZoneClock")->text(); };
+    EXPECT_EQ(zoneLine(), QStringLiteral("Asia/Kolkata, ১৫ জুন ১৯৮০: +৫:৩০"));
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown()) << driver.lastMessage();
+    EXPECT_EQ(driver.shownContent().notes[0],
+              "সময় অঞ্চল: ভারতীয় সময়, IST, +৫.৩ (+৫:৩০) \u00B7 Asia/Kolkata, ১৫ জুন ১৯৮০: +৫:৩০");
+
+    driver.chart()->findChild<QAction*>(QStringLiteral("mnuLanguage_hi"))->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(driver.shownContent().notes[0],
+              "समय क्षेत्र: भारतीय समय, IST, +5.3 (+5:30) \u00B7 Asia/Kolkata, 15 जून 1980: +5:30");
+    EXPECT_EQ(zoneLine(), QStringLiteral("Asia/Kolkata, 15 जून 1980: +5:30"));
+
+    // Every row of the zone list has its words in both languages; English gives the list back.
+    QComboBox* zones = driver.list("cboTimeZone");
+    ASSERT_EQ(zones->count(), reading::kTimeZoneCount);
+    for (const Language language : {Language::kBengali, Language::kHindi, Language::kEnglish}) {
+        ui::ApplyLanguage(language);
+        QApplication::processEvents();
+        for (int row = 0; row < reading::kTimeZoneCount; ++row) {
+            const QString english = ui::QStringOf(reading::TimeZoneTable[row].listText);
+            EXPECT_EQ(zones->itemText(row) == english, language == Language::kEnglish)
+                << row << " " << zones->itemText(row).toStdString();
+        }
+    }
+    EXPECT_EQ(zoneLine(), QStringLiteral("Asia/Kolkata on 15 Jun 1980: +5:30"));
+}
+
+// A place whose clock no row of the list has: the line, and the message that says so.
+TEST_F(LanguageTest, AClockWithoutARowIsToldInTheLanguage) {
+    ui::ApplyLanguage(Language::kBengali);
+    ProgramDriver driver;
+    reading::FormValues values = reading::SampleBirthForm();
+    values.city = "Kathmandu";
+    values.state = "Bagmati";
+    values.country = "Nepal";
+    values.yearIndex = 1990 - reading::kFirstYear;  // Nepal's clocks kept +5:30 until 1986
+    driver.enter(values);
+    QTest::mouseClick(driver.formChild<QAbstractButton>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(driver.formChild<QLabel>("lblZoneClock")->text(),
+              QStringLiteral("Asia/Kathmandu, ১৫ জুন ১৯৯০: +৫:৪৫, তালিকায় এমন কোনো সময় অঞ্চল নেই"));
+    ASSERT_EQ(driver.dialogs.texts().size(), 1);
+    EXPECT_TRUE(driver.dialogs.texts()[0].startsWith(QStringLiteral("১৫ জুন ১৯৯০ তারিখে Kathmandu")))
+        << driver.dialogs.texts()[0].toStdString();
+}
+
+// A reading file's refusal names the line, what it holds and its list in the language's words;
+// every line is named so.
+TEST_F(LanguageTest, AReadingFilesRefusalNamesTheLineInTheLanguage) {
+    const QTemporaryDir folder;
+    const auto load = [&](const std::string& bytes) {
+        const QString path = folder.filePath(QStringLiteral("asha.vlj"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray::fromStdString(bytes));
+        file.close();
+        return files::LoadReadingFile(path);
+    };
+    files::ReadingFileFields fields = files::FieldsForSave(reading::SampleBirth(), 34);
+    fields[3] = "2051";
+    ui::ApplyLanguage(Language::kHindi);
+    const files::LoadedReadingFile refused = load(files::EncodeReadingFile(fields));
+    ASSERT_TRUE(refused.problem);
+    EXPECT_TRUE(refused.problem->text.endsWith(
+        QStringLiteral("पंक्ति 4 (वर्ष) में 2051 है, जो उसकी सूची 1901 से 2050 के बाहर है।")))
+        << refused.problem->text.toStdString();
+
+    ui::ApplyLanguage(Language::kBengali);
+    fields[3] = "1980";
+    const std::string whole = files::EncodeReadingFile(fields);
+    std::size_t end = 0;
+    for (int held = 1; held < files::kReadingFileLineCount; ++held) {
+        end = whole.find("\r\n", end) + 2;
+        const QString note = load(whole.substr(0, end)).endedEarly;
+        const QString name = ui::QStringOf(files::ReadingFileLineName(held - 1));
+        EXPECT_FALSE(note.contains(name)) << note.toStdString();
+        if (held == 16) {
+            EXPECT_EQ(note,
+                      QStringLiteral("ফাইলটি লাইন ১৬ (রাজ্য)-এর পরে শেষ হয়েছে; পরের লাইনগুলি খালি।"));
+        }
+    }
+}
+
+// The heading names the style shown, with the View menu's name for it, in the window and in the
+// documents saved from it.
+TEST_F(LanguageTest, TheHeadingNamesTheStyleShown) {
+    ProgramDriver driver;
+    driver.enter(reading::SampleBirthForm());
+    driver.clickCalculate();
+    ASSERT_TRUE(driver.chartShown());
+    ui::ChartWindow* window = driver.chart();
+    const auto heading = [&] {
+        return window->findChild<QLabel*>(QStringLiteral("lblHeading"))->text();
+    };
+    const char* english[] = {"Velmora Astrology Rashi Chart (East Indian Style)",
+                             "Velmora Astrology Rashi Chart (North Indian Style)",
+                             "Velmora Astrology Rashi Chart (South Indian Style)"};
+    for (const Language language : ui::kLanguages) {
+        ui::ApplyLanguage(language);
+        QApplication::processEvents();
+        for (const ui::ChartStyleName& style : ui::kChartStyles) {
+            window->showChartStyle(style.style);
+            const QString menuName = QCoreApplication::translate("ChartWords", style.name);
+            EXPECT_TRUE(heading().contains(QStringLiteral("(") + menuName + QLatin1Char(' ')))
+                << heading().toStdString();
+            if (language == Language::kEnglish) {
+                EXPECT_EQ(heading(), QString::fromLatin1(english[static_cast<int>(style.style)]));
+            }
+        }
+    }
+    ui::ApplyLanguage(Language::kHindi);
+    QApplication::processEvents();
+    window->showChartStyle(ui::ChartStyle::kNorth);
+    EXPECT_EQ(heading(), QStringLiteral("Velmora Astrology राशि कुंडली (उत्तर भारतीय शैली)"));
+    const QTemporaryDir folder;
+    driver.dialogs.saveAnswers.push_back(folder.filePath(QStringLiteral("asha.svg")));
+    window->findChild<QAction*>(QStringLiteral("mnuSaveAsSvg"))->trigger();
+    QFile svg(folder.filePath(QStringLiteral("asha.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(svg.readAll())
+                    .contains(QStringLiteral(
+                        "<title>Velmora Astrology राशि कुंडली (उत्तर भारतीय शैली)</title>")));
 }
 
 }  // namespace

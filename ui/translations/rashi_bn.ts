@@ -588,6 +588,58 @@
         <translation>"%1" ফাইলটি সংরক্ষণ করা গেল না।
 %2</translation>
     </message>
+    <message>
+        <source>Line %1 (%2)</source>
+        <extracomment>%1 is the line's number, %2 what it holds ("Year").</extracomment>
+        <translation>লাইন %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a saved reading.</source>
+        <translation>ফাইলটি সংরক্ষিত কোষ্ঠী হওয়ার পক্ষে খুব বড়।</translation>
+    </message>
+    <message>
+        <source>The file holds binary data, not a saved reading.</source>
+        <translation>ফাইলটিতে বাইনারি ডেটা আছে, সংরক্ষিত কোষ্ঠী নয়।</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>ফাইলটি খালি।</translation>
+    </message>
+    <message>
+        <source>%1 holds control characters.</source>
+        <extracomment>%1 is the line, as "Line 4 (Year)".</extracomment>
+        <translation>%1-এ নিয়ন্ত্রণ অক্ষর আছে।</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation>%1 কোনো সংখ্যা নয়।</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, outside its list of %3 to %4.</source>
+        <extracomment>%1 is the line, %2 the number it holds, %3 and %4 its list's first and last.</extracomment>
+        <translation>%1-এ %2 আছে, যা তার তালিকার %3 থেকে %4-এর বাইরে।</translation>
+    </message>
+    <message>
+        <source>%1 has more digits than the field holds.</source>
+        <translation>%1-এ ঘরটির ধারণের চেয়ে বেশি অঙ্ক আছে।</translation>
+    </message>
+    <message>
+        <source>%1 is not a number the field holds.</source>
+        <translation>%1-এ ঘরটির ধারণযোগ্য সংখ্যা নেই।</translation>
+    </message>
+    <message>
+        <source>%1 is neither True nor False.</source>
+        <translation>%1 True-ও নয়, False-ও নয়।</translation>
+    </message>
+    <message>
+        <source>The file ended before its first line.</source>
+        <translation>ফাইলটি প্রথম লাইনের আগেই শেষ হয়েছে।</translation>
+    </message>
+    <message>
+        <source>The file ended after line %1 (%2); the lines after it are empty.</source>
+        <extracomment>%1 is the last line's number, %2 what it holds ("State").</extracomment>
+        <translation>ফাইলটি লাইন %1 (%2)-এর পরে শেষ হয়েছে; পরের লাইনগুলি খালি।</translation>
+    </message>
 </context>
 <context>
     <name>FormMessages</name>
@@ -711,6 +763,71 @@
     </message>
 </context>
 <context>
+    <name>PlaceClock</name>
+    <message>
+        <source>unknown to this computer</source>
+        <translation>এই কম্পিউটারের অজানা</translation>
+    </message>
+    <message>
+        <source>%1 never occurred</source>
+        <translation>%1 কখনো আসেনি</translation>
+    </message>
+    <message>
+        <source>the time came twice; choose the zone by hand</source>
+        <translation>সময়টি দুবার এসেছিল; সময় অঞ্চল নিজে বেছে নিন</translation>
+    </message>
+    <message>
+        <source>%1, daylight saving</source>
+        <translation>%1, ডেলাইট সেভিং</translation>
+    </message>
+    <message>
+        <source>%1, war time</source>
+        <translation>%1, যুদ্ধকালীন সময়</translation>
+    </message>
+    <message>
+        <source>%1, no zone in the list</source>
+        <translation>%1, তালিকায় এমন কোনো সময় অঞ্চল নেই</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <extracomment>%1 is the time zone ("Asia/Kolkata"), %2 the date of birth, %3 what its clocks showed.</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>This computer's time-zone database does not know the zone %1 of %2. Please choose the time zone and daylight saving by hand.</source>
+        <extracomment>%1 is the time zone ("Asia/Kolkata"), %2 the place.</extracomment>
+        <translation>এই কম্পিউটারের সময় অঞ্চলের তথ্যভান্ডার %2-এর সময় অঞ্চল %1 চেনে না। অনুগ্রহ করে সময় অঞ্চল ও ডেলাইট সেভিং নিজে বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>The time %1 never occurred in %2 on %3: the clocks were turned forward that night. Please check the time of birth.</source>
+        <extracomment>%1 is the time of birth, %2 the place, %3 the date.</extracomment>
+        <translation>%3 তারিখে %2-এ %1 সময়টি কখনো আসেনি: সেই রাতে ঘড়ি এগিয়ে দেওয়া হয়েছিল। অনুগ্রহ করে জন্মসময় যাচাই করুন।</translation>
+    </message>
+    <message>
+        <source>In %1 on %2 the clocks were %3 from Greenwich, and no time zone in the list has that offset.</source>
+        <extracomment>%1 is the place, %2 the date, %3 the clocks' offset from Greenwich ("+5:45").</extracomment>
+        <translation>%2 তারিখে %1-এ ঘড়ি গ্রিনিচ থেকে %3 ছিল, আর তালিকার কোনো সময় অঞ্চলের এই ব্যবধান নেই।</translation>
+    </message>
+    <message>
+        <source>Please choose the time zone in the list by hand.</source>
+        <translation>অনুগ্রহ করে তালিকা থেকে সময় অঞ্চল নিজে বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 were turned back on %2, so %3 came twice. Which one was the time of birth?</source>
+        <extracomment>%1 is the place, %2 the date, %3 the time of birth.</extracomment>
+        <translation>%2 তারিখে %1-এর ঘড়ি পিছিয়ে দেওয়া হয়েছিল, তাই %3 দুবার এসেছিল। কোনটি জন্মসময় ছিল?</translation>
+    </message>
+    <message>
+        <source>%1 with daylight saving (%2)</source>
+        <extracomment>%1 is the time of birth, %2 the clocks' offset from Greenwich ("-4:00").</extracomment>
+        <translation>%1, ডেলাইট সেভিং সহ (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>PlaceLookup</name>
     <message>
         <source>Please Enter City</source>
@@ -785,6 +902,77 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Close</source>
         <translation>বন্ধ করুন</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFileLines</name>
+    <message>
+        <source>Name</source>
+        <translation>নাম</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>মাস</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>দিন</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>বছর</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>ঘণ্টা</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>মিনিট</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>সময় অঞ্চল</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>দ্রাঘিমাংশের ডিগ্রি</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>দ্রাঘিমাংশের মিনিট</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>অক্ষাংশের ডিগ্রি</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>অক্ষাংশের মিনিট</translation>
+    </message>
+    <message>
+        <source>East or West</source>
+        <translation>পূর্ব না পশ্চিম</translation>
+    </message>
+    <message>
+        <source>North or South</source>
+        <translation>উত্তর না দক্ষিণ</translation>
+    </message>
+    <message>
+        <source>Daylight saving</source>
+        <translation>ডেলাইট সেভিং</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>শহর</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>রাজ্য</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>দেশ</translation>
     </message>
 </context>
 <context>
@@ -978,6 +1166,14 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Divisional Charts T&amp;able</source>
         <translation>বর্গচক্রের তালিকা (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Velmora Astrology Rashi Chart (North Indian Style)</source>
+        <translation>Velmora Astrology রাশিচক্র (উত্তর ভারতীয় রীতি)</translation>
+    </message>
+    <message>
+        <source>Velmora Astrology Rashi Chart (South Indian Style)</source>
+        <translation>Velmora Astrology রাশিচক্র (দক্ষিণ ভারতীয় রীতি)</translation>
     </message>
 </context>
 <context>

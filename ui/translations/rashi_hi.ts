@@ -588,6 +588,58 @@
         <translation>"%1" फ़ाइल सहेजी नहीं जा सकी।
 %2</translation>
     </message>
+    <message>
+        <source>Line %1 (%2)</source>
+        <extracomment>%1 is the line's number, %2 what it holds ("Year").</extracomment>
+        <translation>पंक्ति %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a saved reading.</source>
+        <translation>फ़ाइल सहेजी गई कुंडली होने के लिए बहुत बड़ी है।</translation>
+    </message>
+    <message>
+        <source>The file holds binary data, not a saved reading.</source>
+        <translation>फ़ाइल में बाइनरी डेटा है, सहेजी गई कुंडली नहीं।</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>फ़ाइल खाली है।</translation>
+    </message>
+    <message>
+        <source>%1 holds control characters.</source>
+        <extracomment>%1 is the line, as "Line 4 (Year)".</extracomment>
+        <translation>%1 में नियंत्रण वर्ण हैं।</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation>%1 कोई संख्या नहीं है।</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, outside its list of %3 to %4.</source>
+        <extracomment>%1 is the line, %2 the number it holds, %3 and %4 its list's first and last.</extracomment>
+        <translation>%1 में %2 है, जो उसकी सूची %3 से %4 के बाहर है।</translation>
+    </message>
+    <message>
+        <source>%1 has more digits than the field holds.</source>
+        <translation>%1 में खाने की क्षमता से अधिक अंक हैं।</translation>
+    </message>
+    <message>
+        <source>%1 is not a number the field holds.</source>
+        <translation>%1 में ऐसी संख्या नहीं है जो खाने में आ सके।</translation>
+    </message>
+    <message>
+        <source>%1 is neither True nor False.</source>
+        <translation>%1 न True है, न False।</translation>
+    </message>
+    <message>
+        <source>The file ended before its first line.</source>
+        <translation>फ़ाइल पहली पंक्ति से पहले ही समाप्त हो गई।</translation>
+    </message>
+    <message>
+        <source>The file ended after line %1 (%2); the lines after it are empty.</source>
+        <extracomment>%1 is the last line's number, %2 what it holds ("State").</extracomment>
+        <translation>फ़ाइल पंक्ति %1 (%2) के बाद समाप्त हो गई; उसके बाद की पंक्तियाँ खाली हैं।</translation>
+    </message>
 </context>
 <context>
     <name>FormMessages</name>
@@ -711,6 +763,71 @@
     </message>
 </context>
 <context>
+    <name>PlaceClock</name>
+    <message>
+        <source>unknown to this computer</source>
+        <translation>इस कंप्यूटर के लिए अज्ञात</translation>
+    </message>
+    <message>
+        <source>%1 never occurred</source>
+        <translation>%1 कभी नहीं आया</translation>
+    </message>
+    <message>
+        <source>the time came twice; choose the zone by hand</source>
+        <translation>यह समय दो बार आया; समय क्षेत्र स्वयं चुनें</translation>
+    </message>
+    <message>
+        <source>%1, daylight saving</source>
+        <translation>%1, डेलाइट सेविंग</translation>
+    </message>
+    <message>
+        <source>%1, war time</source>
+        <translation>%1, युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>%1, no zone in the list</source>
+        <translation>%1, सूची में ऐसा कोई समय क्षेत्र नहीं</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <extracomment>%1 is the time zone ("Asia/Kolkata"), %2 the date of birth, %3 what its clocks showed.</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>This computer's time-zone database does not know the zone %1 of %2. Please choose the time zone and daylight saving by hand.</source>
+        <extracomment>%1 is the time zone ("Asia/Kolkata"), %2 the place.</extracomment>
+        <translation>इस कंप्यूटर का समय क्षेत्र डेटाबेस %2 का समय क्षेत्र %1 नहीं जानता। कृपया समय क्षेत्र और डेलाइट सेविंग स्वयं चुनें।</translation>
+    </message>
+    <message>
+        <source>The time %1 never occurred in %2 on %3: the clocks were turned forward that night. Please check the time of birth.</source>
+        <extracomment>%1 is the time of birth, %2 the place, %3 the date.</extracomment>
+        <translation>%3 को %2 में %1 का समय कभी नहीं आया: उस रात घड़ियाँ आगे की गई थीं। कृपया जन्म का समय जाँचें।</translation>
+    </message>
+    <message>
+        <source>In %1 on %2 the clocks were %3 from Greenwich, and no time zone in the list has that offset.</source>
+        <extracomment>%1 is the place, %2 the date, %3 the clocks' offset from Greenwich ("+5:45").</extracomment>
+        <translation>%2 को %1 में घड़ियाँ ग्रीनविच से %3 थीं, और सूची के किसी समय क्षेत्र का यह अंतर नहीं है।</translation>
+    </message>
+    <message>
+        <source>Please choose the time zone in the list by hand.</source>
+        <translation>कृपया सूची में से समय क्षेत्र स्वयं चुनें।</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 were turned back on %2, so %3 came twice. Which one was the time of birth?</source>
+        <extracomment>%1 is the place, %2 the date, %3 the time of birth.</extracomment>
+        <translation>%2 को %1 की घड़ियाँ पीछे की गई थीं, इसलिए %3 दो बार आया। जन्म का समय कौन-सा था?</translation>
+    </message>
+    <message>
+        <source>%1 with daylight saving (%2)</source>
+        <extracomment>%1 is the time of birth, %2 the clocks' offset from Greenwich ("-4:00").</extracomment>
+        <translation>%1, डेलाइट सेविंग सहित (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>PlaceLookup</name>
     <message>
         <source>Please Enter City</source>
@@ -788,6 +905,77 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
 </context>
 <context>
+    <name>ReadingFileLines</name>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>माह</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>दिन</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>वर्ष</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>घंटा</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>मिनट</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>देशांतर की डिग्री</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>देशांतर के मिनट</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>अक्षांश की डिग्री</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>अक्षांश के मिनट</translation>
+    </message>
+    <message>
+        <source>East or West</source>
+        <translation>पूर्व या पश्चिम</translation>
+    </message>
+    <message>
+        <source>North or South</source>
+        <translation>उत्तर या दक्षिण</translation>
+    </message>
+    <message>
+        <source>Daylight saving</source>
+        <translation>डेलाइट सेविंग</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+</context>
+<context>
     <name>UserDialogs</name>
     <message>
         <source>No web browser could be opened for this page. Please open it in a web browser yourself:
@@ -830,7 +1018,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
     <message>
         <source>Velmora Rashi Chart (East Indian Style) Software shows your Rashi Chart (East Indian version) thereby giving the precise astronomical positions of planets during the time your birth. Vedic Astrology uses this information to forecast important incidents and probable opportunities that might arise in your life. Thus, Velmora Free Rashi Chart (East Indian Style) Software displays the planetary positions in the different signs. This is designed in the East Indian style of preparing Vedic birth charts. Beside the Rashi chart it shows the Navamsa chart and the Vimshottari dasha, finds the place of birth and its clock in a built-in atlas, zooms the chart, and saves it as a reading, a text report, a JPEG picture, a PDF or an SVG drawing, or prints it.</source>
-        <translation>Velmora राशि कुंडली (पूर्वी भारतीय शैली) सॉफ़्टवेयर आपकी राशि कुंडली (पूर्वी भारतीय शैली में) दिखाता है और इस तरह आपके जन्म के समय ग्रहों की सटीक खगोलीय स्थिति बताता है। वैदिक ज्योतिष इस जानकारी से आपके जीवन की महत्वपूर्ण घटनाओं और संभावित अवसरों का पूर्वानुमान करता है। इस प्रकार Velmora का निःशुल्क राशि कुंडली (पूर्वी भारतीय शैली) सॉफ़्टवेयर विभिन्न राशियों में ग्रहों की स्थिति दिखाता है। यह वैदिक जन्म कुंडली बनाने की पूर्वी भारतीय शैली में बनाया गया है। राशि कुंडली के साथ यह नवांश कुंडली और विंशोत्तरी दशा दिखाता है, अंतर्निहित स्थान-सूची से जन्म स्थान और वहाँ की घड़ी का समय ढूँढता है, कुंडली को बड़ा-छोटा करता है, और उसे कुंडली फ़ाइल, टेक्स्ट रिपोर्ट, JPEG चित्र, PDF या SVG के रूप में सहेजता है या छापता है।</translation>
+        <translation>Velmora राशि कुंडली (पूर्व भारतीय शैली) सॉफ़्टवेयर आपकी राशि कुंडली (पूर्व भारतीय शैली में) दिखाता है और इस तरह आपके जन्म के समय ग्रहों की सटीक खगोलीय स्थिति बताता है। वैदिक ज्योतिष इस जानकारी से आपके जीवन की महत्वपूर्ण घटनाओं और संभावित अवसरों का पूर्वानुमान करता है। इस प्रकार Velmora का निःशुल्क राशि कुंडली (पूर्व भारतीय शैली) सॉफ़्टवेयर विभिन्न राशियों में ग्रहों की स्थिति दिखाता है। यह वैदिक जन्म कुंडली बनाने की पूर्व भारतीय शैली में बनाया गया है। राशि कुंडली के साथ यह नवांश कुंडली और विंशोत्तरी दशा दिखाता है, अंतर्निहित स्थान-सूची से जन्म स्थान और वहाँ की घड़ी का समय ढूँढता है, कुंडली को बड़ा-छोटा करता है, और उसे कुंडली फ़ाइल, टेक्स्ट रिपोर्ट, JPEG चित्र, PDF या SVG के रूप में सहेजता है या छापता है।</translation>
     </message>
 </context>
 <context>
@@ -933,7 +1121,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
     <message>
         <source>Velmora Astrology Rashi Chart (East Indian Style)</source>
-        <translation>Velmora Astrology राशि कुंडली (पूर्वी भारतीय शैली)</translation>
+        <translation>Velmora Astrology राशि कुंडली (पूर्व भारतीय शैली)</translation>
     </message>
     <message>
         <source>New</source>
@@ -978,6 +1166,14 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     <message>
         <source>Divisional Charts T&amp;able</source>
         <translation>वर्ग कुंडलियों की तालिका (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Velmora Astrology Rashi Chart (North Indian Style)</source>
+        <translation>Velmora Astrology राशि कुंडली (उत्तर भारतीय शैली)</translation>
+    </message>
+    <message>
+        <source>Velmora Astrology Rashi Chart (South Indian Style)</source>
+        <translation>Velmora Astrology राशि कुंडली (दक्षिण भारतीय शैली)</translation>
     </message>
 </context>
 <context>
