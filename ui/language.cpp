@@ -11,15 +11,6 @@ namespace {
 
 constexpr char kLanguageKey[] = "language";
 
-// The texts of Qt's own standard buttons in message boxes and dialogs, which Qt translates in this
-// context through the program's translator: Qt itself ships no Bengali or Hindi.
-[[maybe_unused]] constexpr const char* kStandardButtons[] = {
-    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),  QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),  QT_TRANSLATE_NOOP("QPlatformTheme", "Open"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
-};
-
 }  // namespace
 
 QString LanguageCode(Language language) {

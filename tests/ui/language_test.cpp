@@ -5,7 +5,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -386,6 +389,53 @@ TEST_F(LanguageTest, TheHeadingNamesTheStyleShown) {
     EXPECT_TRUE(QString::fromUtf8(svg.readAll())
                     .contains(QStringLiteral(
                         "<title>Velmora Astrology राशि कुंडली (उत्तर भारतीय शैली)</title>")));
+}
+
+// Qt ships no Bengali or Hindi for its own dialogs: the program's own translations give the
+// message boxes' standard buttons, the file dialog's labels and buttons, and the file list's
+// columns their words.
+TEST_F(LanguageTest, QtsOwnDialogsSpeakTheLanguage) {
+    struct Expected {
+        Language language;
+        const char* save;
+        const char* discard;
+        const char* lookIn;
+        const char* fileName;
+        const char* accept;
+        const char* cancel;
+        const char* nameColumn;
+    };
+    const Expected cases[] = {
+        {Language::kBengali, "সংরক্ষণ", "ফেলে দিন",
+         "যেখানে দেখবেন:", "ফাইলের নাম (&N):", "সংরক্ষণ (&S)", "বাতিল", "নাম"},
+        {Language::kHindi, "सहेजें", "छोड़ दें", "कहाँ देखें:", "फ़ाइल का नाम (&N):", "सहेजें (&S)", "रद्द करें",
+         "नाम"},
+        {Language::kEnglish, "Save", "Discard", "Look in:", "File &name:", "&Save", "Cancel",
+         "Name"},
+    };
+    for (const Expected& c : cases) {
+        ui::ApplyLanguage(c.language);
+        const QMessageBox box(QMessageBox::Warning, {}, {},
+                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        EXPECT_EQ(box.button(QMessageBox::Save)->text(), QString::fromUtf8(c.save));
+        EXPECT_EQ(box.button(QMessageBox::Discard)->text(), QString::fromUtf8(c.discard));
+
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
+                  QString::fromUtf8(c.lookIn));
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
+                  QString::fromUtf8(c.fileName));
+        const auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        ASSERT_NE(buttons, nullptr);
+        ASSERT_NE(buttons->button(QDialogButtonBox::Save), nullptr);
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Save)->text(), QString::fromUtf8(c.accept));
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8(c.cancel));
+        const auto* files = dialog.findChild<QFileSystemModel*>();
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8(c.nameColumn));
+    }
 }
 
 }  // namespace

@@ -874,37 +874,6 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
 </context>
 <context>
-    <name>QPlatformTheme</name>
-    <message>
-        <source>OK</source>
-        <translation>ঠিক আছে</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>বাতিল</translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation>হ্যাঁ (&amp;Y)</translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation>না (&amp;N)</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>সংরক্ষণ</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>খুলুন</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>বন্ধ করুন</translation>
-    </message>
-</context>
-<context>
     <name>ReadingFileLines</name>
     <message>
         <source>Name</source>

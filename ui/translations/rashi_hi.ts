@@ -874,37 +874,6 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
 </context>
 <context>
-    <name>QPlatformTheme</name>
-    <message>
-        <source>OK</source>
-        <translation>ठीक है</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>रद्द करें</translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation>हाँ (&amp;Y)</translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation>नहीं (&amp;N)</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>सहेजें</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>खोलें</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>बंद करें</translation>
-    </message>
-</context>
-<context>
     <name>ReadingFileLines</name>
     <message>
         <source>Name</source>

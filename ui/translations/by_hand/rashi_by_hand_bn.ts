@@ -2,8 +2,398 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bn_IN" sourcelanguage="en">
 <!-- Kept by hand: lupdate never rewrites this file. It holds texts whose English lives outside
-     the sources lupdate reads: the rows of the time zone list (reading/time_zones.h, keyed by
-     their English text) and the texts of Qt's own dialogs. -->
+     the sources lupdate reads: the texts of Qt's own dialogs, message boxes and text fields,
+     whose sources are Qt 6.4's own, character for character (from Qt's translation catalogue),
+     and the rows of the time zone list, keyed by their English text in reading/time_zones.h. -->
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Back</source>
+        <translation>পিছনে</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>খুলুন</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>খুলুন (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>সংরক্ষণ (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>ফাইল</translation>
+    </message>
+    <message>
+        <source>Show </source>
+        <translation>দেখান: </translation>
+    </message>
+    <message>
+        <source>'%1' is write protected.
+Do you want to delete it anyway?</source>
+        <translation>'%1' লেখা থেকে সুরক্ষিত।
+তবুও কি এটি মুছে ফেলতে চান?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete '%1'?</source>
+        <translation>আপনি কি নিশ্চিত যে '%1' মুছে ফেলতে চান?</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>জায়গা ও বুকমার্কের তালিকা</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>ফাইলের নাম (&amp;N):</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>মুছুন</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>নতুন ফোল্ডার</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>উপরের ফোল্ডার</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>নতুন ফোল্ডার (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>সরান</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>যেখানে দেখবেন:</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>একটি নতুন ফোল্ডার তৈরি করুন</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>ফাইলের ধরন:</translation>
+    </message>
+    <message>
+        <source>Find Directory</source>
+        <translation>ফোল্ডার খুঁজুন</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>লুকানো ফাইল দেখান (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>এই নামে সংরক্ষণ</translation>
+    </message>
+    <message>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+ফোল্ডারটি পাওয়া যায়নি।
+অনুগ্রহ করে ফোল্ডারের নাম ঠিক আছে কিনা দেখুন।</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>পাশের তালিকা</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>তালিকা দৃশ্য</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>বেছে নিন (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>মুছুন (&amp;D)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>সব ফাইল (*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>সব ফাইল (*)</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>ফোল্ডার</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>নাম বদলান (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Could not delete directory.</source>
+        <translation>ফোল্ডারটি মোছা যায়নি।</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>ফোল্ডার:</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 আগে থেকেই আছে।
+আপনি কি এটি বদলে দিতে চান?</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>সামনে</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>সামনে যান</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>উপরের ফোল্ডারে যান</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>সাম্প্রতিক জায়গা</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>পিছনে যান</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>বিস্তারিত দৃশ্যে যান</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>নতুন ফোল্ডার তৈরি করুন</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>বিস্তারিত দৃশ্য</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+ফাইলটি পাওয়া যায়নি।
+অনুগ্রহ করে ফাইলের নাম ঠিক আছে কিনা দেখুন।</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>তালিকা দৃশ্যে যান</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Kind</source>
+        <translation>ধরন</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>নাম</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>আকার</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>ধরন</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>আমার কম্পিউটার</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>কম্পিউটার</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>পরিবর্তনের তারিখ</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>কাটুন (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>কপি করুন (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>আবার করুন (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>পূর্বাবস্থায় ফেরান (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>পেস্ট করুন (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>মুছুন</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>সব নির্বাচন করুন</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>বিস্তারিত দেখান...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>বিস্তারিত লুকান...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>না (&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>হ্যাঁ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>সহায়তা</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>খুলুন</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>সংরক্ষণ</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>থামান</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>প্রয়োগ করুন</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>বন্ধ করুন</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>আগের মতো করুন</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>আবার চেষ্টা করুন</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>পূর্বনির্ধারিত মান ফেরান</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>উপেক্ষা করুন</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>সবগুলিতে না (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>সব সংরক্ষণ</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>ফেলে দিন</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>সবগুলিতে হ্যাঁ (&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>কাটুন (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>কপি করুন (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>আবার করুন (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>পূর্বাবস্থায় ফেরান (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>পেস্ট করুন (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>মুছুন</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>সব নির্বাচন করুন</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>লিংকের ঠিকানা কপি করুন (&amp;L)</translation>
+    </message>
+</context>
 <context>
     <name>TimeZoneList</name>
     <message>

@@ -2,8 +2,398 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi_IN" sourcelanguage="en">
 <!-- Kept by hand: lupdate never rewrites this file. It holds texts whose English lives outside
-     the sources lupdate reads: the rows of the time zone list (reading/time_zones.h, keyed by
-     their English text) and the texts of Qt's own dialogs. -->
+     the sources lupdate reads: the texts of Qt's own dialogs, message boxes and text fields,
+     whose sources are Qt 6.4's own, character for character (from Qt's translation catalogue),
+     and the rows of the time zone list, keyed by their English text in reading/time_zones.h. -->
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Back</source>
+        <translation>पीछे</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>खोलें</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>फ़ाइलें</translation>
+    </message>
+    <message>
+        <source>Show </source>
+        <translation>दिखाएँ: </translation>
+    </message>
+    <message>
+        <source>'%1' is write protected.
+Do you want to delete it anyway?</source>
+        <translation>'%1' लिखने से सुरक्षित है।
+क्या आप फिर भी इसे हटाना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete '%1'?</source>
+        <translation>क्या आप सचमुच '%1' को हटाना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>स्थानों और बुकमार्क की सूची</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>फ़ाइल का नाम (&amp;N):</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>नया फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>ऊपर का फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>नया फ़ोल्डर (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>कहाँ देखें:</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>एक नया फ़ोल्डर बनाएँ</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>फ़ाइल का प्रकार:</translation>
+    </message>
+    <message>
+        <source>Find Directory</source>
+        <translation>फ़ोल्डर खोजें</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>छिपी फ़ाइलें दिखाएँ (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>इस नाम से सहेजें</translation>
+    </message>
+    <message>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+फ़ोल्डर नहीं मिला।
+कृपया जाँचें कि फ़ोल्डर का नाम सही दिया गया है।</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>साइडबार</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>सूची दृश्य</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>चुनें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>हटाएँ (&amp;D)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>सभी फ़ाइलें (*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>सभी फ़ाइलें (*)</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>नाम बदलें (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Could not delete directory.</source>
+        <translation>फ़ोल्डर हटाया नहीं जा सका।</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>फ़ोल्डर:</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 पहले से मौजूद है।
+क्या आप इसे बदलना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>आगे</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>आगे जाएँ</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>ऊपर के फ़ोल्डर में जाएँ</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>हाल के स्थान</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>पीछे जाएँ</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>विस्तृत दृश्य में बदलें</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>नया फ़ोल्डर बनाएँ</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>विस्तृत दृश्य</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+फ़ाइल नहीं मिली।
+कृपया जाँचें कि फ़ाइल का नाम सही दिया गया है।</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>सूची दृश्य में बदलें</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Kind</source>
+        <translation>प्रकार</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>आकार</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>प्रकार</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>मेरा कंप्यूटर</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>कंप्यूटर</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>बदलाव की तिथि</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>काटें (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>कॉपी करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>फिर से करें (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>पूर्ववत करें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>चिपकाएँ (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>सभी चुनें</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>विवरण दिखाएँ...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>विवरण छिपाएँ...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं (&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>सहायता</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>खोलें</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>सहेजें</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>रोकें</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>लागू करें</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>रीसेट करें</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>फिर से प्रयास करें</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>डिफ़ॉल्ट मान वापस लाएँ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>अनदेखा करें</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>सभी के लिए नहीं (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>सभी सहेजें</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>छोड़ दें</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>सभी के लिए हाँ (&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>काटें (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>कॉपी करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>फिर से करें (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>पूर्ववत करें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>चिपकाएँ (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>सभी चुनें</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>लिंक का पता कॉपी करें (&amp;L)</translation>
+    </message>
+</context>
 <context>
     <name>TimeZoneList</name>
     <message>
