@@ -73,7 +73,7 @@ ChartReading PreciseReading(const BirthData& birth, const ChartSettings& setting
     // The tables need only the universal instant, not the rest of the birth's moment.
     const engine::PreciseSky sky = ComputePreciseSky(birth, UniversalInstant(birth), settings);
     const PositionList positions = PrecisePositions(sky);
-    const MoonReading moon = MoonReadingAt(positions.longitudes[kMoon]);
+    const MoonReading moon = MoonReadingOf(positions);
     BodySpeeds speeds{};
     std::copy(sky.speeds.begin(), sky.speeds.end(), speeds.begin());
     speeds[kKetu] = sky.speeds[kRahu];

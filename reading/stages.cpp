@@ -19,6 +19,21 @@ namespace reading {
 
 namespace {
 
+// The Moon's texts and names from its longitude, its cut and its long text.
+MoonReading MoonReadingFromCut(double longitude, int arcSeconds, const engine::SmallText& text) {
+    MoonReading moon;
+    moon.longitude = longitude;
+    moon.arcSeconds = arcSeconds;
+    moon.positionText = text;
+    // Spans of 800 arc-minutes; a boundary belongs to the nakshatra that begins there.
+    const int nakshatra = static_cast<int>(std::floor(longitude * 60 / 800));
+    moon.nakshatraIndex = std::clamp(nakshatra, 0, kNakshatraCount - 1);
+    moon.nakshatra = NakshatraNames[moon.nakshatraIndex];
+    // The Rashi is the sign the text shows, so text and Rashi can never disagree.
+    moon.rashi = RashiNames[moon.arcSeconds / engine::kArcSecondsPerSign];
+    return moon;
+}
+
 double DegreesAndMinutes(int degrees, int minutes) {
     return degrees + minutes / 60.0;
 }
@@ -95,17 +110,14 @@ MoonReading DeriveMoonReading(const BirthMoment& moment) {
 }
 
 MoonReading MoonReadingAt(double longitude) {
-    MoonReading moon;
-    moon.longitude = longitude;
-    moon.arcSeconds = engine::ArcSecondsShown(longitude);
-    moon.positionText = engine::LongPositionTextOfArcSeconds(moon.arcSeconds);
-    // Spans of 800 arc-minutes; a boundary belongs to the nakshatra that begins there.
-    const int nakshatra = static_cast<int>(std::floor(longitude * 60 / 800));
-    moon.nakshatraIndex = std::clamp(nakshatra, 0, kNakshatraCount - 1);
-    moon.nakshatra = NakshatraNames[moon.nakshatraIndex];
-    // The Rashi is the sign the text shows, so text and Rashi can never disagree.
-    moon.rashi = RashiNames[moon.arcSeconds / engine::kArcSecondsPerSign];
-    return moon;
+    const int arcSeconds = engine::ArcSecondsShown(longitude);
+    return MoonReadingFromCut(longitude, arcSeconds,
+                              engine::LongPositionTextOfArcSeconds(arcSeconds));
+}
+
+MoonReading MoonReadingOf(const PositionList& positions) {
+    return MoonReadingFromCut(positions.longitudes[kMoon], positions.arcSeconds[kMoon],
+                              positions.planetLongPositions[kMoon]);
 }
 
 PositionList ComputePlanetPositions(const BirthData& birth,

@@ -74,6 +74,9 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
 engine::PreciseSky ComputePreciseSky(const BirthData& birth, const engine::CivilDateTime& universal,
                                      const ChartSettings& settings);
 
+// The Moon's reading from a position list, sharing the list's cut and text of the Moon.
+MoonReading MoonReadingOf(const PositionList& positions);
+
 // The eleven position texts of a precise sky, written from its longitudes as the mean elements'
 // texts are from theirs; Ketu stands opposite Rahu.
 PositionList PrecisePositions(const engine::PreciseSky& sky);

@@ -217,7 +217,7 @@ int VargaSignOfArcSeconds(int varga, int arcSeconds) {
 }
 
 VargaSigns VargasOf(const BodyArcSeconds& arcSeconds) {
-    VargaSigns signs{};
+    VargaSigns signs;  // every sign is written below
     for (int body = 0; body < kNavamsaBodyCount; ++body) {
         const int sign = arcSeconds[body] / engine::kArcSecondsPerSign;
         const int secondsInSign = arcSeconds[body] % engine::kArcSecondsPerSign;
