@@ -72,25 +72,33 @@ ChartReading MeanElementsReading(const BirthData& birth) {
 ChartReading PreciseReading(const BirthData& birth, const ChartSettings& settings) {
     // The tables need only the universal instant, not the rest of the birth's moment.
     const engine::PreciseSky sky = ComputePreciseSky(birth, UniversalInstant(birth), settings);
-    const PositionList positions = PrecisePositions(sky);
-    const MoonReading moon = MoonReadingOf(positions);
+    const BodyCut cut = PreciseCut(sky);
+    const MoonNames moon = MoonNamesAt(cut.longitudes[kMoon], cut.arcSeconds[kMoon]);
     BodySpeeds speeds{};
     std::copy(sky.speeds.begin(), sky.speeds.end(), speeds.begin());
     speeds[kKetu] = sky.speeds[kRahu];
     const RetrogradeMarks marks = MarkRetrogradesBySpeed(speeds);
-    const auto lordAndPada = LookUpLordAndPada(moon.nakshatraIndex, moon.arcSeconds);
-    const int lagna = positions.arcSeconds[kAscendant] / engine::kArcSecondsPerSign;
+    const auto lordAndPada = LookUpLordAndPada(moon.nakshatraIndex, cut.arcSeconds[kMoon]);
+    const int lagna = cut.arcSeconds[kAscendant] / engine::kArcSecondsPerSign;
     // The ayanamsa is written as the mean elements write theirs: as the correction that takes
     // tropical to sidereal longitudes, with its minus sign, and without it for display.
     const engine::SmallText signedAyanamsaText = engine::SignedAngleSmallText(-sky.ayanamsa);
     const std::string_view ayanamsaText = signedAyanamsaText.view().substr(1);
+    // The position texts are written in the reading itself: a list made first and copied in
+    // would make the copy wait for their bytes.
+    const auto longText = [&cut](int body) {
+        return engine::LongPositionTextOfArcSeconds(cut.arcSeconds[body]);
+    };
+    const auto shortText = [&cut](int body) {
+        return engine::ShortPositionTextOfArcSeconds(cut.arcSeconds[body]);
+    };
 
-    return ChartReading{
-        .planetNames = positions.planetNames,
+    ChartReading reading{
+        .planetNames = kPlanetNames,
         .planetLabels = LabelsOf(marks),
-        .planetPositions = positions.planetPositions,
-        .ascendantText = positions.planetLongPositions[kAscendant],
-        .midheavenText = positions.planetLongPositions[kMidheaven],
+        .planetPositions = BodyTextsOf(shortText),
+        .ascendantText = {},
+        .midheavenText = {},
         .signedAyanamsaText = signedAyanamsaText,
         .ayanamsaText = ayanamsaText,
         .lagnaSign = SignAbbreviationTable[lagna],
@@ -100,15 +108,19 @@ ChartReading PreciseReading(const BirthData& birth, const ChartSettings& setting
         .nakshatraLord = lordAndPada ? lordAndPada->lord : std::string_view(),
         .pada = lordAndPada ? lordAndPada->pada : std::string_view(),
         .retrograde = marks.retrograde,
-        .moonPositionText = moon.positionText,
-        .planetLongPositions = positions.planetLongPositions,
-        .navamsa = NavamsaOf(positions.arcSeconds),
-        .vargas = VargasOf(positions.arcSeconds),
-        .longitudes = positions.longitudes,
+        .moonPositionText = {},
+        .planetLongPositions = BodyTextsOf(longText),
+        .navamsa = NavamsaOf(cut.arcSeconds),
+        .vargas = VargasOf(cut.arcSeconds),
+        .longitudes = cut.longitudes,
         .ayanamsaDegrees = sky.ayanamsa,
         .settings = settings,
         .speeds = speeds,
     };
+    reading.ascendantText = reading.planetLongPositions[kAscendant];
+    reading.midheavenText = reading.planetLongPositions[kMidheaven];
+    reading.moonPositionText = reading.planetLongPositions[kMoon];
+    return reading;
 }
 
 }  // namespace

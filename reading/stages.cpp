@@ -19,21 +19,6 @@ namespace reading {
 
 namespace {
 
-// The Moon's texts and names from its longitude, its cut and its long text.
-MoonReading MoonReadingFromCut(double longitude, int arcSeconds, const engine::SmallText& text) {
-    MoonReading moon;
-    moon.longitude = longitude;
-    moon.arcSeconds = arcSeconds;
-    moon.positionText = text;
-    // Spans of 800 arc-minutes; a boundary belongs to the nakshatra that begins there.
-    const int nakshatra = static_cast<int>(std::floor(longitude * 60 / 800));
-    moon.nakshatraIndex = std::clamp(nakshatra, 0, kNakshatraCount - 1);
-    moon.nakshatra = NakshatraNames[moon.nakshatraIndex];
-    // The Rashi is the sign the text shows, so text and Rashi can never disagree.
-    moon.rashi = RashiNames[moon.arcSeconds / engine::kArcSecondsPerSign];
-    return moon;
-}
-
 double DegreesAndMinutes(int degrees, int minutes) {
     return degrees + minutes / 60.0;
 }
@@ -44,13 +29,6 @@ double UniversalHoursOf(const BirthData& birth, const engine::CivilDateTime& loc
 
 double JulianDayOf(const engine::CivilDateTime& local) {
     return engine::JulianDayNumber(local.day, local.month, local.year);
-}
-
-// The texts made in their places in the list. Assigned there one by one, each would be made in a
-// temporary and copied at once, and the copy would wait for the bytes just written.
-template <typename MakeText, int... Body>
-BodyTexts TextsOf(MakeText makeText, std::integer_sequence<int, Body...>) {
-    return {makeText(Body)...};
 }
 
 double SiderealLongitude(double tropicalLongitude, double ayanamsaCorrection) {
@@ -109,15 +87,24 @@ MoonReading DeriveMoonReading(const BirthMoment& moment) {
         engine::CenturiesFromJ2000(moment.julianDayNumber, moment.universalHours)));
 }
 
-MoonReading MoonReadingAt(double longitude) {
-    const int arcSeconds = engine::ArcSecondsShown(longitude);
-    return MoonReadingFromCut(longitude, arcSeconds,
-                              engine::LongPositionTextOfArcSeconds(arcSeconds));
+MoonNames MoonNamesAt(double longitude, int arcSeconds) {
+    // Spans of 800 arc-minutes; a boundary belongs to the nakshatra that begins there.
+    const int nakshatra = static_cast<int>(std::floor(longitude * 60 / 800));
+    const int index = std::clamp(nakshatra, 0, kNakshatraCount - 1);
+    // The Rashi is the sign the text shows, so text and Rashi can never disagree.
+    return {NakshatraNames[index], index, RashiNames[arcSeconds / engine::kArcSecondsPerSign]};
 }
 
-MoonReading MoonReadingOf(const PositionList& positions) {
-    return MoonReadingFromCut(positions.longitudes[kMoon], positions.arcSeconds[kMoon],
-                              positions.planetLongPositions[kMoon]);
+MoonReading MoonReadingAt(double longitude) {
+    MoonReading moon;
+    moon.longitude = longitude;
+    moon.arcSeconds = engine::ArcSecondsShown(longitude);
+    moon.positionText = engine::LongPositionTextOfArcSeconds(moon.arcSeconds);
+    const MoonNames names = MoonNamesAt(longitude, moon.arcSeconds);
+    moon.nakshatra = names.nakshatra;
+    moon.nakshatraIndex = names.nakshatraIndex;
+    moon.rashi = names.rashi;
+    return moon;
 }
 
 PositionList ComputePlanetPositions(const BirthData& birth,
@@ -174,10 +161,9 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
                 return engine::LongPositionTextOfArcSeconds(arcSeconds[body]);
         }
     };
-    constexpr auto kBodies = std::make_integer_sequence<int, kBodyCount>{};
     return {.planetNames = kPlanetNames,
-            .planetPositions = TextsOf(shortText, kBodies),
-            .planetLongPositions = TextsOf(longText, kBodies),
+            .planetPositions = BodyTextsOf(shortText),
+            .planetLongPositions = BodyTextsOf(longText),
             .longitudes = longitudes,
             .arcSeconds = arcSeconds};
 }
@@ -191,31 +177,18 @@ engine::PreciseSky ComputePreciseSky(const BirthData& birth, const engine::Civil
                                      settings.ayanamsa, settings.node);
 }
 
-PositionList PrecisePositions(const engine::PreciseSky& sky) {
+BodyCut PreciseCut(const engine::PreciseSky& sky) {
     static_assert(engine::kPreciseBodyCount == kRahu + 1, "the sky lists the Sun to Rahu");
-    BodyLongitudes longitudes{};
-    std::copy(sky.longitudes.begin(), sky.longitudes.end(), longitudes.begin());
+    BodyCut cut;
+    std::copy(sky.longitudes.begin(), sky.longitudes.end(), cut.longitudes.begin());
     const double ketu = sky.longitudes[kRahu] + engine::kFullCircle / 2;
-    longitudes[kKetu] = ketu >= engine::kFullCircle ? ketu - engine::kFullCircle : ketu;
-    longitudes[kAscendant] = sky.ascendant;
-    longitudes[kMidheaven] = sky.midheaven;
-
-    BodyArcSeconds arcSeconds{};
+    cut.longitudes[kKetu] = ketu >= engine::kFullCircle ? ketu - engine::kFullCircle : ketu;
+    cut.longitudes[kAscendant] = sky.ascendant;
+    cut.longitudes[kMidheaven] = sky.midheaven;
     for (int body = 0; body < kBodyCount; ++body) {
-        arcSeconds[body] = engine::ArcSecondsShown(longitudes[body]);
+        cut.arcSeconds[body] = engine::ArcSecondsShown(cut.longitudes[body]);
     }
-    const auto shortText = [&](int body) {
-        return engine::ShortPositionTextOfArcSeconds(arcSeconds[body]);
-    };
-    const auto longText = [&](int body) {
-        return engine::LongPositionTextOfArcSeconds(arcSeconds[body]);
-    };
-    constexpr auto kBodies = std::make_integer_sequence<int, kBodyCount>{};
-    return {.planetNames = kPlanetNames,
-            .planetPositions = TextsOf(shortText, kBodies),
-            .planetLongPositions = TextsOf(longText, kBodies),
-            .longitudes = longitudes,
-            .arcSeconds = arcSeconds};
+    return cut;
 }
 
 }  // namespace reading

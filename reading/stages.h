@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "engine/ascendant.h"
 #include "engine/calendar.h"
@@ -45,6 +46,15 @@ struct MoonReading {
     std::string_view rashi;          // from the sign table
 };
 
+// The Moon's nakshatra, with its place in the names table, and its Rashi, from its sidereal
+// longitude and the arc-seconds its text shows.
+struct MoonNames {
+    std::string_view nakshatra;
+    int nakshatraIndex = 0;
+    std::string_view rashi;
+};
+MoonNames MoonNamesAt(double longitude, int arcSeconds);
+
 // The Moon's sidereal position text, its nakshatra and its Rashi.
 MoonReading DeriveMoonReading(const BirthData& birth);
 MoonReading DeriveMoonReading(const BirthMoment& moment);
@@ -74,11 +84,23 @@ PositionList ComputePlanetPositions(const BirthMoment& moment,
 engine::PreciseSky ComputePreciseSky(const BirthData& birth, const engine::CivilDateTime& universal,
                                      const ChartSettings& settings);
 
-// The Moon's reading from a position list, sharing the list's cut and text of the Moon.
-MoonReading MoonReadingOf(const PositionList& positions);
+// The longitudes of a precise sky in body order, Ketu opposite Rahu, and the arc-seconds their
+// texts show. The texts themselves are written where the reading keeps them.
+struct BodyCut {
+    BodyLongitudes longitudes{};
+    BodyArcSeconds arcSeconds{};
+};
+BodyCut PreciseCut(const engine::PreciseSky& sky);
 
-// The eleven position texts of a precise sky, written from its longitudes as the mean elements'
-// texts are from theirs; Ketu stands opposite Rahu.
-PositionList PrecisePositions(const engine::PreciseSky& sky);
+// The eleven texts that makeText(body) makes, made in their places in the list: assigned there
+// one by one, each would be made in a temporary and copied at once, and the copy would wait for
+// the bytes just written.
+template <typename MakeText>
+BodyTexts BodyTextsOf(MakeText makeText) {
+    return [&]<int... Body>(std::integer_sequence<int, Body...>) {
+        return BodyTexts{makeText(Body)...};
+    }
+    (std::make_integer_sequence<int, kBodyCount>{});
+}
 
 }  // namespace reading
