@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -436,6 +438,20 @@ TEST_F(LanguageTest, QtsOwnDialogsSpeakTheLanguage) {
         ASSERT_NE(files, nullptr);
         EXPECT_EQ(files->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8(c.nameColumn));
     }
+
+    // The print dialog's own button and its printer's caption.
+    ui::ApplyLanguage(Language::kBengali);
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    QStringList texts;
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        texts << button->text();
+    }
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("মুদ্রণ করুন (&P)"))) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("নাম (&N):"))) << texts.join('|').toStdString();
 }
 
 }  // namespace

@@ -905,7 +905,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation>देशांतर की डिग्री</translation>
+        <translation>देशांतर के अंश</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
@@ -913,7 +913,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation>अक्षांश की डिग्री</translation>
+        <translation>अक्षांश के अंश</translation>
     </message>
     <message>
         <source>Latitude minutes</source>

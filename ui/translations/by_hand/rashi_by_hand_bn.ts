@@ -285,6 +285,137 @@ Please verify the correct file name was given.</source>
     </message>
 </context>
 <context>
+    <name>QPageSetupWidget</name>
+    <message>
+        <source>CC</source>
+        <translation>CC</translation>
+    </message>
+    <message>
+        <source>DD</source>
+        <translation>DD</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>pt</source>
+        <translation>pt</translation>
+    </message>
+    <message>
+        <source>P̸</source>
+        <translation>P̸</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>ফর্ম</translation>
+    </message>
+    <message>
+        <source>bottom margin</source>
+        <translation>নিচের মার্জিন</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>কাগজ</translation>
+    </message>
+    <message>
+        <source>Paper source:</source>
+        <translation>কাগজের উৎস:</translation>
+    </message>
+    <message>
+        <source>right margin</source>
+        <translation>ডানের মার্জিন</translation>
+    </message>
+    <message>
+        <source>Pica (P̸)</source>
+        <translation>পাইকা (P̸)</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>মার্জিন</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>নিজের মাপ</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>আড়াআড়ি</translation>
+    </message>
+    <message>
+        <source>Page Layout</source>
+        <translation>পৃষ্ঠার বিন্যাস</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>প্রস্থ:</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>দিক</translation>
+    </message>
+    <message>
+        <source>Didot (DD)</source>
+        <translation>দিদো (DD)</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>লম্বালম্বি</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translation>পৃষ্ঠার ক্রম:</translation>
+    </message>
+    <message>
+        <source>top margin</source>
+        <translation>উপরের মার্জিন</translation>
+    </message>
+    <message>
+        <source>left margin</source>
+        <translation>বাঁয়ের মার্জিন</translation>
+    </message>
+    <message>
+        <source>Page size:</source>
+        <translation>পৃষ্ঠার মাপ:</translation>
+    </message>
+    <message>
+        <source>Cicero (CC)</source>
+        <translation>সিসেরো (CC)</translation>
+    </message>
+    <message>
+        <source>Reverse portrait</source>
+        <translation>উল্টো লম্বালম্বি</translation>
+    </message>
+    <message>
+        <source>Millimeters (mm)</source>
+        <translation>মিলিমিটার (mm)</translation>
+    </message>
+    <message>
+        <source>Points (pt)</source>
+        <translation>পয়েন্ট (pt)</translation>
+    </message>
+    <message>
+        <source>Pages per sheet:</source>
+        <translation>প্রতি পাতায় পৃষ্ঠা:</translation>
+    </message>
+    <message>
+        <source>Inches (in)</source>
+        <translation>ইঞ্চি (in)</translation>
+    </message>
+    <message>
+        <source>Reverse landscape</source>
+        <translation>উল্টো আড়াআড়ি</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>উচ্চতা:</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -357,6 +488,333 @@ Please verify the correct file name was given.</source>
     <message>
         <source>Yes to &amp;All</source>
         <translation>সবগুলিতে হ্যাঁ (&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>Even Pages</source>
+        <translation>জোড় পৃষ্ঠা</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>মুদ্রণ</translation>
+    </message>
+    <message>
+        <source>&amp;Options &lt;&lt;</source>
+        <translation>বিকল্প (&amp;O) &lt;&lt;</translation>
+    </message>
+    <message>
+        <source>&amp;Options &gt;&gt;</source>
+        <translation>বিকল্প (&amp;O) &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Left to Right, Top to Bottom</source>
+        <translation>বাঁ থেকে ডানে, উপর থেকে নিচে</translation>
+    </message>
+    <message>
+        <source>Right to Left, Bottom to Top</source>
+        <translation>ডান থেকে বাঁয়ে, নিচ থেকে উপরে</translation>
+    </message>
+    <message>
+        <source>Write PDF file</source>
+        <translation>PDF ফাইল লিখুন</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>মুদ্রণ করুন (&amp;P)</translation>
+    </message>
+    <message>
+        <source>1 (1x1)</source>
+        <translation>1 (1x1)</translation>
+    </message>
+    <message>
+        <source>Options 'Pages Per Sheet' and 'Page Set' cannot be used together.
+Please turn one of those options off.</source>
+        <translation>'প্রতি পাতায় পৃষ্ঠা' আর 'পৃষ্ঠার সেট' বিকল্প একসঙ্গে ব্যবহার করা যায় না।
+অনুগ্রহ করে এর একটি বন্ধ করুন।</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to overwrite it?</source>
+        <translation>%1 আগে থেকেই আছে।
+আপনি কি এর উপরে লিখতে চান?</translation>
+    </message>
+    <message>
+        <source>2 (2x1)</source>
+        <translation>2 (2x1)</translation>
+    </message>
+    <message>
+        <source>Left to Right, Bottom to Top</source>
+        <translation>বাঁ থেকে ডানে, নিচ থেকে উপরে</translation>
+    </message>
+    <message>
+        <source>4 (2x2)</source>
+        <translation>4 (2x2)</translation>
+    </message>
+    <message>
+        <source>Odd Pages</source>
+        <translation>বিজোড় পৃষ্ঠা</translation>
+    </message>
+    <message>
+        <source>Local file</source>
+        <translation>স্থানীয় ফাইল</translation>
+    </message>
+    <message>
+        <source>6 (2x3)</source>
+        <translation>6 (2x3)</translation>
+    </message>
+    <message>
+        <source>16 (4x4)</source>
+        <translation>16 (4x4)</translation>
+    </message>
+    <message>
+        <source>There are conflicts in duplex settings. Do you want to fix them?</source>
+        <translation>দুই পিঠে মুদ্রণের সেটিংসে বিরোধ আছে। আপনি কি সেগুলি ঠিক করতে চান?</translation>
+    </message>
+    <message>
+        <source>Print to File (PDF)</source>
+        <translation>ফাইলে মুদ্রণ (PDF)</translation>
+    </message>
+    <message>
+        <source>Print To File ...</source>
+        <translation>ফাইলে মুদ্রণ ...</translation>
+    </message>
+    <message>
+        <source>Invalid Pages Definition</source>
+        <translation>পৃষ্ঠার ভুল উল্লেখ</translation>
+    </message>
+    <message>
+        <source>%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define ranges and make sure ranges do not intersect with each other.</source>
+        <translation>%1 সঠিক নিয়মে লেখা নয়। অনুগ্রহ করে পরিসর ও পৃষ্ঠা আলাদা করতে ',' এবং পরিসর বোঝাতে '-' ব্যবহার করুন, আর দেখুন যেন পরিসরগুলি একে অপরের উপর না পড়ে।</translation>
+    </message>
+    <message>
+        <source>9 (3x3)</source>
+        <translation>9 (3x3)</translation>
+    </message>
+    <message>
+        <source>Right to Left, Top to Bottom</source>
+        <translation>ডান থেকে বাঁয়ে, উপর থেকে নিচে</translation>
+    </message>
+    <message>
+        <source>Bottom to Top, Left to Right</source>
+        <translation>নিচ থেকে উপরে, বাঁ থেকে ডানে</translation>
+    </message>
+    <message>
+        <source>The 'From' value cannot be greater than the 'To' value.</source>
+        <translation>'থেকে'-র মান 'পর্যন্ত'-র মানের চেয়ে বড় হতে পারে না।</translation>
+    </message>
+    <message>
+        <source>All Pages</source>
+        <translation>সব পৃষ্ঠা</translation>
+    </message>
+    <message>
+        <source>Duplex Settings Conflicts</source>
+        <translation>দুই পিঠে মুদ্রণের সেটিংসে বিরোধ</translation>
+    </message>
+    <message>
+        <source>%1 is a directory.
+Please choose a different file name.</source>
+        <translation>%1 একটি ফোল্ডার।
+অনুগ্রহ করে অন্য ফাইলের নাম বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>File %1 is not writable.
+Please choose a different file name.</source>
+        <translation>%1 ফাইলে লেখা যায় না।
+অনুগ্রহ করে অন্য ফাইলের নাম বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>Bottom to Top, Right to Left</source>
+        <translation>নিচ থেকে উপরে, ডান থেকে বাঁয়ে</translation>
+    </message>
+    <message>
+        <source>Top to Bottom, Left to Right</source>
+        <translation>উপর থেকে নিচে, বাঁ থেকে ডানে</translation>
+    </message>
+    <message>
+        <source>Top to Bottom, Right to Left</source>
+        <translation>উপর থেকে নিচে, ডান থেকে বাঁয়ে</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesDialog</name>
+    <message>
+        <source>Advanced Option Conflicts</source>
+        <translation>উন্নত বিকল্পে বিরোধ</translation>
+    </message>
+    <message>
+        <source>Job Options</source>
+        <translation>কাজের বিকল্প</translation>
+    </message>
+    <message>
+        <source>Page Setup Conflicts</source>
+        <translation>পৃষ্ঠা বিন্যাসে বিরোধ</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some advanced options. Do you want to fix them?</source>
+        <translation>কিছু উন্নত বিকল্পে বিরোধ আছে। আপনি কি সেগুলি ঠিক করতে চান?</translation>
+    </message>
+    <message>
+        <source>There are conflicts in page setup options. Do you want to fix them?</source>
+        <translation>পৃষ্ঠা বিন্যাসের বিকল্পে বিরোধ আছে। আপনি কি সেগুলি ঠিক করতে চান?</translation>
+    </message>
+    <message>
+        <source>Printer Properties</source>
+        <translation>প্রিন্টারের বৈশিষ্ট্য</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>ফর্ম</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>পৃষ্ঠা</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some options. Please fix them.</source>
+        <translation>কিছু বিকল্পে বিরোধ আছে। অনুগ্রহ করে সেগুলি ঠিক করুন।</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>উন্নত</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>to</source>
+        <translation>পর্যন্ত</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>বন্ধ</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>ফর্ম</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>রঙিন</translation>
+    </message>
+    <message>
+        <source>Print all</source>
+        <translation>সব মুদ্রণ করুন</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>পৃষ্ঠা</translation>
+    </message>
+    <message>
+        <source>Current Page</source>
+        <translation>বর্তমান পৃষ্ঠা</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>নির্বাচিত অংশ</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>প্রতিলিপি</translation>
+    </message>
+    <message>
+        <source>Print range</source>
+        <translation>মুদ্রণের পরিসর</translation>
+    </message>
+    <message>
+        <source>Color Mode</source>
+        <translation>রঙের ধরন</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>বিকল্প</translation>
+    </message>
+    <message>
+        <source>Output Settings</source>
+        <translation>আউটপুট সেটিংস</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>উল্টো ক্রমে</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>ধূসর</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>ক্রম মিলিয়ে</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>প্রতিলিপি:</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>ছোট দিকে বাঁধাই</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>কমা দিয়ে আলাদা করে পৃষ্ঠা বা পরিসর লিখুন। পরিসর হাইফেনে যুক্ত দুটি সংখ্যা। যেমন: 3,5-7,9 লিখলে 3, 5, 6, 7 ও 9 নম্বর পৃষ্ঠা মুদ্রিত হয়।</translation>
+    </message>
+    <message>
+        <source>Pages from</source>
+        <translation>পৃষ্ঠা থেকে</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>দুই পিঠে মুদ্রণ</translation>
+    </message>
+    <message>
+        <source>Page Set:</source>
+        <translation>পৃষ্ঠার সেট:</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>লম্বা দিকে বাঁধাই</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>ফর্ম</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>ধরন:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>নাম (&amp;N):</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translation>আউটপুট ফাইল (&amp;F):</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>বৈশিষ্ট্য (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>প্রাকদর্শন</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>প্রিন্টার</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>অবস্থান:</translation>
     </message>
 </context>
 <context>

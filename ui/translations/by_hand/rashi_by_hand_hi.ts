@@ -285,6 +285,137 @@ Please verify the correct file name was given.</source>
     </message>
 </context>
 <context>
+    <name>QPageSetupWidget</name>
+    <message>
+        <source>CC</source>
+        <translation>CC</translation>
+    </message>
+    <message>
+        <source>DD</source>
+        <translation>DD</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>pt</source>
+        <translation>pt</translation>
+    </message>
+    <message>
+        <source>P̸</source>
+        <translation>P̸</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>फ़ॉर्म</translation>
+    </message>
+    <message>
+        <source>bottom margin</source>
+        <translation>नीचे का हाशिया</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>काग़ज़</translation>
+    </message>
+    <message>
+        <source>Paper source:</source>
+        <translation>काग़ज़ का स्रोत:</translation>
+    </message>
+    <message>
+        <source>right margin</source>
+        <translation>दाएँ का हाशिया</translation>
+    </message>
+    <message>
+        <source>Pica (P̸)</source>
+        <translation>पाइका (P̸)</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>हाशिये</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>अपनी माप</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>आड़ा</translation>
+    </message>
+    <message>
+        <source>Page Layout</source>
+        <translation>पृष्ठ का विन्यास</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>चौड़ाई:</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>दिशा</translation>
+    </message>
+    <message>
+        <source>Didot (DD)</source>
+        <translation>दीदो (DD)</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>खड़ा</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translation>पृष्ठों का क्रम:</translation>
+    </message>
+    <message>
+        <source>top margin</source>
+        <translation>ऊपर का हाशिया</translation>
+    </message>
+    <message>
+        <source>left margin</source>
+        <translation>बाएँ का हाशिया</translation>
+    </message>
+    <message>
+        <source>Page size:</source>
+        <translation>पृष्ठ का आकार:</translation>
+    </message>
+    <message>
+        <source>Cicero (CC)</source>
+        <translation>सिसेरो (CC)</translation>
+    </message>
+    <message>
+        <source>Reverse portrait</source>
+        <translation>उल्टा खड़ा</translation>
+    </message>
+    <message>
+        <source>Millimeters (mm)</source>
+        <translation>मिलीमीटर (mm)</translation>
+    </message>
+    <message>
+        <source>Points (pt)</source>
+        <translation>पॉइंट (pt)</translation>
+    </message>
+    <message>
+        <source>Pages per sheet:</source>
+        <translation>प्रति शीट पृष्ठ:</translation>
+    </message>
+    <message>
+        <source>Inches (in)</source>
+        <translation>इंच (in)</translation>
+    </message>
+    <message>
+        <source>Reverse landscape</source>
+        <translation>उल्टा आड़ा</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>ऊँचाई:</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -357,6 +488,333 @@ Please verify the correct file name was given.</source>
     <message>
         <source>Yes to &amp;All</source>
         <translation>सभी के लिए हाँ (&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>Even Pages</source>
+        <translation>सम पृष्ठ</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>छापें</translation>
+    </message>
+    <message>
+        <source>&amp;Options &lt;&lt;</source>
+        <translation>विकल्प (&amp;O) &lt;&lt;</translation>
+    </message>
+    <message>
+        <source>&amp;Options &gt;&gt;</source>
+        <translation>विकल्प (&amp;O) &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Left to Right, Top to Bottom</source>
+        <translation>बाएँ से दाएँ, ऊपर से नीचे</translation>
+    </message>
+    <message>
+        <source>Right to Left, Bottom to Top</source>
+        <translation>दाएँ से बाएँ, नीचे से ऊपर</translation>
+    </message>
+    <message>
+        <source>Write PDF file</source>
+        <translation>PDF फ़ाइल लिखें</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>छापें (&amp;P)</translation>
+    </message>
+    <message>
+        <source>1 (1x1)</source>
+        <translation>1 (1x1)</translation>
+    </message>
+    <message>
+        <source>Options 'Pages Per Sheet' and 'Page Set' cannot be used together.
+Please turn one of those options off.</source>
+        <translation>'प्रति शीट पृष्ठ' और 'पृष्ठ सेट' विकल्प एक साथ उपयोग नहीं किए जा सकते।
+कृपया इनमें से एक विकल्प बंद करें।</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to overwrite it?</source>
+        <translation>%1 पहले से मौजूद है।
+क्या आप इसे अधिलेखित करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>2 (2x1)</source>
+        <translation>2 (2x1)</translation>
+    </message>
+    <message>
+        <source>Left to Right, Bottom to Top</source>
+        <translation>बाएँ से दाएँ, नीचे से ऊपर</translation>
+    </message>
+    <message>
+        <source>4 (2x2)</source>
+        <translation>4 (2x2)</translation>
+    </message>
+    <message>
+        <source>Odd Pages</source>
+        <translation>विषम पृष्ठ</translation>
+    </message>
+    <message>
+        <source>Local file</source>
+        <translation>स्थानीय फ़ाइल</translation>
+    </message>
+    <message>
+        <source>6 (2x3)</source>
+        <translation>6 (2x3)</translation>
+    </message>
+    <message>
+        <source>16 (4x4)</source>
+        <translation>16 (4x4)</translation>
+    </message>
+    <message>
+        <source>There are conflicts in duplex settings. Do you want to fix them?</source>
+        <translation>दोनों ओर छपाई की सेटिंग में टकराव है। क्या आप उन्हें ठीक करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Print to File (PDF)</source>
+        <translation>फ़ाइल में छापें (PDF)</translation>
+    </message>
+    <message>
+        <source>Print To File ...</source>
+        <translation>फ़ाइल में छापें ...</translation>
+    </message>
+    <message>
+        <source>Invalid Pages Definition</source>
+        <translation>पृष्ठों का अमान्य विवरण</translation>
+    </message>
+    <message>
+        <source>%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define ranges and make sure ranges do not intersect with each other.</source>
+        <translation>%1 सही नियम से नहीं लिखा है। कृपया सीमाओं और पृष्ठों को अलग करने के लिए ',' और सीमा बताने के लिए '-' का उपयोग करें, और ध्यान रखें कि सीमाएँ एक-दूसरे पर न पड़ें।</translation>
+    </message>
+    <message>
+        <source>9 (3x3)</source>
+        <translation>9 (3x3)</translation>
+    </message>
+    <message>
+        <source>Right to Left, Top to Bottom</source>
+        <translation>दाएँ से बाएँ, ऊपर से नीचे</translation>
+    </message>
+    <message>
+        <source>Bottom to Top, Left to Right</source>
+        <translation>नीचे से ऊपर, बाएँ से दाएँ</translation>
+    </message>
+    <message>
+        <source>The 'From' value cannot be greater than the 'To' value.</source>
+        <translation>'से' का मान 'तक' के मान से बड़ा नहीं हो सकता।</translation>
+    </message>
+    <message>
+        <source>All Pages</source>
+        <translation>सभी पृष्ठ</translation>
+    </message>
+    <message>
+        <source>Duplex Settings Conflicts</source>
+        <translation>दोनों ओर छपाई की सेटिंग में टकराव</translation>
+    </message>
+    <message>
+        <source>%1 is a directory.
+Please choose a different file name.</source>
+        <translation>%1 एक फ़ोल्डर है।
+कृपया कोई दूसरा फ़ाइल नाम चुनें।</translation>
+    </message>
+    <message>
+        <source>File %1 is not writable.
+Please choose a different file name.</source>
+        <translation>फ़ाइल %1 में लिखा नहीं जा सकता।
+कृपया कोई दूसरा फ़ाइल नाम चुनें।</translation>
+    </message>
+    <message>
+        <source>Bottom to Top, Right to Left</source>
+        <translation>नीचे से ऊपर, दाएँ से बाएँ</translation>
+    </message>
+    <message>
+        <source>Top to Bottom, Left to Right</source>
+        <translation>ऊपर से नीचे, बाएँ से दाएँ</translation>
+    </message>
+    <message>
+        <source>Top to Bottom, Right to Left</source>
+        <translation>ऊपर से नीचे, दाएँ से बाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesDialog</name>
+    <message>
+        <source>Advanced Option Conflicts</source>
+        <translation>उन्नत विकल्पों में टकराव</translation>
+    </message>
+    <message>
+        <source>Job Options</source>
+        <translation>कार्य के विकल्प</translation>
+    </message>
+    <message>
+        <source>Page Setup Conflicts</source>
+        <translation>पृष्ठ सेटअप में टकराव</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some advanced options. Do you want to fix them?</source>
+        <translation>कुछ उन्नत विकल्पों में टकराव है। क्या आप उन्हें ठीक करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>There are conflicts in page setup options. Do you want to fix them?</source>
+        <translation>पृष्ठ सेटअप के विकल्पों में टकराव है। क्या आप उन्हें ठीक करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Printer Properties</source>
+        <translation>प्रिंटर के गुण</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>फ़ॉर्म</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>पृष्ठ</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some options. Please fix them.</source>
+        <translation>कुछ विकल्पों में टकराव है। कृपया उन्हें ठीक करें।</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>उन्नत</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>to</source>
+        <translation>तक</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>बंद</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>फ़ॉर्म</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>रंगीन</translation>
+    </message>
+    <message>
+        <source>Print all</source>
+        <translation>सब छापें</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>पृष्ठ</translation>
+    </message>
+    <message>
+        <source>Current Page</source>
+        <translation>वर्तमान पृष्ठ</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>चयनित भाग</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>प्रतियाँ</translation>
+    </message>
+    <message>
+        <source>Print range</source>
+        <translation>छपाई की सीमा</translation>
+    </message>
+    <message>
+        <source>Color Mode</source>
+        <translation>रंग का प्रकार</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>विकल्प</translation>
+    </message>
+    <message>
+        <source>Output Settings</source>
+        <translation>आउटपुट सेटिंग</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>उल्टे क्रम में</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>धूसर</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>क्रम से मिलाएँ</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>प्रतियाँ:</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>छोटी ओर जिल्द</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>अल्पविराम से अलग करके पृष्ठ या सीमाएँ लिखें। सीमा हाइफ़न से जुड़ी दो संख्याएँ है। जैसे: 3,5-7,9 लिखने पर पृष्ठ 3, 5, 6, 7 और 9 छपते हैं।</translation>
+    </message>
+    <message>
+        <source>Pages from</source>
+        <translation>पृष्ठ से</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>दोनों ओर छपाई</translation>
+    </message>
+    <message>
+        <source>Page Set:</source>
+        <translation>पृष्ठ सेट:</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>लंबी ओर जिल्द</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>फ़ॉर्म</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>प्रकार:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>नाम (&amp;N):</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translation>आउटपुट फ़ाइल (&amp;F):</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>गुण (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>पूर्वावलोकन</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>प्रिंटर</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>स्थान:</translation>
     </message>
 </context>
 <context>
