@@ -92,9 +92,10 @@ TEST_F(LanguageTest, EveryRefusalOfTheFormIsTranslated) {
         [](auto& v) { v.longitudeDegrees = "181"; },
         [](auto& v) { v.latitudeMinutes = "60"; },
         [](auto& v) { v.longitudeMinutes = "60"; },
-        [](auto& v) { v.latitudeDegrees = "90", v.latitudeMinutes = "1"; },
-        [](auto& v) { v.longitudeDegrees = "180", v.longitudeMinutes = "1"; },
-        // Moved in whole: GCC's -O3 misreads assigning a one-letter literal as overlapping copies.
+        // One-letter texts moved in whole: GCC's -O3 misreads assigning a one-letter literal as
+        // overlapping copies.
+        [](auto& v) { v.latitudeDegrees = "90", v.latitudeMinutes = std::string(1, '1'); },
+        [](auto& v) { v.longitudeDegrees = "180", v.longitudeMinutes = std::string(1, '1'); },
         [](auto& v) { v.latitudeDegrees = std::string(1, 'x'); },
         [](auto& v) { v.zoneIndex = -1; },
     };
