@@ -314,6 +314,38 @@ TEST_F(LanguageTest, AClockWithoutARowIsToldInTheLanguage) {
     ASSERT_EQ(driver.dialogs.texts().size(), 1);
     EXPECT_TRUE(driver.dialogs.texts()[0].startsWith(QStringLiteral("১৫ জুন ১৯৯০ তারিখে Kathmandu")))
         << driver.dialogs.texts()[0].toStdString();
+
+    // A time the clocks showed twice: the question, its answers, and the line when none is
+    // chosen.
+    ui::ApplyLanguage(Language::kHindi);
+    values.city = "New York City";
+    values.state = "New York";
+    values.country = "United States";
+    values.yearIndex = 2000 - reading::kFirstYear;
+    values.monthIndex = 10 - 1;
+    values.dayIndex = 29 - 1;
+    values.hourIndex = 1;
+    values.minuteIndex = 30;
+    driver.enter(values);
+    QStringList asked;
+    driver.dialogs.modalAnswer = [&](QDialog& dialog) {
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            asked << label->text();
+        }
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+            asked << button->text();
+        }
+        return int{QDialog::Rejected};
+    };
+    QTest::mouseClick(driver.formChild<QAbstractButton>("Command1"), Qt::LeftButton);
+    const QString all = asked.join('|');
+    EXPECT_TRUE(all.contains(QStringLiteral("की घड़ियाँ पीछे की गई थीं, इसलिए 1:30 दो बार आया।")))
+        << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("1:30, डेलाइट सेविंग सहित (-4:00)"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("1:30 (-5:00)"))) << all.toStdString();
+    EXPECT_TRUE(driver.formChild<QLabel>("lblZoneClock")
+                    ->text()
+                    .endsWith(QStringLiteral(": यह समय दो बार आया; समय क्षेत्र स्वयं चुनें")));
 }
 
 // A reading file's refusal names the line, what it holds and its list in the language's words;
@@ -351,6 +383,10 @@ TEST_F(LanguageTest, AReadingFilesRefusalNamesTheLineInTheLanguage) {
                       QStringLiteral("ফাইলটি লাইন ১৬ (রাজ্য)-এর পরে শেষ হয়েছে; পরের লাইনগুলি খালি।"));
         }
     }
+    // The last line, named only when it is refused.
+    const QString lastRefused = load(whole.substr(0, end) + "\x05\r\n").problem->text;
+    EXPECT_TRUE(lastRefused.endsWith(QStringLiteral("লাইন ১৭ (দেশ)-এ নিয়ন্ত্রণ অক্ষর আছে।")))
+        << lastRefused.toStdString();
 }
 
 // The heading names the style shown, with the View menu's name for it, in the window and in the
