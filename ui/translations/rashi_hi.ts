@@ -1284,7 +1284,7 @@ Would you like to save the chart as a PDF file instead? You can print that file 
     </message>
     <message>
         <source>Get My &amp;Rashi Chart (East)</source>
-        <translation>मेरी राशि कुंडली दिखाएँ (पूर्वी शैली) (&amp;R)</translation>
+        <translation>मेरी राशि कुंडली दिखाएँ (पूर्व शैली) (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;File</source>
