@@ -93,10 +93,16 @@ double PaintLineHeight(double pointSize, bool bold) {
 QRectF PaintTextInk(const QString& text, double pointSize, bool bold) {
     // The letters' outlines, not the font's rounded glyph boxes: a pixel either way decides
     // whether a text keeps clear of a line.
-    const QFont font(PaintFont(pointSize, bold, &LogicalDevice()), &LogicalDevice());
+    // Taken at a size nothing is painted at, then scaled back: once a face has drawn a letter at a
+    // size, its outline there can move by 1/64 pixel, and the same chart would be laid out
+    // differently before and after its first painting.
+    constexpr double kMeasuringScale = 64;
+    const QFont font(PaintFont(pointSize * kMeasuringScale, bold, &LogicalDevice()),
+                     &LogicalDevice());
     QPainterPath outline;
     outline.addText(0, QFontMetricsF(font, &LogicalDevice()).ascent(), font, text);
-    return outline.boundingRect();
+    const QRectF ink = outline.boundingRect();
+    return {ink.topLeft() / kMeasuringScale, ink.size() / kMeasuringScale};
 }
 
 bool MeasuresAsFitting(const QPaintDevice* device) {
