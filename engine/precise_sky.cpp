@@ -22,6 +22,15 @@ double Wrap360(double degrees) {
     return wrapped < 360 ? wrapped : 0;  // a tiny negative angle rounds up to 360
 }
 
+// Asks for the cache lines of a span's terms before they are needed.
+void PrefetchTerms(const SeriesPoint& point) {
+    constexpr int kFloatsPerLine = 16;
+    for (int k = 0; k < point.restCount; k += kFloatsPerLine) {
+        __builtin_prefetch(point.rest + k);
+    }
+    __builtin_prefetch(point.rest + point.restCount - 1);
+}
+
 struct Angles {
     double ascendant;  // tropical degrees
     double midheaven;
@@ -49,13 +58,16 @@ PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
         return PointOf(series, julianDayUt);
     };
     // The series are summed side by side, those with rates and those without.
-    const std::array<SeriesValue, kPreciseBodyCount + 1> withRates = SeriesAndRatesSideBySide(
-        std::array{at(table::kLongitudes[0]), at(table::kLongitudes[1]), at(table::kLongitudes[2]),
-                   at(table::kLongitudes[3]), at(table::kLongitudes[4]), at(table::kLongitudes[5]),
-                   at(table::kLongitudes[6]),
-                   at(node == NodeKind::kMean ? table::kMeanNodeWithoutNutation
-                                              : table::kTrueNodeWithoutNutation),
-                   at(table::kAyanamsasLessNutation[static_cast<int>(ayanamsa)])});
+    const std::array ratePoints{at(table::kLongitudes[0]),
+                                at(table::kLongitudes[1]),
+                                at(table::kLongitudes[2]),
+                                at(table::kLongitudes[3]),
+                                at(table::kLongitudes[4]),
+                                at(table::kLongitudes[5]),
+                                at(table::kLongitudes[6]),
+                                at(node == NodeKind::kMean ? table::kMeanNodeWithoutNutation
+                                                           : table::kTrueNodeWithoutNutation),
+                                at(table::kAyanamsasLessNutation[static_cast<int>(ayanamsa)])};
     static_assert(table::kLongitudes.size() == kRahu && table::kLatitudes.size() == 5);
     enum Value {
         kNutation,
@@ -67,13 +79,32 @@ PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
         kSiderealTime,
         kValueCount
     };
-    const std::array<double, kValueCount> values = SeriesSideBySide(
-        std::array{at(table::kNutationInLongitude), at(table::kSunDistance),
-                   at(table::kLatitudes[0]), at(table::kLatitudes[1]), at(table::kLatitudes[2]),
-                   at(table::kLatitudes[3]), at(table::kLatitudes[4]), at(table::kDistances[0]),
-                   at(table::kDistances[1]), at(table::kDistances[2]), at(table::kDistances[3]),
-                   at(table::kDistances[4]), at(table::kMeanObliquity),
-                   at(table::kNutationInObliquity), at(table::kMeanSiderealTimeLessRotation)});
+    const std::array valuePoints{at(table::kNutationInLongitude),
+                                 at(table::kSunDistance),
+                                 at(table::kLatitudes[0]),
+                                 at(table::kLatitudes[1]),
+                                 at(table::kLatitudes[2]),
+                                 at(table::kLatitudes[3]),
+                                 at(table::kLatitudes[4]),
+                                 at(table::kDistances[0]),
+                                 at(table::kDistances[1]),
+                                 at(table::kDistances[2]),
+                                 at(table::kDistances[3]),
+                                 at(table::kDistances[4]),
+                                 at(table::kMeanObliquity),
+                                 at(table::kNutationInObliquity),
+                                 at(table::kMeanSiderealTimeLessRotation)};
+    // A chart's spans lie anywhere in the tables, mostly outside the caches: their coefficients
+    // are asked for all at once, so that the waits for them overlap.
+    for (const SeriesPoint& point : ratePoints) {
+        PrefetchTerms(point);
+    }
+    for (const SeriesPoint& point : valuePoints) {
+        PrefetchTerms(point);
+    }
+    const std::array<SeriesValue, kPreciseBodyCount + 1> withRates =
+        SeriesAndRatesSideBySide(ratePoints);
+    const std::array<double, kValueCount> values = SeriesSideBySide(valuePoints);
 
     const double nutation = values[kNutation];
     const SeriesValue ayanamsaLessNutation = withRates[kPreciseBodyCount];

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "engine/zodiac.h"
 
@@ -201,6 +202,12 @@ static_assert(kPartStarts.count < kMostStarts && kSegmentCount <= 256,
               "the segments no longer fit their table");
 static_assert(kSegments.startsFitCells, "a cell holds more starts than its entry");
 
+// Sixteen bytes in a vector register, and the byte orders that interleave the lower and the upper
+// halves of two of them.
+using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+constexpr Bytes16 kLowHalves{0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23};
+constexpr Bytes16 kHighHalves{8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15, 31};
+
 // The segment of a second of a sign.
 int SegmentOf(int secondsInSign) {
     const Cell& cell = kSegments.cells[secondsInSign / kCellSeconds];
@@ -217,14 +224,29 @@ int VargaSignOfArcSeconds(int varga, int arcSeconds) {
 }
 
 VargaSigns VargasOf(const BodyArcSeconds& arcSeconds) {
-    VargaSigns signs;  // every sign is written below
+    // Each body's row holds its signs in the sixteen charts; the reading holds each chart's signs
+    // of the ten bodies. The rows are turned into the charts' lists in registers: four rounds of
+    // interleaving sixteen rows with the rows eight on (six of them empty) transpose them, where
+    // 160 single bytes written one by one would crowd the processor's queue of stores.
+    static_assert(kVargaCount == 16 && kNavamsaBodyCount <= 16);
+    std::array<Bytes16, 16> rows{};
     for (int body = 0; body < kNavamsaBodyCount; ++body) {
         const int sign = arcSeconds[body] / engine::kArcSecondsPerSign;
         const int secondsInSign = arcSeconds[body] % engine::kArcSecondsPerSign;
-        const auto& row = kSegments.signs[sign][SegmentOf(secondsInSign)];
-        for (int varga = 0; varga < kVargaCount; ++varga) {
-            signs[varga][body] = row[varga];
+        std::memcpy(&rows[body], kSegments.signs[sign][SegmentOf(secondsInSign)].data(),
+                    sizeof(Bytes16));
+    }
+    for (int round = 0; round < 4; ++round) {
+        std::array<Bytes16, 16> interleaved;
+        for (int i = 0; i < 8; ++i) {
+            interleaved[2 * i] = __builtin_shuffle(rows[i], rows[i + 8], kLowHalves);
+            interleaved[2 * i + 1] = __builtin_shuffle(rows[i], rows[i + 8], kHighHalves);
         }
+        rows = interleaved;
+    }
+    VargaSigns signs;
+    for (int varga = 0; varga < kVargaCount; ++varga) {
+        std::memcpy(signs[varga].data(), &rows[varga], kNavamsaBodyCount);
     }
     return signs;
 }
