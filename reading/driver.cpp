@@ -23,9 +23,9 @@ namespace {
 
 // The marks give the labels of the Sun to Saturn, the plain labels the rest.
 BodyTexts LabelsOf(const RetrogradeMarks& marks) {
-    BodyTexts labels = kPlanetLabelTexts;
-    std::copy(marks.planetLabels.begin(), marks.planetLabels.end(), labels.begin());
-    return labels;
+    return BodyTextsOf([&marks](int body) {
+        return body < kMarkedLabelCount ? marks.planetLabels[body] : kPlanetLabelTexts[body];
+    });
 }
 
 // The chart from the mean elements: the program's own calculation.
