@@ -58,10 +58,14 @@ CivilDateTime UniversalDateTime(const CivilDateTime& local, int zoneHourOffset,
 }
 
 double DaysFromJ2000(const CivilDateTime& universal) {
-    const double y = universal.year;
-    const double m = universal.month;
-    return 367 * y - std::floor(7 * (y + std::floor((m + 9) / 12)) / 4) + std::floor(275 * m / 9) +
-           universal.day - 730531.5 + (universal.hour + universal.minute / 60.0) / 24;
+    // 367y − ⌊7(y + ⌊(m + 9)/12⌋)/4⌋ + ⌊275m/9⌋ + d, the whole days, counted in integers: the
+    // quotients of whole numbers lie at least a ninth from the next whole number, so their
+    // floors in doubles were these, and the sum is the same number of days.
+    const int y = universal.year;
+    const int m = universal.month;
+    const int wholeDays =
+        367 * y - FloorDiv(7 * (y + FloorDiv(m + 9, 12)), 4) + FloorDiv(275 * m, 9) + universal.day;
+    return wholeDays - 730531.5 + (universal.hour + universal.minute / 60.0) / 24;
 }
 
 }  // namespace engine

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
 #include <vector>
 
 #include "engine/birth_moment.h"
@@ -96,6 +98,27 @@ TEST(DaysFromJ2000, CountsFromNoonOfTheFirstOf2000) {
     EXPECT_EQ(DaysFromJ2000({2000, 1, 1, 12, 0}), 0);
     EXPECT_EQ(DaysFromJ2000({1901, 1, 1, 0, 0}), -36159.5);
     EXPECT_NEAR(DaysFromJ2000({1980, 6, 15, 5, 0}), -7139.2916667, 1e-7);
+}
+
+// The day count in whole numbers gives every universal instant of the tables' years the very
+// double of the count in floating point with its floors.
+TEST(DaysFromJ2000, TheSameDoubleAsTheFloatingCount) {
+    const auto floating = [](const CivilDateTime& t) {
+        const double y = t.year;
+        const double m = t.month;
+        return 367 * y - std::floor(7 * (y + std::floor((m + 9) / 12)) / 4) +
+               std::floor(275 * m / 9) + t.day - 730531.5 + (t.hour + t.minute / 60.0) / 24;
+    };
+    for (int year = 1899; year <= 2101; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= 31; ++day) {
+                for (const auto& [hour, minute] : {std::pair{0, 0}, {7, 13}, {23, 59}}) {
+                    const CivilDateTime t{year, month, day, hour, minute};
+                    ASSERT_EQ(DaysFromJ2000(t), floating(t)) << year << "-" << month << "-" << day;
+                }
+            }
+        }
+    }
 }
 
 TEST(BirthMoment, UniversalHoursAndCenturies) {
