@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include "ui/chart/chart_layout.h"
+#include "ui/chart/details_layout.h"
 #include "ui/chart/painted_line.h"
 #include "ui/chart/style_layout.h"
 #include "ui/language.h"
@@ -33,9 +34,6 @@ QPen LinePen(const QColor& colour, double width = 1.0) {
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
 }
-
-// The smallest size a cell's text shrinks to before it must be cut short.
-constexpr double kSmallestCellTextSize = 6.0;  // points
 
 // Text from the top-left corner of a cell, whole: set smaller than designed when the cell is too
 // narrow for it. Only a typed text too long even at the smallest size is cut with an ellipsis.
@@ -178,27 +176,45 @@ void PaintFrame(QPainter& painter, const TwipsRect& frame, const QString& captio
     painter.drawText(captionArea, Qt::AlignCenter | Qt::TextSingleLine, caption);
 }
 
+// A cell's text, one line or two, from the cell's top-left corner less its insets.
+void PaintCell(QPainter& painter, const QRectF& cell, const CellLines& text,
+               const QPalette& palette, const QColor& textColour) {
+    painter.fillRect(cell, palette.color(QPalette::Base));
+    painter.setPen(textColour);
+    const QRectF room =
+        cell.adjusted(kCellTextInsetLeft, kCellTextInsetTop, -kCellTextInsetRight, 0);
+    const double pitch = PaintLineHeight(text.pointSize, false);
+    for (qsizetype i = 0; i < text.lines.size(); ++i) {
+        DrawWholeText(painter, room.translated(0, i * pitch), text.lines[i], text.pointSize, false);
+    }
+}
+
 void PaintRow(QPainter& painter, const TwipsRect& frame, int rowTop, const TwipsRect& cellShape,
               const QString& text, const QPalette& palette, const QColor& textColour) {
     const QRectF cell = ToPixelsF(
         {frame.left + cellShape.left, frame.top + rowTop, cellShape.width, cellShape.height});
-    painter.fillRect(cell, palette.color(QPalette::Base));
-    painter.setPen(textColour);
-    DrawWholeText(painter, cell.adjusted(2, 1, -2, 0), text, layout::kTableFontSize, false);
+    PaintCell(painter, cell, {layout::kTableFontSize, {text}}, palette, textColour);
 }
 
 void PaintDetails(QPainter& painter, const ChartDisplayContent& content, const QPalette& palette) {
     const TwipsRect& frame = layout::kDetailsPanel;
     PaintFrame(painter, frame, QCoreApplication::translate("ChartDisplay", "Other Vedic Details"),
                palette);
-    const QColor text = palette.color(QPalette::Text);
+    std::array<QString, kDetailCount> captions;
+    std::array<QString, kDetailCount> values;
     for (int row = 0; row < kDetailCount; ++row) {
-        const int top = layout::kDetailRowTops[row];
-        PaintRow(painter, frame, top, layout::kDetailCaptionCell,
-                 QCoreApplication::translate("ChartDisplay", layout::kDetailCaptions[row]), palette,
-                 text);
-        PaintRow(painter, frame, top, layout::kDetailValueCell,
-                 QStringOf(content.detailValues[row]), palette, text);
+        captions[row] = QCoreApplication::translate("ChartDisplay", layout::kDetailCaptions[row]);
+        values[row] = QStringOf(content.detailValues[row]);
+    }
+    const QColor text = palette.color(QPalette::Text);
+    const DetailRowPlaces rows = LayOutDetailRows(captions, values);
+    for (const DetailRowPlace& row : rows) {
+        for (const auto& [shape, lines] : {std::pair{layout::kDetailCaptionCell, &row.caption},
+                                           std::pair{layout::kDetailValueCell, &row.value}}) {
+            const QRectF cell(ToPixelsF(frame.left + shape.left, frame.top + row.top),
+                              QSizeF(TwipsToPixels(shape.width), TwipsToPixels(row.height)));
+            PaintCell(painter, cell, *lines, palette, text);
+        }
     }
 }
 
