@@ -1,6 +1,7 @@
 #include "ui/program_fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
@@ -92,17 +93,22 @@ double PaintLineHeight(double pointSize, bool bold) {
 
 QRectF PaintTextInk(const QString& text, double pointSize, bool bold) {
     // The letters' outlines, not the font's rounded glyph boxes: a pixel either way decides
-    // whether a text keeps clear of a line.
-    // Taken at a size nothing is painted at, then scaled back: once a face has drawn a letter at a
-    // size, its outline there can move by 1/64 pixel, and the same chart would be laid out
-    // differently before and after its first painting.
-    constexpr double kMeasuringScale = 64;
-    const QFont font(PaintFont(pointSize * kMeasuringScale, bold, &LogicalDevice()),
-                     &LogicalDevice());
+    // whether a text keeps clear of a line. A face draws at a whole number of pixels, so the
+    // outline is that of the size the letters are drawn at; it is taken at 64 times that size,
+    // where nothing is painted, and scaled back: once a face has drawn a letter at a size, its
+    // outline there can move by 1/64 pixel, and the same chart would be laid out differently
+    // before and after its first painting.
+    constexpr int kMeasuringScale = 64;
+    const QFont painted(PaintFont(pointSize, bold, &LogicalDevice()), &LogicalDevice());
+    QFont measuring(painted);
+    measuring.setPixelSize(QFontInfo(painted).pixelSize() * kMeasuringScale);
     QPainterPath outline;
-    outline.addText(0, QFontMetricsF(font, &LogicalDevice()).ascent(), font, text);
+    outline.addText(0, 0, measuring, text);
     const QRectF ink = outline.boundingRect();
-    return {ink.topLeft() / kMeasuringScale, ink.size() / kMeasuringScale};
+    // The drawing sets the line's baseline at the painted font's ascent.
+    const double baseline = QFontMetricsF(painted, &LogicalDevice()).ascent();
+    return {QPointF(ink.left() / kMeasuringScale, baseline + ink.top() / kMeasuringScale),
+            ink.size() / kMeasuringScale};
 }
 
 bool MeasuresAsFitting(const QPaintDevice* device) {
