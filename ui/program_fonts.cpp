@@ -93,22 +93,25 @@ double PaintLineHeight(double pointSize, bool bold) {
 
 QRectF PaintTextInk(const QString& text, double pointSize, bool bold) {
     // The letters' outlines, not the font's rounded glyph boxes: a pixel either way decides
-    // whether a text keeps clear of a line. A face draws at a whole number of pixels, so the
-    // outline is that of the size the letters are drawn at; it is taken at 64 times that size,
-    // where nothing is painted, and scaled back: once a face has drawn a letter at a size, its
-    // outline there can move by 1/64 pixel, and the same chart would be laid out differently
-    // before and after its first painting.
+    // whether a text keeps clear of a line. A face draws on a screen at a whole number of
+    // pixels, on paper and in drawings at the exact size: the ink is what either covers. Each
+    // outline is taken at 64 times its size, where nothing is painted, and scaled back: once a
+    // face has drawn a letter at a size, its outline there can move by 1/64 pixel, and the same
+    // chart would be laid out differently before and after its first painting.
     constexpr int kMeasuringScale = 64;
     const QFont painted(PaintFont(pointSize, bold, &LogicalDevice()), &LogicalDevice());
-    QFont measuring(painted);
-    measuring.setPixelSize(QFontInfo(painted).pixelSize() * kMeasuringScale);
-    QPainterPath outline;
-    outline.addText(0, 0, measuring, text);
-    const QRectF ink = outline.boundingRect();
+    const QFontInfo drawn(painted);
+    QRectF ink;
+    for (const double pixels : {drawn.pixelSize() * 1.0, pointSize * kLogicalDotsPerInch / 72}) {
+        QFont measuring(painted);
+        measuring.setPixelSize(qRound(pixels * kMeasuringScale));
+        QPainterPath outline;
+        outline.addText(0, 0, measuring, text);
+        const QRectF box = outline.boundingRect();
+        ink |= QRectF(box.topLeft() / kMeasuringScale, box.size() / kMeasuringScale);
+    }
     // The drawing sets the line's baseline at the painted font's ascent.
-    const double baseline = QFontMetricsF(painted, &LogicalDevice()).ascent();
-    return {QPointF(ink.left() / kMeasuringScale, baseline + ink.top() / kMeasuringScale),
-            ink.size() / kMeasuringScale};
+    return ink.translated(0, QFontMetricsF(painted, &LogicalDevice()).ascent());
 }
 
 bool MeasuresAsFitting(const QPaintDevice* device) {
