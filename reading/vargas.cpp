@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "engine/zodiac.h"
 
@@ -153,64 +154,92 @@ struct Cell {
 constexpr std::uint8_t kNoStart = 255;
 static_assert(kCellSeconds < kNoStart);
 
-struct SegmentTable {
+constexpr int StartOf(int segment) {
+    return segment < kSegmentCount ? kPartStarts.seconds[segment] : engine::kArcSecondsPerSign;
+}
+
+struct CellTable {
     std::array<Cell, kCellCount> cells{};
-    // Every chart's sign, in the order of kVargaCharts, for each sign and segment.
-    std::array<std::array<std::array<std::uint8_t, kVargaCount>, kSegmentCount>, engine::kSignCount>
-        signs{};
     bool startsFitCells = true;
 };
 
-constexpr SegmentTable MakeSegmentTable() {
-    SegmentTable table;
-    const auto startOf = [](int segment) {
-        return segment < kSegmentCount ? kPartStarts.seconds[segment] : engine::kArcSecondsPerSign;
-    };
+constexpr CellTable MakeCells() {
+    CellTable table;
     int segment = 0;
     for (int cellIndex = 0; cellIndex < kCellCount; ++cellIndex) {
         const int first = cellIndex * kCellSeconds;
-        while (startOf(segment + 1) <= first) {
+        while (StartOf(segment + 1) <= first) {
             ++segment;
         }
         Cell& cell = table.cells[cellIndex];
         cell.segment = static_cast<std::uint8_t>(segment);
         cell.nextStarts = {kNoStart, kNoStart};
         int inCell = 0;
-        while (startOf(segment + 1 + inCell) < first + kCellSeconds) {
+        while (StartOf(segment + 1 + inCell) < first + kCellSeconds) {
             if (inCell == 2) {
                 table.startsFitCells = false;
                 break;
             }
             cell.nextStarts[inCell] =
-                static_cast<std::uint8_t>(startOf(segment + 1 + inCell) - first);
+                static_cast<std::uint8_t>(StartOf(segment + 1 + inCell) - first);
             ++inCell;
-        }
-    }
-    for (int sign = 0; sign < engine::kSignCount; ++sign) {
-        for (int i = 0; i < kSegmentCount; ++i) {
-            for (int varga = 0; varga < kVargaCount; ++varga) {
-                table.signs[sign][i][varga] =
-                    static_cast<std::uint8_t>(SignByRules(varga, sign, startOf(i)));
-            }
         }
     }
     return table;
 }
 
-constexpr SegmentTable kSegments = MakeSegmentTable();
+constexpr CellTable kCells = MakeCells();
 static_assert(kPartStarts.count < kMostStarts && kSegmentCount <= 256,
               "the segments no longer fit their table");
-static_assert(kSegments.startsFitCells, "a cell holds more starts than its entry");
+static_assert(kCells.startsFitCells, "a cell holds more starts than its entry");
 
-// Sixteen bytes in a vector register, and the byte orders that interleave the lower and the upper
-// halves of two of them.
+// One chart's sign for each sign and segment. Each chart is worked out in a constant of its own,
+// so that no single evaluation at compile time grows past what compilers allow one.
+using ChartColumn = std::array<std::array<std::uint8_t, kSegmentCount>, engine::kSignCount>;
+
+constexpr ChartColumn MakeColumn(int varga) {
+    ChartColumn column{};
+    for (int sign = 0; sign < engine::kSignCount; ++sign) {
+        for (int i = 0; i < kSegmentCount; ++i) {
+            column[sign][i] = static_cast<std::uint8_t>(SignByRules(varga, sign, StartOf(i)));
+        }
+    }
+    return column;
+}
+
+template <int kVarga>
+constexpr ChartColumn kColumn = MakeColumn(kVarga);
+
+// Every chart's sign, in the order of kVargaCharts, for each sign and segment: a body's row.
+using SegmentRows = std::array<std::array<std::array<std::uint8_t, kVargaCount>, kSegmentCount>,
+                               engine::kSignCount>;
+
+constexpr SegmentRows kRows = []<int... kVarga>(std::integer_sequence<int, kVarga...>) {
+    SegmentRows rows{};
+    for (int sign = 0; sign < engine::kSignCount; ++sign) {
+        for (int i = 0; i < kSegmentCount; ++i) {
+            ((rows[sign][i][kVarga] = kColumn<kVarga>[sign][i]), ...);
+        }
+    }
+    return rows;
+}
+(std::make_integer_sequence<int, kVargaCount>{});
+
+// Sixteen bytes in a vector register.
 using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
-constexpr Bytes16 kLowHalves{0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23};
-constexpr Bytes16 kHighHalves{8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15, 31};
+
+// The bytes of the lower and of the upper halves of two vectors, interleaved.
+Bytes16 LowHalves(Bytes16 a, Bytes16 b) {
+    return __builtin_shufflevector(a, b, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
+}
+Bytes16 HighHalves(Bytes16 a, Bytes16 b) {
+    return __builtin_shufflevector(a, b, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15,
+                                   31);
+}
 
 // The segment of a second of a sign.
 int SegmentOf(int secondsInSign) {
-    const Cell& cell = kSegments.cells[secondsInSign / kCellSeconds];
+    const Cell& cell = kCells.cells[secondsInSign / kCellSeconds];
     const int intoCell = secondsInSign % kCellSeconds;
     return cell.segment + (intoCell >= cell.nextStarts[0] ? 1 : 0) +
            (intoCell >= cell.nextStarts[1] ? 1 : 0);
@@ -233,14 +262,13 @@ VargaSigns VargasOf(const BodyArcSeconds& arcSeconds) {
     for (int body = 0; body < kNavamsaBodyCount; ++body) {
         const int sign = arcSeconds[body] / engine::kArcSecondsPerSign;
         const int secondsInSign = arcSeconds[body] % engine::kArcSecondsPerSign;
-        std::memcpy(&rows[body], kSegments.signs[sign][SegmentOf(secondsInSign)].data(),
-                    sizeof(Bytes16));
+        std::memcpy(&rows[body], kRows[sign][SegmentOf(secondsInSign)].data(), sizeof(Bytes16));
     }
     for (int round = 0; round < 4; ++round) {
         std::array<Bytes16, 16> interleaved;
         for (int i = 0; i < 8; ++i) {
-            interleaved[2 * i] = __builtin_shuffle(rows[i], rows[i + 8], kLowHalves);
-            interleaved[2 * i + 1] = __builtin_shuffle(rows[i], rows[i + 8], kHighHalves);
+            interleaved[2 * i] = LowHalves(rows[i], rows[i + 8]);
+            interleaved[2 * i + 1] = HighHalves(rows[i], rows[i + 8]);
         }
         rows = interleaved;
     }
