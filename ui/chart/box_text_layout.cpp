@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <optional>
 
 #include "ui/chart/box_placement.h"
@@ -243,11 +244,20 @@ BoxTextLayout LayoutBoxText(const BoxGeometry& box, std::string_view boxText,
         {kSmallestSingleColumnSize, kBoxCount, true},
         {kSmallestBoxTextSize, kBoxCount, true},
     }};
+    // The phases try the same sizes again: each size's measurements are taken once.
+    std::map<int, Attempt> attempts;
+    const auto attemptAt = [&](int step) -> const Attempt& {
+        auto found = attempts.find(step);
+        if (found == attempts.end()) {
+            const double size = layout::kDisplayFontSize - step * kSizeStep;
+            found = attempts.emplace(step, MakeAttempt(box, entries, size, measure)).first;
+        }
+        return found->second;
+    };
     for (const Phase& phase : kPhases) {
-        for (double size = layout::kDisplayFontSize; size >= phase.smallestSize - 1e-9;
-             size -= kSizeStep) {
-            const Attempt attempt = MakeAttempt(box, entries, size, measure);
-            if (auto result = FirstFit(attempt, phase.maxColumns, phase.upwardToo)) {
+        for (int step = 0; layout::kDisplayFontSize - step * kSizeStep >= phase.smallestSize - 1e-9;
+             ++step) {
+            if (auto result = FirstFit(attemptAt(step), phase.maxColumns, phase.upwardToo)) {
                 return *result;
             }
         }
