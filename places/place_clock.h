@@ -22,6 +22,8 @@ struct LocalMoment {
     int day = 0;
     int hour = 0;
     int minute = 0;
+
+    friend bool operator==(const LocalMoment&, const LocalMoment&) = default;
 };
 
 // What a zone's clocks showed at a local time: once (one offset), twice after the clocks were
