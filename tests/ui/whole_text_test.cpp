@@ -8,8 +8,6 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPolygonF>
-#include <QPrinter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -20,6 +18,7 @@
 #include "files/chart_documents.h"
 #include "files/chart_picture.h"
 #include "files/printing.h"
+#include "printed_page.h"
 #include "reading/sign_tables.h"
 #include "ui/chart/box_placement.h"
 #include "ui/chart/chart_layout.h"
@@ -261,15 +260,6 @@ QStringList ScriptRuns(const QString& text) {
     return runs;
 }
 
-QString RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 class Targets : public testing::TestWithParam<ui::Language> {
   protected:
     void SetUp() override {
@@ -299,21 +289,9 @@ class Targets : public testing::TestWithParam<ui::Language> {
 
     // The printed page, of the display's own size, and its text.
     QImage print(const ChartDisplayContent& content, QString* text) {
-        const QString pdf = folder.filePath("page.pdf");
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setPageLayout(
-            QPageLayout(QPageSize(QSizeF(ui::kChartDisplaySize) * 72.0 / 96.0, QPageSize::Point),
-                        QPageLayout::Portrait, QMarginsF()));
-        ui::ChartDisplay display(content);
-        display.setChartStyle(style);
-        EXPECT_FALSE(files::PrintDrawing(printer, QSizeF(ui::kChartDisplaySize),
-                                         [&display](QPainter& p) { display.paint(p); }));
-        *text = RunTool("pdftotext", {"-raw", pdf, "-"});
-        const QString stem = folder.filePath("page");
-        RunTool("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, stem});
-        return QImage(stem + ".png").convertToFormat(QImage::Format_RGB32);
+        const QImage page = PrintedChartPage(folder, content, style, 96, text);
+        EXPECT_FALSE(page.isNull());
+        return page;
     }
 
     QImage svg(const ChartDisplayContent& content, QByteArray* document) {

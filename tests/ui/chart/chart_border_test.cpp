@@ -4,12 +4,10 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPrinter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "files/printing.h"
+#include "printed_page.h"
 #include "reading/driver.h"
 #include "reading/sample_birth.h"
 #include "ui/chart/chart_layout.h"
@@ -101,21 +99,7 @@ TEST(ChartBorder, TheChartsColourStaysInsideItsBorderOnThePrintedPage) {
     const ui::ChartDisplayContent content = DelhiContent();
     constexpr int kDotsPerInch = 384;  // four page pixels to each of the display's
     for (const ui::ChartStyleName& style : ui::kChartStyles) {
-        const QString pdf = folder.filePath("page.pdf");
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setPageLayout(
-            QPageLayout(QPageSize(QSizeF(ui::kChartDisplaySize) * 72.0 / 96.0, QPageSize::Point),
-                        QPageLayout::Portrait, QMarginsF()));
-        ui::ChartDisplay display(content);
-        display.setChartStyle(style.style);
-        ASSERT_FALSE(files::PrintDrawing(printer, QSizeF(ui::kChartDisplaySize),
-                                         [&display](QPainter& p) { display.paint(p); }));
-        const QString stem = folder.filePath("page");
-        QProcess::execute("pdftoppm",
-                          {"-r", QString::number(kDotsPerInch), "-png", "-singlefile", pdf, stem});
-        const QImage page = QImage(stem + ".png").convertToFormat(QImage::Format_RGB32);
+        const QImage page = PrintedChartPage(folder, content, style.style, kDotsPerInch);
         ASSERT_FALSE(page.isNull()) << style.key;
         const double scale = kDotsPerInch / 96.0;
         const QRectF chart(DesignedChart().topLeft() * scale, DesignedChart().size() * scale);
