@@ -1,8 +1,11 @@
 #include "engine/light_deflection.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
+
+#include "engine/quick_sine.h"
 
 namespace engine {
 
@@ -19,22 +22,37 @@ constexpr double kNearSunCosine = 0.99939082701909573;
 
 }  // namespace
 
-SunDeflection::Seen SunDeflection::SeenFromEarth(const EclipticPosition& position) {
-    const double longitude = position.longitude * kRadiansPerDegree;
-    const double latitude = position.latitude * kRadiansPerDegree;
+SunDeflection::Seen SunDeflection::SeenAt(SineCosine longitude, SineCosine latitude,
+                                          double distance) {
     Seen seen;
-    seen.sinLongitude = std::sin(longitude);
-    seen.cosLongitude = std::cos(longitude);
-    seen.cosLatitude = std::cos(latitude);
-    const double sinLatitude = std::sin(latitude);
-    seen.unit = {seen.cosLatitude * seen.cosLongitude, seen.cosLatitude * seen.sinLongitude,
-                 sinLatitude};
-    seen.position = {seen.unit.x * position.distance, seen.unit.y * position.distance,
-                     seen.unit.z * position.distance};
+    seen.sinLongitude = longitude.sine;
+    seen.cosLongitude = longitude.cosine;
+    seen.cosLatitude = latitude.cosine;
+    seen.unit = {latitude.cosine * longitude.cosine, latitude.cosine * longitude.sine,
+                 latitude.sine};
+    seen.position = {seen.unit.x * distance, seen.unit.y * distance, seen.unit.z * distance};
     return seen;
 }
 
-SunDeflection::SunDeflection(const EclipticPosition& sun) : distance_(sun.distance) {
+SunDeflection::Seen SunDeflection::SeenFromEarthByLibm(const EclipticPosition& position) {
+    const double longitude = position.longitude * kRadiansPerDegree;
+    const double latitude = position.latitude * kRadiansPerDegree;
+    return SeenAt({std::sin(longitude), std::cos(longitude)},
+                  {std::sin(latitude), std::cos(latitude)}, position.distance);
+}
+
+SunDeflection::Seen SunDeflection::SeenFromEarthQuickly(const EclipticPosition& position) {
+    return SeenAt(QuickSineAndCosine(position.longitude), QuickSineAndCosine(position.latitude),
+                  position.distance);
+}
+
+SunDeflection::Seen SunDeflection::SeenFromEarth(const EclipticPosition& position) const {
+    return trigonometry_ == Trigonometry::kQuickSeries ? SeenFromEarthQuickly(position)
+                                                       : SeenFromEarthByLibm(position);
+}
+
+SunDeflection::SunDeflection(const EclipticPosition& sun, Trigonometry trigonometry)
+    : distance_(sun.distance), trigonometry_(trigonometry) {
     const Seen seen = SeenFromEarth(sun);
     position_ = seen.position;
     unit_ = seen.unit;
@@ -84,8 +102,14 @@ void SunDeflection::InLongitudes(std::span<const EclipticPosition> planets,
                                  std::span<double> deflections) const {
     const std::size_t count = std::min({planets.size(), deflections.size(), kMostPlanets});
     std::array<Seen, kMostPlanets> seen;
-    for (std::size_t i = 0; i < count; ++i) {
-        seen[i] = SeenFromEarth(planets[i]);
+    if (trigonometry_ == Trigonometry::kQuickSeries) {
+        for (std::size_t i = 0; i < count; ++i) {
+            seen[i] = SeenFromEarthQuickly(planets[i]);
+        }
+    } else {
+        for (std::size_t i = 0; i < count; ++i) {
+            seen[i] = SeenFromEarthByLibm(planets[i]);
+        }
     }
     for (std::size_t i = 0; i < count; ++i) {
         deflections[i] = Deflection(seen[i]);

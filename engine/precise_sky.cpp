@@ -7,6 +7,7 @@
 #include "engine/chebyshev_series.h"
 #include "engine/ephemeris_tables.h"
 #include "engine/light_deflection.h"
+#include "engine/quick_sine.h"
 
 namespace engine {
 
@@ -37,15 +38,13 @@ struct Angles {
 };
 
 // The ascendant and midheaven from the local apparent sidereal time (the right ascension of the
-// meridian) and the true obliquity.
-// cosObliquity is the obliquity's cosine, which the sidereal time needs as well.
-Angles AnglesOf(double localSiderealTime, double obliquity, double cosObliquity, double latitude) {
-    const double theta = localSiderealTime * kRadiansPerDegree;
-    const double epsilon = obliquity * kRadiansPerDegree;
+// meridian) and the true obliquity, whose sine and cosine the sidereal time needs as well.
+Angles AnglesOf(double localSiderealTime, SineCosine obliquity, double latitude) {
+    const SineCosine theta = QuickSineAndCosine(localSiderealTime);
     const double phi = latitude * kRadiansPerDegree;
-    const double midheaven = std::atan2(std::sin(theta), std::cos(theta) * cosObliquity);
-    const double ascendant = std::atan2(
-        std::cos(theta), -(std::sin(theta) * cosObliquity + std::tan(phi) * std::sin(epsilon)));
+    const double midheaven = std::atan2(theta.sine, theta.cosine * obliquity.cosine);
+    const double ascendant =
+        std::atan2(theta.cosine, -(theta.sine * obliquity.cosine + std::tan(phi) * obliquity.sine));
     return {ascendant / kRadiansPerDegree, midheaven / kRadiansPerDegree};
 }
 
@@ -117,7 +116,8 @@ PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
     // Longitudes on the mean equinox of date.
     std::array<SeriesValue, kPreciseBodyCount> tropical{};
     std::copy_n(withRates.begin(), kPreciseBodyCount, tropical.begin());
-    const SunDeflection sun({tropical[kSun].value, 0, values[kSunDistance]});
+    const SunDeflection sun({tropical[kSun].value, 0, values[kSunDistance]},
+                            SunDeflection::Trigonometry::kQuickSeries);
     constexpr int kPlanets = static_cast<int>(table::kLatitudes.size());
     std::array<EclipticPosition, kPlanets> planets;
     for (int planet = 0; planet < kPlanets; ++planet) {
@@ -143,10 +143,10 @@ PreciseSky ComputePreciseSky(double julianDayUt, double latitudeDegrees,
     const double wholeDays = std::trunc(days);
     const double rotation = (days - wholeDays) * table::kEarthRotationDegreesPerDay +
                             wholeDays * (table::kEarthRotationDegreesPerDay - 360);
-    const double cosObliquity = std::cos(trueObliquity * kRadiansPerDegree);
-    const double siderealTime = rotation + values[kSiderealTime] + nutation * cosObliquity;
-    const Angles angles = AnglesOf(Wrap360(siderealTime + eastLongitudeDegrees), trueObliquity,
-                                   cosObliquity, latitudeDegrees);
+    const SineCosine obliquity = QuickSineAndCosine(trueObliquity);
+    const double siderealTime = rotation + values[kSiderealTime] + nutation * obliquity.cosine;
+    const Angles angles =
+        AnglesOf(Wrap360(siderealTime + eastLongitudeDegrees), obliquity, latitudeDegrees);
     sky.ascendant = Wrap360(angles.ascendant - ayanamsaDegrees);
     sky.midheaven = Wrap360(angles.midheaven - ayanamsaDegrees);
     return sky;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -65,18 +66,42 @@ TEST(LightDeflection, TheFactorBehindTheDiskAppliesOnlyWithinIt) {
 TEST(LightDeflection, PlanetsTogetherAreDeflectedAsOneByOne) {
     const std::array<double, 2> factor{0.5, 0.5};
     const EclipticPosition sunPosition{123.4, 0, 0.987};
-    const SunDeflection sun(sunPosition);
-    // Far from the Sun, near it, behind its disk and just beyond its limb.
-    const std::array<EclipticPosition, 6> planets{{{10.0, 1.2, 2.5},
-                                                   {123.9, -0.3, 1.4},
-                                                   {123.45, 0.01, 5.2},
-                                                   {123.65, 0.0, 9.5},
-                                                   {303.4, 2.0, 0.6},
-                                                   {250.0, -6.5, 0.3}}};
-    std::array<double, planets.size()> together{};
-    sun.InLongitudes(planets, factor, together);
-    for (std::size_t i = 0; i < planets.size(); ++i) {
-        EXPECT_EQ(together[i], sun.InLongitude(planets[i], factor)) << i;
+    for (const auto trigonometry :
+         {SunDeflection::Trigonometry::kLibm, SunDeflection::Trigonometry::kQuickSeries}) {
+        const SunDeflection sun(sunPosition, trigonometry);
+        // Far from the Sun, near it, behind its disk and just beyond its limb.
+        const std::array<EclipticPosition, 6> planets{{{10.0, 1.2, 2.5},
+                                                       {123.9, -0.3, 1.4},
+                                                       {123.45, 0.01, 5.2},
+                                                       {123.65, 0.0, 9.5},
+                                                       {303.4, 2.0, 0.6},
+                                                       {250.0, -6.5, 0.3}}};
+        std::array<double, planets.size()> together{};
+        sun.InLongitudes(planets, factor, together);
+        for (std::size_t i = 0; i < planets.size(); ++i) {
+            EXPECT_EQ(together[i], sun.InLongitude(planets[i], factor)) << i;
+        }
+    }
+}
+
+TEST(LightDeflection, QuickSeriesServeEveryQuarterOfTheSky) {
+    // Every quarter turn, both signs, angles beyond a turn and latitudes to the poles give the
+    // deflection libm's sines and cosines would.
+    const std::array<double, 2> factor{0.5, 0.5};
+    for (const double sunLongitude : {0.0, 89.99, 181.3, 359.9}) {
+        const SunDeflection byLibm({sunLongitude, 0, 1.01});
+        const SunDeflection quickly({sunLongitude, 0, 1.01},
+                                    SunDeflection::Trigonometry::kQuickSeries);
+        double largest = 0;
+        for (double longitude = -725; longitude < 1085; longitude += 0.37) {
+            for (const double latitude : {-89.0, -45.0, -7.3, 0.0, 0.004, 3.1, 44.9, 89.99}) {
+                const EclipticPosition planet{longitude, latitude, 1.7};
+                const double apart =
+                    quickly.InLongitude(planet, factor) - byLibm.InLongitude(planet, factor);
+                largest = std::max(largest, std::fabs(apart) * 3600);
+            }
+        }
+        EXPECT_LT(largest, 1e-9) << sunLongitude;
     }
 }
 
