@@ -25,7 +25,7 @@ struct EclipticPosition {
 // prepared once for all the planets of a moment.
 class SunDeflection {
   public:
-    // The directions' sines and cosines: libm's, or series within 2e-14 that take a fraction of
+    // The directions' sines and cosines: libm's, or series within 3e-14 that take a fraction of
     // the time. The shift is at most a few arc-seconds, so either gives it to within a billionth
     // of an arc-second; the generator of the tables keeps to libm's, whose results it commits.
     enum class Trigonometry { kLibm, kQuickSeries };

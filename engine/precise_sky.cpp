@@ -7,6 +7,7 @@
 #include "engine/chebyshev_series.h"
 #include "engine/ephemeris_tables.h"
 #include "engine/light_deflection.h"
+#include "engine/quick_arc_tangent.h"
 #include "engine/quick_sine.h"
 
 namespace engine {
@@ -42,9 +43,9 @@ struct Angles {
 Angles AnglesOf(double localSiderealTime, SineCosine obliquity, double latitude) {
     const SineCosine theta = QuickSineAndCosine(localSiderealTime);
     const double phi = latitude * kRadiansPerDegree;
-    const double midheaven = std::atan2(theta.sine, theta.cosine * obliquity.cosine);
-    const double ascendant =
-        std::atan2(theta.cosine, -(theta.sine * obliquity.cosine + std::tan(phi) * obliquity.sine));
+    const double midheaven = QuickArcTangent2(theta.sine, theta.cosine * obliquity.cosine);
+    const double ascendant = QuickArcTangent2(
+        theta.cosine, -(theta.sine * obliquity.cosine + std::tan(phi) * obliquity.sine));
     return {ascendant / kRadiansPerDegree, midheaven / kRadiansPerDegree};
 }
 
