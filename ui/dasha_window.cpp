@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -12,11 +11,11 @@
 
 #include "files/dasha_csv.h"
 #include "ui/chart/chart_words.h"
-#include "ui/enter_presses_button.h"
 #include "ui/file_requests.h"
 #include "ui/language.h"
 #include "ui/program_fonts.h"
 #include "ui/qt_text.h"
+#include "ui/table_buttons.h"
 #include "ui/table_saving.h"
 #include "ui/user_dialogs.h"
 
@@ -94,37 +93,20 @@ DashaWindow::DashaWindow(reading::VimshottariDasha dasha, const QString& personN
     tvwDasha->setUniformRowHeights(true);
     tvwDasha->setAlternatingRowColors(true);
 
-    cmdCopy = new QPushButton(this);
-    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdSaveCsv = new QPushButton(this);
-    cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
-    cmdClose = new QPushButton(this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    const TableButtons buttons = MakeTableButtons(this, tvwDasha);
+    cmdCopy = buttons.copy;
+    cmdSaveCsv = buttons.saveCsv;
+    cmdClose = buttons.close;
     showTexts();
-    // Enter in the list must not press a button behind the user's back; Enter on a button
-    // presses that button.
-    for (QPushButton* button : {cmdCopy, cmdSaveCsv, cmdClose}) {
-        button->setAutoDefault(false);
-    }
-    PressButtonsOnEnter(this);
     connect(cmdCopy, &QPushButton::clicked, this, &DashaWindow::copyAsText);
     connect(cmdSaveCsv, &QPushButton::clicked, this, &DashaWindow::saveAsCsv);
     connect(cmdClose, &QPushButton::clicked, this, &DashaWindow::close);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdCopy);
-    buttons->addWidget(cmdSaveCsv);
-    buttons->addWidget(cmdClose);
     auto* column = new QVBoxLayout(this);
     column->addWidget(lblBalance);
     column->addWidget(lblRunning);
     column->addWidget(tvwDasha, 1);
-    column->addLayout(buttons);
-
-    setTabOrder(tvwDasha, cmdCopy);
-    setTabOrder(cmdCopy, cmdSaveCsv);
-    setTabOrder(cmdSaveCsv, cmdClose);
+    column->addLayout(buttons.row);
     tvwDasha->setFocus();
     resize(520, 560);
 }

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -12,10 +11,10 @@
 #include "reading/sign_tables.h"
 #include "reading/vargas.h"
 #include "ui/chart/chart_words.h"
-#include "ui/enter_presses_button.h"
 #include "ui/file_requests.h"
 #include "ui/program_fonts.h"
 #include "ui/qt_text.h"
+#include "ui/table_buttons.h"
 #include "ui/table_saving.h"
 #include "ui/user_dialogs.h"
 
@@ -36,30 +35,22 @@ VargaWindow::VargaWindow(const reading::ChartReading& reading, const QString& pe
     tblVargas->setAlternatingRowColors(true);
     fillTable();
 
-    cmdCopy = new QPushButton(tr("&Copy"), this);
-    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    const TableButtons buttons = MakeTableButtons(this, tblVargas);
+    cmdCopy = buttons.copy;
+    cmdCopy->setText(tr("&Copy"));
     cmdCopy->setToolTip(tr("Copy the table as text"));
-    cmdSaveCsv = new QPushButton(tr("Save As C&SV"), this);
-    cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
+    cmdSaveCsv = buttons.saveCsv;
+    cmdSaveCsv->setText(tr("Save As C&SV"));
     cmdSaveCsv->setToolTip(tr("Save the table as a CSV file for spreadsheets"));
-    cmdClose = new QPushButton(tr("C&lose"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    for (QPushButton* button : {cmdCopy, cmdSaveCsv, cmdClose}) {
-        button->setAutoDefault(false);
-    }
-    PressButtonsOnEnter(this);
+    cmdClose = buttons.close;
+    cmdClose->setText(tr("C&lose"));
     connect(cmdCopy, &QPushButton::clicked, this, &VargaWindow::copyAsText);
     connect(cmdSaveCsv, &QPushButton::clicked, this, &VargaWindow::saveAsCsv);
     connect(cmdClose, &QPushButton::clicked, this, &VargaWindow::close);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdCopy);
-    buttons->addWidget(cmdSaveCsv);
-    buttons->addWidget(cmdClose);
     auto* column = new QVBoxLayout(this);
     column->addWidget(tblVargas, 1);
-    column->addLayout(buttons);
+    column->addLayout(buttons.row);
     tblVargas->setFocus();
     resize(tblVargas->horizontalHeader()->length() + tblVargas->verticalHeader()->width() + 40,
            tblVargas->verticalHeader()->length() + tblVargas->horizontalHeader()->height() + 80);
